@@ -1,0 +1,364 @@
+#include "app/frmmain.h"
+
+#include "app/formkit.h"
+#include "platform/image.h"
+#include "platform/random.h"
+#include "platform/rounding.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+
+TFrmMain* FrmMain = nullptr;
+
+namespace {
+
+constexpr int ClientWidth = 629;
+constexpr int ClientHeight = 475;
+constexpr int FirstPage = 1;
+constexpr int LastPage = 5;
+
+} // namespace
+
+TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("TK_Linear Regression"));
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(ArialPixels(13));
+
+    BuildButtonBar();
+    BuildMemo();
+    BuildErrorMapPanel();
+    BuildColorPanel();
+    BuildValueFields();
+    ConnectHandlers();
+    FormCreate(fixedSeed);
+}
+
+TFrmMain::~TFrmMain()
+{
+    if (FrmMain == this)
+        FrmMain = nullptr;
+}
+
+void TFrmMain::BuildButtonBar()
+{
+    Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(0, 0, ClientWidth, 37),
+                       TPanelBevel::Raised);
+    auto button = [this](const char* name, const char* caption, int left) {
+        auto* b = new TSpeedButton(Panel1, QString::fromUtf8(caption), QRect(left, 4, 97, 29));
+        b->setObjectName(QString::fromUtf8(name));
+        return b;
+    };
+    SBExit = button("SBExit", "TK_Exit", 8);
+    SBReset = button("SBReset", "TK_Reset", 110);
+    SBNext = button("SBNext", "TK_Next", 212);
+    SBNext->Tag = FirstPage;
+    SBDataPts = button("SBDataPts", "TK_Data Points", 314);
+    SpeedButton4 = button("SpeedButton4", "TK_About", 416);
+    SB3dPlot = button("SB3dPlot", "3D Plot", 520);
+    SB3dPlot->setEnabled(false);
+}
+
+void TFrmMain::BuildMemo()
+{
+    Memo = new QPlainTextEdit(this);
+    Memo->setObjectName(QStringLiteral("Memo"));
+    Memo->setGeometry(0, 37, ClientWidth, 76);
+    Memo->setReadOnly(true);
+    Memo->setFocusPolicy(Qt::NoFocus);
+    // Pressing the mouse on the tutorial text selects nothing and there is no context menu.
+    Memo->setTextInteractionFlags(Qt::NoTextInteraction);
+    Memo->setContextMenuPolicy(Qt::NoContextMenu);
+    QPalette palette = Memo->palette();
+    palette.setColor(QPalette::Base, ToQColor(clInfoBk));
+    palette.setColor(QPalette::Text, ToQColor(clInfoText));
+    Memo->setPalette(palette);
+}
+
+void TFrmMain::BuildErrorMapPanel()
+{
+    Plotta1 = new QFrame(this);
+    Plotta1->setObjectName(QStringLiteral("Plotta1"));
+    Plotta1->setGeometry(2, 120, 353, 257);
+    Plotta1->setFrameStyle(QFrame::Box | QFrame::Plain);
+
+    Panel3 = MakePanel(this, QStringLiteral("Panel3"), QRect(360, 113, 257, 249),
+                       TPanelBevel::None);
+    auto image = [this](const char* name, const QRect& place) {
+        auto* img = new TImage(Panel3);
+        img->setObjectName(QString::fromUtf8(name));
+        img->setGeometry(place);
+        return img;
+    };
+    Image1 = image("Image1", QRect(33, 24, 200, 200));
+    Scaling1 = image("Scaling1", QRect(24, 24, 9, 209));
+    Scaling2 = image("Scaling2", QRect(32, 224, 201, 9));
+
+    const QFont large = ArialPixels(16);
+    const QFont small = ArialPixels(12);
+    MakeLabel(Panel3, QStringLiteral("Label1"), QStringLiteral("d"), 24, 4, large);
+    MakeLabel(Panel3, QStringLiteral("Label2"), QStringLiteral("k"), 241, 217, large);
+    MakeLabel(Panel3, QStringLiteral("Label3"), QStringLiteral("2"), 8, 25, small);
+    MakeLabel(Panel3, QStringLiteral("Label4"), QStringLiteral("0"), 8, 116, small);
+    MakeLabel(Panel3, QStringLiteral("Label7"), QStringLiteral("--2"), 0, 217, small);
+    MakeLabel(Panel3, QStringLiteral("Label8"), QStringLiteral("-1"), 92, 233, small);
+    MakeLabel(Panel3, QStringLiteral("Label9"), QStringLiteral("0"), 128, 233, small);
+    MakeLabel(Panel3, QStringLiteral("Label10"), QStringLiteral("1"), 164, 233, small);
+}
+
+void TFrmMain::BuildColorPanel()
+{
+    Panel2 = MakePanel(this, QStringLiteral("Panel2"), QRect(360, 368, 265, 97),
+                       TPanelBevel::None);
+    Label11 = new QLabel(QStringLiteral("TK_Color Encoding"), Panel2);
+    Label11->setObjectName(QStringLiteral("Label11"));
+    Label11->setGeometry(32, 6, 201, 16);
+    Label11->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Scaling3 = new TImage(Panel2);
+    Scaling3->setObjectName(QStringLiteral("Scaling3"));
+    Scaling3->setGeometry(32, 24, 201, 17);
+
+    Label5 = MakeLabel(Panel2, QStringLiteral("Label5"), QStringLiteral("TK_small residual"), 20,
+                       41, font());
+    // Right-aligned: its right edge stays at the end of the colour bar.
+    Label6 = new QLabel(QStringLiteral("TK_large residual"), Panel2);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setGeometry(151, 41, 233 - 151, 16);
+    Label6->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    RBLogarithmic = new QRadioButton(QStringLiteral("TK_logarithmic"), Panel2);
+    RBLogarithmic->setObjectName(QStringLiteral("RBLogarithmic"));
+    RBLogarithmic->setGeometry(24, 72, 113, 17);
+    RBLogarithmic->setChecked(true);
+    RBNormal = new QRadioButton(QStringLiteral("TK_linear"), Panel2);
+    RBNormal->setObjectName(QStringLiteral("RBNormal"));
+    RBNormal->setGeometry(144, 72, 113, 17);
+}
+
+void TFrmMain::BuildValueFields()
+{
+    auto field = [this](const char* name, const QRect& place) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromUtf8(name));
+        label->setGeometry(place);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return label;
+    };
+    NLk = field("NLk", QRect(27, 409, 86, 22));
+    NLd = field("NLd", QRect(128, 409, 81, 22));
+    NLSum_e2 = field("NLSum_e2", QRect(70, 440, 273, 21));
+
+    CBSquares = new QCheckBox(QStringLiteral("TK_Show residuals"), this);
+    CBSquares->setObjectName(QStringLiteral("CBSquares"));
+    CBSquares->setGeometry(216, 412, 153, 17);
+}
+
+void TFrmMain::ConnectHandlers()
+{
+    connect(SBExit, &QToolButton::clicked, this, &QWidget::close);
+    connect(SBReset, &QToolButton::clicked, this, [this] { ResetSimulation(true); });
+    connect(SBNext, &QToolButton::clicked, this, &TFrmMain::SBNextClick);
+    // Checking or unchecking from code redraws as a click does.
+    connect(CBSquares, &QCheckBox::toggled, this, &TFrmMain::DrawChart);
+    connect(RBNormal, &QRadioButton::clicked, this, &TFrmMain::EncodingClick);
+    connect(RBLogarithmic, &QRadioButton::clicked, this, &TFrmMain::EncodingClick);
+
+    Image1->OnMouseDown = [this](QObject*, TMouseButton, TShiftState, int X, int Y) {
+        Image1MouseDown(X, Y);
+    };
+    Image1->OnMouseMove = [this](QObject*, TShiftState, int X, int Y) { Image1MouseMove(X, Y); };
+    Image1->OnMouseUp = [this](QObject*, TMouseButton, TShiftState, int, int) {
+        MouseIsDown = false;
+    };
+}
+
+void TFrmMain::FormCreate(std::optional<std::uint64_t> fixedSeed)
+{
+    if (fixedSeed)
+        Random::SetSeed(*fixedSeed);
+    else
+        Random::Randomize();
+    ResetSimulation(false);
+}
+
+void TFrmMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+int TFrmMain::GridN() const { return GridSize(Image1->width()); }
+
+int TFrmMain::Page() const { return SBNext->Tag; }
+
+void TFrmMain::ResetSimulation(bool KeepData)
+{
+    K = 1;
+    D = 0;
+    ShowValue(NLk, QStringLiteral("k"), K, 2);
+    ShowValue(NLd, QStringLiteral("d"), D, 2);
+    SBNext->Tag = FirstPage;
+    ShowPage();
+    if (!KeepData) {
+        NumPoints = 20;
+        GenerateRandomPoints();
+        ComputeErrorMap();
+    }
+    DrawChart();
+    DrawErrorMapImage();
+    DrawScaleImages();
+    MouseIsDown = false;
+}
+
+QString TFrmMain::PageText(int page) const
+{
+    return QStringLiteral("memo%1").arg(page);
+}
+
+void TFrmMain::ShowPage()
+{
+    switch (Page()) {
+    case 1:
+        Memo->setPlainText(PageText(1));
+        SBNext->setEnabled(true);
+        CBSquares->setChecked(false);
+        SBDataPts->setEnabled(false);
+        Panel2->hide();
+        Panel3->hide();
+        CBSquares->setEnabled(false);
+        NLSum_e2->hide();
+        SB3dPlot->setEnabled(false);
+        break;
+    case 2:
+        Memo->setPlainText(PageText(2));
+        Panel3->show();
+        break;
+    case 3:
+        Memo->setPlainText(PageText(3));
+        CBSquares->setEnabled(true);
+        CBSquares->setChecked(true);
+        NLSum_e2->show();
+        break;
+    case 4:
+        Memo->setPlainText(PageText(4));
+        SB3dPlot->setEnabled(true);
+        DrawErrorMapImage();
+        Panel2->show();
+        break;
+    case LastPage:
+        SB3dPlot->setEnabled(true);
+        Memo->setPlainText(PageText(5));
+        SBDataPts->setEnabled(true);
+        Panel3->show();
+        CBSquares->setEnabled(true);
+        NLSum_e2->show();
+        Panel2->show();
+        SBNext->setEnabled(false);
+        DrawErrorMapImage();
+        break;
+    default:
+        break;
+    }
+}
+
+void TFrmMain::SBNextClick()
+{
+    SBNext->Tag += 1;
+    ShowPage();
+}
+
+void TFrmMain::EncodingClick()
+{
+    ComputeErrorMap();
+    DrawErrorMapImage();
+}
+
+void TFrmMain::DrawChart()
+{
+    // The chart's display list (points, residuals, line) is rebuilt here once the
+    // chart control is in place; the sum of squares is shown either way.
+    ShowSumOfSquares();
+}
+
+void TFrmMain::ShowSumOfSquares()
+{
+    ShowValue(NLSum_e2, QStringLiteral("Sum of squared residuals"), SumOfSquares(DataX, DataY, NumPoints, K, D), 4);
+}
+
+void TFrmMain::ShowValue(QLabel* field, const QString& leftText, double value, int decimals)
+{
+    field->setText(QStringLiteral("%1  %2").arg(leftText).arg(value, 0, 'f', decimals));
+}
+
+void TFrmMain::GenerateRandomPoints() { ::GenerateRandomPoints(DataX, DataY, NumPoints); }
+
+void TFrmMain::ComputeErrorMap()
+{
+    // Every pixel of the map is painted below, so the bitmap only needs the right size.
+    ErrMapBitmap.SetSize(Image1->width(), Image1->height());
+    const TErrExtremes extremes = FillErrorGrid(ErrGrid, GridN(), DataX, DataY, NumPoints);
+    ErrMax = extremes.ErrMax;
+    ErrMin = extremes.ErrMin;
+    BestI = extremes.BestI;
+    BestJ = extremes.BestJ;
+    PaintErrorMap(ErrMapBitmap, ErrGrid, GridN(), extremes, !RBNormal->isChecked());
+}
+
+void TFrmMain::DrawErrorMapImage()
+{
+    TCanvas& canvas = Image1->Canvas();
+    const int w = Image1->width();
+    const int h = Image1->height();
+    if (Page() < 4) {
+        canvas.Rectangle(-1, -1, w + 1, h + 1);
+    } else {
+        canvas.Draw(0, 0, ErrMapBitmap);
+        const int x0 = Round(double(BestI) * w / GridN()) + 1;
+        const int y0 = h - Round(double(BestJ) * h / GridN()) + 1;
+        DrawMarkerBlock(canvas, x0, y0, 0, 1);
+    }
+    DrawMarkerBlock(canvas, MapXOfK(K, w), MapYOfD(D, h), -1, 1);
+    Image1->update();
+}
+
+void TFrmMain::DrawScaleImages()
+{
+    DrawVerticalTickStrip(Scaling1->Canvas(), Scaling1->width(), Scaling1->height());
+    DrawHorizontalTickStrip(Scaling2->Canvas(), Scaling2->width(), Scaling2->height());
+    DrawColorBar(Scaling3->Canvas(), Scaling3->width(), Scaling3->height());
+    Scaling1->update();
+    Scaling2->update();
+    Scaling3->update();
+}
+
+void TFrmMain::Image1MouseDown(int X, int Y)
+{
+    MouseIsDown = true;
+    Image1MouseMove(X, Y);
+}
+
+void TFrmMain::Image1MouseMove(int X, int Y)
+{
+    const int w = Image1->width();
+    const int h = Image1->height();
+    if (!MouseIsDown || !IsPickable(X, Y, w, h))
+        return;
+    K = KOfMapX(X, w);
+    D = DOfMapY(Y, h);
+    DrawErrorMapImage();
+    DrawChart();
+    ShowValue(NLd, QStringLiteral("d"), D, 2);
+    ShowValue(NLk, QStringLiteral("k"), K, 2);
+}

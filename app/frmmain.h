@@ -1,0 +1,106 @@
+#pragma once
+// The main window: chart, error map with its scales, tutorial text and buttons.
+// It owns the lesson's state; the other windows reach it through FrmMain.
+#include "app/errormap.h"
+#include "app/regression.h"
+#include "platform/bitmap.h"
+
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QRadioButton;
+class TImage;
+class TSpeedButton;
+
+class TFrmMain : public QWidget {
+    Q_OBJECT
+public:
+    // fixedSeed replaces the clock as the random seed (tests, screenshots).
+    explicit TFrmMain(std::optional<std::uint64_t> fixedSeed = std::nullopt);
+    ~TFrmMain() override;
+
+    // Lesson state.
+    double K = 1;
+    double D = 0;
+    std::uint16_t NumPoints = 0;
+    TPointArray DataX{};
+    TPointArray DataY{};
+    TErrGrid ErrGrid{};
+    double ErrMax = 0;
+    double ErrMin = 100.0;
+    int BestI = 0;
+    int BestJ = 0;
+    TBitmap ErrMapBitmap;
+    bool MouseIsDown = false;
+
+    // N of the error grid, from the width of the map image.
+    int GridN() const;
+    double ErrCell(int i, int j) const { return ErrGrid[GridIndex(i, j, GridN())]; }
+    // The tutorial page, kept in the Next button's tag.
+    int Page() const;
+
+    void ResetSimulation(bool KeepData);
+    void ShowPage();
+    void DrawChart();
+    void ShowSumOfSquares();
+    void GenerateRandomPoints();
+    void ComputeErrorMap();
+    void DrawErrorMapImage();
+    void DrawScaleImages();
+
+    // Controls, named as designed.
+    QFrame* Panel1 = nullptr;
+    TSpeedButton* SBExit = nullptr;
+    TSpeedButton* SBReset = nullptr;
+    TSpeedButton* SBNext = nullptr;
+    TSpeedButton* SBDataPts = nullptr;
+    TSpeedButton* SpeedButton4 = nullptr;
+    TSpeedButton* SB3dPlot = nullptr;
+    QPlainTextEdit* Memo = nullptr;
+    QFrame* Plotta1 = nullptr;
+    QFrame* Panel3 = nullptr;
+    TImage* Image1 = nullptr;
+    TImage* Scaling1 = nullptr;
+    TImage* Scaling2 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QLabel* Label11 = nullptr;
+    TImage* Scaling3 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QRadioButton* RBLogarithmic = nullptr;
+    QRadioButton* RBNormal = nullptr;
+    QLabel* NLk = nullptr;
+    QLabel* NLd = nullptr;
+    QCheckBox* CBSquares = nullptr;
+    QLabel* NLSum_e2 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildButtonBar();
+    void BuildMemo();
+    void BuildErrorMapPanel();
+    void BuildColorPanel();
+    void BuildValueFields();
+    void ConnectHandlers();
+    void FormCreate(std::optional<std::uint64_t> fixedSeed);
+
+    void Image1MouseDown(int X, int Y);
+    void Image1MouseMove(int X, int Y);
+    void SBNextClick();
+    void EncodingClick();
+
+    QString PageText(int page) const;
+    void ShowValue(QLabel* field, const QString& leftText, double value, int decimals);
+
+    bool m_centred = false;
+};
+
+extern TFrmMain* FrmMain;

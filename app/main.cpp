@@ -1,0 +1,44 @@
+// SlopeLab: find the regression line by hand.
+#include "app/frmmain.h"
+#include "app/program.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+
+bool WantsScreenshot(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--screenshot") == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Screenshots are made without a display.
+    if (WantsScreenshot(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QString error;
+    const std::optional<TProgramOptions> options = ParseProgramOptions(app.arguments(), error);
+    if (!options) {
+        std::fprintf(stderr, "slopelab: %s\n", qPrintable(error));
+        return 2;
+    }
+
+    TProgramWindows windows(options->seed);
+    if (options->screenshotDir) {
+        if (!WriteScreenshots(*options->screenshotDir, options->page, error)) {
+            std::fprintf(stderr, "slopelab: %s\n", qPrintable(error));
+            return 1;
+        }
+        return 0;
+    }
+    FrmMain->show();
+    return app.exec();
+}

@@ -1,0 +1,97 @@
+#include "app/program.h"
+
+#include "app/frmabout.h"
+#include "app/frmmain.h"
+#include "app/frmplot3d.h"
+#include "app/frmsetpoints.h"
+#include "app/formkit.h"
+
+#include <QDir>
+#include <QImage>
+#include <QToolButton>
+
+std::optional<TProgramOptions> ParseProgramOptions(const QStringList& arguments, QString& error)
+{
+    TProgramOptions options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        const bool takesValue = arg == QLatin1String("--screenshot") ||
+                                arg == QLatin1String("--seed") || arg == QLatin1String("--page");
+        if (!takesValue)
+            continue;
+        if (i + 1 >= arguments.size()) {
+            error = QStringLiteral("%1 needs a value").arg(arg);
+            return std::nullopt;
+        }
+        const QString value = arguments[++i];
+        bool ok = true;
+        if (arg == QLatin1String("--screenshot")) {
+            options.screenshotDir = value;
+        } else if (arg == QLatin1String("--seed")) {
+            options.seed = value.toULongLong(&ok);
+        } else {
+            options.page = value.toInt(&ok);
+            ok = ok && options.page >= 1 && options.page <= 5;
+        }
+        if (!ok) {
+            error = QStringLiteral("%1: \"%2\" is not a valid value").arg(arg, value);
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+TProgramWindows::TProgramWindows(std::optional<std::uint64_t> seed)
+{
+    m_main = std::make_unique<TFrmMain>(seed);
+    FrmMain = m_main.get();
+    m_setPoints = std::make_unique<TFrmSetPoints>();
+    FrmSetPoints = m_setPoints.get();
+    m_about = std::make_unique<TFrmAbout>();
+    FrmAbout = m_about.get();
+    m_plot3D = std::make_unique<TFrmPlot3D>();
+    FrmPlot3D = m_plot3D.get();
+}
+
+TProgramWindows::~TProgramWindows()
+{
+    FrmPlot3D = nullptr;
+    m_plot3D.reset();
+    FrmAbout = nullptr;
+    m_about.reset();
+    FrmSetPoints = nullptr;
+    m_setPoints.reset();
+    FrmMain = nullptr;
+    m_main.reset();
+}
+
+namespace {
+
+// The client area of a window at device pixel ratio 1.
+QImage RenderClientArea(QWidget& window)
+{
+    QImage image(window.size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    image.fill(window.palette().color(QPalette::Window));
+    window.render(&image);
+    return image;
+}
+
+} // namespace
+
+bool WriteScreenshots(const QString& dir, int page, QString& error)
+{
+    if (!QDir().mkpath(dir)) {
+        error = QStringLiteral("cannot create the folder %1").arg(dir);
+        return false;
+    }
+    while (FrmMain->Page() < page && FrmMain->SBNext->isEnabled())
+        FrmMain->SBNext->click();
+
+    const QString file = QDir(dir).filePath(QStringLiteral("main.png"));
+    if (!RenderClientArea(*FrmMain).save(file)) {
+        error = QStringLiteral("cannot write %1").arg(file);
+        return false;
+    }
+    return true;
+}

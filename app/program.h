@@ -1,0 +1,41 @@
+#pragma once
+// Program start: the command line, the four windows in their creation order,
+// and the screenshot mode that renders them to PNG files instead of showing them.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class TFrmMain;
+class TFrmSetPoints;
+class TFrmAbout;
+class TFrmPlot3D;
+
+struct TProgramOptions {
+    std::optional<QString> screenshotDir;
+    std::optional<std::uint64_t> seed;
+    int page = 1;
+};
+
+// Reads --screenshot DIR, --seed N and --page N. Other arguments are left for the
+// courseware link. On a malformed option, returns nothing and fills error.
+std::optional<TProgramOptions> ParseProgramOptions(const QStringList& arguments, QString& error);
+
+// The program's windows, created in the order the program needs them and
+// destroyed in reverse order. Each one is also reachable through its global.
+class TProgramWindows {
+public:
+    explicit TProgramWindows(std::optional<std::uint64_t> seed);
+    ~TProgramWindows();
+
+private:
+    std::unique_ptr<TFrmMain> m_main;
+    std::unique_ptr<TFrmSetPoints> m_setPoints;
+    std::unique_ptr<TFrmAbout> m_about;
+    std::unique_ptr<TFrmPlot3D> m_plot3D;
+};
+
+// Steps the tutorial to the page, renders every window that exists into DIR as PNG.
+// Returns false with an error text when a file cannot be written.
+bool WriteScreenshots(const QString& dir, int page, QString& error);

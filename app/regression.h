@@ -1,0 +1,20 @@
+#pragma once
+// The regression model behind the lesson: data points, the learner's line
+// y = k·x + d and the sum of squared residuals.
+#include <array>
+#include <cstdint>
+
+// The point arrays are 1-based: slot 0 is never used.
+constexpr int MaxDataPoints = 100;
+using TPointArray = std::array<double, MaxDataPoints + 1>;
+
+// Points are counted with the low 8 bits of the stored count.
+inline int PointLoopCount(std::uint16_t numPoints) { return numPoints & 0xFF; }
+
+// Sum over the points of (y − (k·x + d))², accumulated in index order.
+double SumOfSquares(const TPointArray& dataX, const TPointArray& dataY, std::uint16_t numPoints,
+                    double k, double d);
+
+// Fresh random points 1..numPoints near the diagonal: 0.05 ≤ x < 1.95,
+// 0.05 < y < 1.95 and |y − x| ≤ 0.3. Draws from the program's random source.
+void GenerateRandomPoints(TPointArray& dataX, TPointArray& dataY, std::uint16_t numPoints);

@@ -1,0 +1,39 @@
+// What the learner waits for: recomputing the error map, and one pick in it.
+#include "app/formkit.h"
+#include "app/frmmain.h"
+#include "app/regression.h"
+#include "platform/image.h"
+#include "platform/random.h"
+
+#include <QTest>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+
+static void BM_ComputeErrorMap(benchmark::State& state)
+{
+    TFrmMain form(1);
+    form.NumPoints = std::uint16_t(state.range(0));
+    form.GenerateRandomPoints();
+    for (auto _ : state) {
+        form.ComputeErrorMap();
+        benchmark::DoNotOptimize(form.ErrMin);
+    }
+}
+BENCHMARK(BM_ComputeErrorMap)->Arg(20)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+// One mouse move while the button is held: k and d, the map image with its
+// markers, the chart and the sum of squares.
+static void BM_MousePick(benchmark::State& state)
+{
+    TFrmMain form(1);
+    for (int page = 1; page < 5; ++page)
+        form.SBNext->click();
+    QTest::mousePress(form.Image1, Qt::LeftButton, {}, QPoint(100, 100));
+    int x = 0;
+    for (auto _ : state) {
+        QTest::mouseMove(form.Image1, QPoint(x, 80));
+        x = (x + 1) % 200;
+    }
+    QTest::mouseRelease(form.Image1, Qt::LeftButton, {}, QPoint(x, 80));
+}
+BENCHMARK(BM_MousePick)->Unit(benchmark::kMicrosecond);

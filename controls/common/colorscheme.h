@@ -1,0 +1,18 @@
+#pragma once
+// The two frame colours a control derives from its colour scheme.
+#include "controls/common/enums.h"
+#include "platform/color.h"
+
+struct TSchemeColors {
+    TColor Dark;
+    TColor Light;
+};
+
+// csSystem follows the platform's button colours; csBWG (and anything unknown)
+// uses plain gray and white.
+constexpr TSchemeColors SchemeColors(TColorScheme scheme)
+{
+    if (scheme == csSystem)
+        return {clBtnShadow, clBtnHighlight};
+    return {clGray, clWhite};
+}

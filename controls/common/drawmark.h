@@ -1,0 +1,11 @@
+#pragma once
+// Small data marks centred on a pixel.
+#include <cstdint>
+
+class TCanvas;
+
+// Draws mark markType centred on (x, y) with the canvas's pen (and, for character
+// marks, its font). Types 0..47 are figures; 48..255 write the character with that
+// code. For figures the brush colour is the same afterwards as before; hollow and
+// filled figures leave the brush style solid.
+void DrawMark(TCanvas& canvas, std::uint8_t markType, int x, int y);

@@ -1,0 +1,207 @@
+#include "controls/numlab/numlab.h"
+
+#include "controls/common/colorscheme.h"
+#include "controls/common/gryph_error.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+constexpr int kMaxPrecision = 15;
+
+QString ClassNameOf(const QObject* object)
+{
+    return object ? QString::fromLatin1(object->metaObject()->className()) : QStringLiteral("nil");
+}
+
+EGryphError CannotAssign(const QObject* source, const QObject* dest)
+{
+    return EGryphError(QStringLiteral("Cannot assign a %1 to a %2").arg(ClassNameOf(source), ClassNameOf(dest)));
+}
+
+} // namespace
+
+TNumLab::TNumLab(QWidget* parent)
+    : QWidget(parent)
+{
+    setMouseTracking(true);
+    resize(160, 28);
+    Render();
+}
+
+TNumLab::TFrameColors TNumLab::FrameColorsOf(TColorScheme scheme)
+{
+    const TSchemeColors colors = SchemeColors(scheme);
+    return {clBlack, colors.Dark, colors.Light};
+}
+
+template <typename T>
+void TNumLab::Change(T& field, const T& value)
+{
+    if (field == value)
+        return;
+    field = value;
+    Repaint();
+}
+
+void TNumLab::Repaint()
+{
+    Render();
+    update();
+}
+
+void TNumLab::SetValue(double value) { Change(m_value, value); }
+void TNumLab::SetDisplayType(TDisplay value) { Change(m_displayType, value); }
+void TNumLab::SetDTFormat(const QString& value) { Change(m_dtFormat, value); }
+void TNumLab::SetStateText(const QString& value) { Change(m_stateText, value); }
+void TNumLab::SetOverflowIndicator(const QString& value) { Change(m_overflowIndicator, value); }
+void TNumLab::SetEmpty(bool value) { Change(m_empty, value); }
+void TNumLab::SetComma(bool value) { Change(m_comma, value); }
+void TNumLab::SetForcePlusSign(bool value) { Change(m_forcePlusSign, value); }
+void TNumLab::SetLeftText(const QString& value) { Change(m_leftText, value); }
+void TNumLab::SetRightText(const QString& value) { Change(m_rightText, value); }
+void TNumLab::SetLabelWidth(int value) { Change(m_labelWidth, value); }
+void TNumLab::SetAlignment(TAlignment value) { Change(m_alignment, value); }
+void TNumLab::SetLeftTextAlignment(TAlignment value) { Change(m_leftTextAlignment, value); }
+void TNumLab::SetRightTextAlignment(TAlignment value) { Change(m_rightTextAlignment, value); }
+void TNumLab::SetFrameStyle(TFrameStyle value) { Change(m_frameStyle, value); }
+void TNumLab::SetColorLabBakG(TColor value) { Change(m_colorLabBakG, value); }
+void TNumLab::SetColorLabText(TColor value) { Change(m_colorLabText, value); }
+void TNumLab::SetColorOutBakG(TColor value) { Change(m_colorOutBakG, value); }
+void TNumLab::SetColorOutText(TColor value) { Change(m_colorOutText, value); }
+
+void TNumLab::SetPrecision(int value)
+{
+    if (value >= 0)
+        Change(m_precision, std::min(value, kMaxPrecision));
+}
+
+void TNumLab::SetLeftSpace(int value)
+{
+    if (value >= 0)
+        Change(m_leftSpace, std::min(value, width()));
+}
+
+void TNumLab::SetColorScheme(TColorScheme value)
+{
+    if (value == m_colorScheme)
+        return;
+    m_colorScheme = value;
+    m_frameColors = FrameColorsOf(value);
+    Repaint();
+}
+
+void TNumLab::Assign(const QObject* source)
+{
+    const auto* other = qobject_cast<const TNumLab*>(source);
+    if (!other)
+        throw CannotAssign(source, this);
+    m_leftSpace = other->m_leftSpace;
+    m_empty = other->m_empty;
+    m_labelWidth = other->m_labelWidth;
+    m_precision = other->m_precision;
+    m_leftText = other->m_leftText;
+    m_rightText = other->m_rightText;
+    m_frameStyle = other->m_frameStyle;
+    m_alignment = other->m_alignment;
+    m_rightTextAlignment = other->m_rightTextAlignment;
+    m_leftTextAlignment = other->m_leftTextAlignment;
+    m_overflowIndicator = other->m_overflowIndicator;
+    m_value = other->m_value;
+    m_stateText = other->m_stateText;
+    m_colorLabBakG = other->m_colorLabBakG;
+    m_colorLabText = other->m_colorLabText;
+    m_colorOutBakG = other->m_colorOutBakG;
+    m_colorOutText = other->m_colorOutText;
+    m_frameColors = other->m_frameColors;
+    m_colorScheme = other->m_colorScheme;
+    m_displayType = other->m_displayType;
+    Repaint();
+}
+
+void TNumLab::AssignTo(QObject* dest) const
+{
+    auto* other = qobject_cast<TNumLab*>(dest);
+    if (!other)
+        throw CannotAssign(this, dest);
+    other->Assign(this);
+}
+
+const TBitmap& TNumLab::Bitmap() const
+{
+    // A hidden control may have been resized without being told (Qt holds the
+    // resize event back until it is shown).
+    if (m_bitmap.Width() != width() || m_bitmap.Height() != height())
+        Render();
+    return m_bitmap;
+}
+
+void TNumLab::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (visible)
+        Render();
+}
+
+void TNumLab::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, Bitmap().Image());
+}
+
+void TNumLab::resizeEvent(QResizeEvent*)
+{
+    Render();
+}
+
+void TNumLab::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        Repaint();
+}
+
+void TNumLab::mouseMoveEvent(QMouseEvent* event)
+{
+    const int x = event->position().toPoint().x();
+    if (x <= m_leftSpace)
+        m_mouseArea = 0;
+    else if (x <= m_leftSpace + m_labelWidth)
+        m_mouseArea = 1;
+    else
+        m_mouseArea = 2;
+    if (OnMouseMove)
+        OnMouseMove(this, ShiftStateOf(*event), x, event->position().toPoint().y());
+}
+
+void TNumLab::mousePressEvent(QMouseEvent* event)
+{
+    m_clickPending = event->button() == Qt::LeftButton;
+    if (OnMouseDown) {
+        const QPoint p = event->position().toPoint();
+        OnMouseDown(this, MouseButtonOf(*event), ShiftStateOf(*event), p.x(), p.y());
+    }
+}
+
+void TNumLab::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && m_clickPending && rect().contains(p) && OnClick)
+        OnClick(this);
+    m_clickPending = false;
+    if (OnMouseUp)
+        OnMouseUp(this, MouseButtonOf(*event), ShiftStateOf(*event), p.x(), p.y());
+}
+
+void TNumLab::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_clickPending = false;
+    if (event->button() == Qt::LeftButton && OnDblClick)
+        OnDblClick(this);
+    if (OnMouseDown) {
+        const QPoint p = event->position().toPoint();
+        OnMouseDown(this, MouseButtonOf(*event), ShiftStateOf(*event), p.x(), p.y());
+    }
+}

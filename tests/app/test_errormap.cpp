@@ -1,0 +1,224 @@
+// The regression model and the error map, without any window.
+#include "app/errormap.h"
+#include "app/regression.h"
+#include "controls/common/colorramp.h"
+#include "platform/bitmap.h"
+#include "platform/random.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+
+namespace {
+
+struct Points {
+    TPointArray x{};
+    TPointArray y{};
+    std::uint16_t n = 0;
+};
+
+Points RandomPoints(std::uint64_t seed, std::uint16_t n)
+{
+    Points p;
+    p.n = n;
+    Random::SetSeed(seed);
+    GenerateRandomPoints(p.x, p.y, n);
+    return p;
+}
+
+} // namespace
+
+TEST(RegressionModel, RandomPointsStayInsideTheirBand)
+{
+    for (std::uint64_t seed = 1; seed <= 50; ++seed) {
+        const Points p = RandomPoints(seed, MaxDataPoints);
+        for (int m = 1; m <= MaxDataPoints; ++m) {
+            EXPECT_GE(p.x[m], 0.05);
+            EXPECT_LT(p.x[m], 1.95);
+            EXPECT_GT(p.y[m], 0.05);
+            EXPECT_LT(p.y[m], 1.95);
+            EXPECT_LE(std::abs(p.y[m] - p.x[m]), 0.3 + 1e-12);
+        }
+    }
+    // The same seed gives the same points.
+    const Points a = RandomPoints(7, 20), b = RandomPoints(7, 20);
+    EXPECT_EQ(a.x, b.x);
+    EXPECT_EQ(a.y, b.y);
+}
+
+TEST(RegressionModel, SumOfSquaresCountsPointsInTheirLow8Bits)
+{
+    Points p;
+    p.x[1] = 1; p.y[1] = 2;   // residual 1 for y = x
+    p.x[2] = 2; p.y[2] = 0;   // residual −2
+    p.n = 2;
+    EXPECT_DOUBLE_EQ(SumOfSquares(p.x, p.y, p.n, 1, 0), 5.0);
+    EXPECT_DOUBLE_EQ(SumOfSquares(p.x, p.y, 0, 1, 0), 0.0);
+    EXPECT_DOUBLE_EQ(SumOfSquares(p.x, p.y, 256 + 1, 1, 0), 1.0);
+}
+
+TEST(ErrorMap, GridCoordinates)
+{
+    EXPECT_EQ(GridSize(200), 101);
+    EXPECT_DOUBLE_EQ(GridK(0, 101), -3);
+    EXPECT_DOUBLE_EQ(GridK(101, 101), 3);
+    EXPECT_DOUBLE_EQ(GridD(0), -2);
+    EXPECT_DOUBLE_EQ(GridD(100), 2);
+    EXPECT_DOUBLE_EQ(GridD(101), 2.04);
+    EXPECT_LE((101 + 1) * (101 + 1), ErrGridCapacity);
+}
+
+TEST(ErrorMap, OptimumIsTheFirstBruteForceMinimum)
+{
+    const int n = GridSize(200);
+    for (std::uint64_t seed : {1u, 2u, 3u, 99u}) {
+        const Points p = RandomPoints(seed, 20);
+        TErrGrid grid{};
+        const TErrExtremes e = FillErrorGrid(grid, n, p.x, p.y, p.n);
+        double best = 100.0, worst = 0;
+        int bi = 0, bj = 0;
+        for (int i = 0; i <= n; ++i)
+            for (int j = 0; j <= n; ++j) {
+                const double s = SumOfSquares(p.x, p.y, p.n, GridK(i, n), GridD(j));
+                EXPECT_EQ(grid[GridIndex(i, j, n)], s);
+                worst = std::max(worst, s);
+                if (s < best) {
+                    best = s;
+                    bi = i;
+                    bj = j;
+                }
+            }
+        EXPECT_EQ(e.ErrMin, best);
+        EXPECT_EQ(e.ErrMax, worst);
+        EXPECT_EQ(e.BestI, bi);
+        EXPECT_EQ(e.BestJ, bj);
+    }
+}
+
+TEST(ErrorMap, TiesAndLargeErrorsKeepTheFirstCell)
+{
+    const int n = GridSize(200);
+    TErrGrid grid{};
+    // No points: every cell is 0, the first cell wins.
+    Points none;
+    TErrExtremes e = FillErrorGrid(grid, n, none.x, none.y, 0);
+    EXPECT_EQ(e.ErrMin, 0);
+    EXPECT_EQ(e.ErrMax, 0);
+    EXPECT_EQ(e.BestI, 0);
+    EXPECT_EQ(e.BestJ, 0);
+
+    // Every cell is 100 or more: the minimum stays at its start value.
+    Points far;
+    far.n = 1;
+    far.x[1] = 0;
+    far.y[1] = 20;
+    e = FillErrorGrid(grid, n, far.x, far.y, far.n);
+    EXPECT_EQ(e.ErrMin, 100.0);
+    EXPECT_EQ(e.BestI, 0);
+    EXPECT_EQ(e.BestJ, 0);
+    EXPECT_GT(e.ErrMax, 400);
+}
+
+TEST(ErrorMap, LevelsOfBothEncodings)
+{
+    const TErrExtremes e{10, 2, 0, 0};
+    EXPECT_DOUBLE_EQ(ErrorLevel(2, e, false), 0);
+    EXPECT_DOUBLE_EQ(ErrorLevel(10, e, false), 1);
+    EXPECT_DOUBLE_EQ(ErrorLevel(6, e, false), 0.5);
+    EXPECT_NEAR(ErrorLevel(2, e, true), 0, 1e-15);
+    EXPECT_NEAR(ErrorLevel(10, e, true), 1.0022, 1e-4);
+    // The logarithmic encoding spreads the colours near the minimum.
+    EXPECT_GT(ErrorLevel(3, e, true), ErrorLevel(3, e, false));
+
+    // A flat surface gives the lowest level, never NaN or infinity.
+    const TErrExtremes flat{0, 0, 0, 0};
+    EXPECT_EQ(ErrorLevel(0, flat, false), 0);
+    EXPECT_EQ(ErrorLevel(0, flat, true), 0);
+}
+
+TEST(ErrorMap, CellsArePaintedAsTwoByTwoBlocksWithDUpwards)
+{
+    const int n = GridSize(200);
+    const Points p = RandomPoints(5, 20);
+    TErrGrid grid{};
+    const TErrExtremes e = FillErrorGrid(grid, n, p.x, p.y, p.n);
+    TBitmap bitmap(200, 200);
+    PaintErrorMap(bitmap, grid, n, e, false);
+    auto colorOf = [&](int i, int j) {
+        return ColorRamp3(MapColorLow, MapColorMid, MapColorHigh,
+                          ErrorLevel(grid[GridIndex(i, j, n)], e, false));
+    };
+    for (auto [i, j] : {std::pair{0, 0}, {10, 40}, {99, 100}, {50, 1}}) {
+        for (int dx = 0; dx <= 1; ++dx)
+            for (int dy = 0; dy <= 1; ++dy) {
+                const int x = 2 * i + dx, y = 200 - 2 * j - dy;
+                if (y >= 0 && y < 200) {
+                    EXPECT_EQ(bitmap.Canvas().Pixel(x, y), colorOf(i, j)) << i << "," << j;
+                }
+            }
+    }
+}
+
+TEST(ErrorMap, FlatSurfaceShowsTheSmallResidualColourEverywhere)
+{
+    const int n = GridSize(200);
+    Points none;
+    TErrGrid grid{};
+    const TErrExtremes e = FillErrorGrid(grid, n, none.x, none.y, 0);
+    for (bool logarithmic : {false, true}) {
+        TBitmap bitmap(200, 200);
+        PaintErrorMap(bitmap, grid, n, e, logarithmic);
+        for (int y = 0; y < 200; y += 7)
+            for (int x = 0; x < 200; x += 7)
+                ASSERT_EQ(bitmap.Canvas().Pixel(x, y), MapColorLow);
+    }
+}
+
+TEST(ErrorMap, PixelsAndParameters)
+{
+    EXPECT_EQ(MapXOfK(1, 200), 133);
+    EXPECT_EQ(MapYOfD(0, 200), 100);
+    EXPECT_DOUBLE_EQ(KOfMapX(0, 200), -3);
+    EXPECT_DOUBLE_EQ(KOfMapX(100, 200), 0);
+    EXPECT_DOUBLE_EQ(DOfMapY(100, 200), 0);
+    EXPECT_DOUBLE_EQ(DOfMapY(1, 200), 1.98);
+    EXPECT_DOUBLE_EQ(DOfMapY(199, 200), -1.98);
+    EXPECT_TRUE(IsPickable(0, 1, 200, 200));
+    EXPECT_TRUE(IsPickable(199, 199, 200, 200));
+    EXPECT_FALSE(IsPickable(0, 0, 200, 200));
+    EXPECT_FALSE(IsPickable(200, 100, 200, 200));
+    EXPECT_FALSE(IsPickable(-1, 100, 200, 200));
+    EXPECT_FALSE(IsPickable(10, 200, 200, 200));
+}
+
+TEST(ErrorMap, ScaleStripsAndColourBar)
+{
+    TBitmap vertical(9, 209);
+    DrawVerticalTickStrip(vertical.Canvas(), 9, 209);
+    for (int y : {2, 102, 202})
+        for (int x = 1; x < 8; ++x)
+            EXPECT_EQ(vertical.Canvas().Pixel(x, y), clBlack) << x << "," << y;
+    EXPECT_EQ(vertical.Canvas().Pixel(0, 2), clWhite);
+    EXPECT_EQ(vertical.Canvas().Pixel(8, 2), clWhite);
+    EXPECT_EQ(vertical.Canvas().Pixel(4, 150), clBlack);
+    EXPECT_EQ(vertical.Canvas().Pixel(4, 1), clWhite);
+    EXPECT_EQ(vertical.Canvas().Pixel(4, 203), clWhite);   // the axis ends at 202
+
+    TBitmap horizontal(201, 9);
+    DrawHorizontalTickStrip(horizontal.Canvas(), 201, 9);
+    for (int x : {0, 34, 67, 100, 134, 168})
+        for (int y = 1; y < 8; ++y)
+            EXPECT_EQ(horizontal.Canvas().Pixel(x, y), clBlack) << x << "," << y;
+    EXPECT_EQ(horizontal.Canvas().Pixel(34, 8), clWhite);
+    EXPECT_EQ(horizontal.Canvas().Pixel(33, 1), clWhite);
+    EXPECT_EQ(horizontal.Canvas().Pixel(197, 4), clBlack);
+    EXPECT_EQ(horizontal.Canvas().Pixel(198, 4), clWhite);  // the axis ends before width − 3
+
+    TBitmap bar(201, 17);
+    DrawColorBar(bar.Canvas(), 201, 17);
+    EXPECT_EQ(bar.Canvas().Pixel(0, 0), MapColorLow);
+    EXPECT_EQ(bar.Canvas().Pixel(0, 16), MapColorLow);
+    EXPECT_EQ(bar.Canvas().Pixel(200, 8),
+              ColorRamp3(MapColorLow, MapColorMid, MapColorHigh, 200.0 / 201));
+    EXPECT_EQ(bar.Canvas().Pixel(100, 8),
+              ColorRamp3(MapColorLow, MapColorMid, MapColorHigh, 100.0 / 201));
+}

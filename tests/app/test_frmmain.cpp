@@ -1,0 +1,196 @@
+// The main window: tutorial pages, reset, picking k and d in the error map.
+#include "app/formkit.h"
+#include "app/frmmain.h"
+#include "platform/image.h"
+#include "platform/rounding.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    TFrmMain form{42};
+
+    void Next(int times)
+    {
+        for (int i = 0; i < times; ++i)
+            form.SBNext->click();
+    }
+    bool Shown(QWidget* w) const { return !w->isHidden(); }
+    TCanvas& Map() { return form.Image1->Canvas(); }
+
+    // The 3 × 3 learner's marker centred at (x, y) is black.
+    void ExpectLearnerMarkerAt(int x, int y)
+    {
+        for (int a = -1; a <= 1; ++a)
+            for (int b = -1; b <= 1; ++b)
+                EXPECT_EQ(Map().Pixel(x + a, y + b), clBlack) << x + a << "," << y + b;
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindow, StartsOnPageOneWithTwentyPointsAndTheDesignLayout)
+{
+    EXPECT_EQ(form.size(), QSize(629, 475));
+    EXPECT_EQ(form.Page(), 1);
+    EXPECT_EQ(form.NumPoints, 20);
+    EXPECT_EQ(form.K, 1);
+    EXPECT_EQ(form.D, 0);
+    EXPECT_EQ(form.Memo->toPlainText(), QStringLiteral("memo1"));
+    EXPECT_TRUE(form.RBLogarithmic->isChecked());
+    EXPECT_TRUE(form.SBNext->isEnabled());
+    EXPECT_FALSE(form.SBDataPts->isEnabled());
+    EXPECT_FALSE(form.SB3dPlot->isEnabled());
+    EXPECT_FALSE(form.CBSquares->isEnabled());
+    EXPECT_FALSE(form.CBSquares->isChecked());
+    EXPECT_FALSE(Shown(form.Panel2));
+    EXPECT_FALSE(Shown(form.Panel3));
+    EXPECT_FALSE(Shown(form.NLSum_e2));
+    EXPECT_EQ(form.Image1->geometry(), QRect(33, 24, 200, 200));
+    EXPECT_EQ(form.GridN(), 101);
+}
+
+TEST_F(MainWindow, PagesUnlockTheControlsStepByStep)
+{
+    Next(1);
+    EXPECT_EQ(form.Memo->toPlainText(), QStringLiteral("memo2"));
+    EXPECT_TRUE(Shown(form.Panel3));
+    EXPECT_FALSE(Shown(form.Panel2));
+    EXPECT_FALSE(form.CBSquares->isEnabled());
+
+    Next(1);
+    EXPECT_EQ(form.Memo->toPlainText(), QStringLiteral("memo3"));
+    EXPECT_TRUE(form.CBSquares->isEnabled());
+    EXPECT_TRUE(form.CBSquares->isChecked());
+    EXPECT_TRUE(Shown(form.NLSum_e2));
+    EXPECT_FALSE(form.SB3dPlot->isEnabled());
+
+    Next(1);
+    EXPECT_EQ(form.Memo->toPlainText(), QStringLiteral("memo4"));
+    EXPECT_TRUE(form.SB3dPlot->isEnabled());
+    EXPECT_TRUE(Shown(form.Panel2));
+    EXPECT_FALSE(form.SBDataPts->isEnabled());
+
+    Next(1);
+    EXPECT_EQ(form.Memo->toPlainText(), QStringLiteral("memo5"));
+    EXPECT_TRUE(form.SBDataPts->isEnabled());
+    EXPECT_FALSE(form.SBNext->isEnabled());
+
+    // Next is disabled on the last page, so the page never goes past 5.
+    Next(3);
+    EXPECT_EQ(form.Page(), 5);
+    EXPECT_EQ(form.Memo->toPlainText(), QStringLiteral("memo5"));
+}
+
+TEST_F(MainWindow, ResetFromTheLastPageKeepsPointsAndMap)
+{
+    Next(4);
+    const TPointArray x = form.DataX;
+    const QImage map = form.ErrMapBitmap.Image().copy();
+    const double errMin = form.ErrMin;
+    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(20, 30));
+    ASSERT_NE(form.K, 1);
+
+    form.SBReset->click();
+    EXPECT_EQ(form.Page(), 1);
+    EXPECT_EQ(form.K, 1);
+    EXPECT_EQ(form.D, 0);
+    EXPECT_FALSE(Shown(form.Panel2));
+    EXPECT_FALSE(Shown(form.Panel3));
+    EXPECT_FALSE(form.SBDataPts->isEnabled());
+    EXPECT_FALSE(form.SB3dPlot->isEnabled());
+    EXPECT_FALSE(form.CBSquares->isChecked());
+    EXPECT_FALSE(form.CBSquares->isEnabled());
+    EXPECT_FALSE(Shown(form.NLSum_e2));
+    EXPECT_TRUE(form.SBNext->isEnabled());
+    EXPECT_EQ(form.NumPoints, 20);
+    EXPECT_EQ(form.DataX, x);
+    EXPECT_EQ(form.ErrMin, errMin);
+    EXPECT_EQ(form.ErrMapBitmap.Image(), map);
+}
+
+TEST_F(MainWindow, BelowPageFourTheMapIsBlankExceptTheLearnersMarker)
+{
+    Next(2);
+    ExpectLearnerMarkerAt(133, 100);
+    int black = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const TColor c = Map().Pixel(x, y);
+            ASSERT_TRUE(c == clWhite || c == clBlack);
+            black += c == clBlack;
+        }
+    EXPECT_EQ(black, 9);
+}
+
+TEST_F(MainWindow, FromPageFourTheColourMapShowsBothMarkers)
+{
+    Next(3);
+    ExpectLearnerMarkerAt(133, 100);
+    const int n = form.GridN();
+    const int x0 = Round(double(form.BestI) * 200 / n) + 1;
+    const int y0 = 200 - Round(double(form.BestJ) * 200 / n) + 1;
+    for (int a = 0; a <= 1; ++a)
+        for (int b = 0; b <= 1; ++b)
+            EXPECT_EQ(Map().Pixel(x0 + a, y0 + b), clBlack);
+    // Away from the markers the map shows the error map bitmap.
+    EXPECT_EQ(Map().Pixel(5, 5), form.ErrMapBitmap.Canvas().Pixel(5, 5));
+    EXPECT_NE(Map().Pixel(5, 5), clWhite);
+}
+
+TEST_F(MainWindow, PickingKAndDByPressingAndDragging)
+{
+    Next(3);
+    QTest::mousePress(form.Image1, Qt::LeftButton, {}, QPoint(0, 100));
+    EXPECT_TRUE(form.MouseIsDown);
+    EXPECT_DOUBLE_EQ(form.K, -3);
+    EXPECT_DOUBLE_EQ(form.D, 0);
+
+    QTest::mouseMove(form.Image1, QPoint(150, 50));
+    EXPECT_DOUBLE_EQ(form.K, 1.5);
+    EXPECT_DOUBLE_EQ(form.D, 1);
+    ExpectLearnerMarkerAt(150, 50);
+
+    // Y = 0 and positions outside the image are ignored.
+    QTest::mouseMove(form.Image1, QPoint(10, 0));
+    QTest::mouseMove(form.Image1, QPoint(200, 20));
+    EXPECT_DOUBLE_EQ(form.K, 1.5);
+    EXPECT_DOUBLE_EQ(form.D, 1);
+
+    QTest::mouseRelease(form.Image1, Qt::LeftButton, {}, QPoint(150, 50));
+    EXPECT_FALSE(form.MouseIsDown);
+    QTest::mouseMove(form.Image1, QPoint(30, 30));
+    EXPECT_DOUBLE_EQ(form.K, 1.5);
+}
+
+TEST_F(MainWindow, EncodingsShareExtremesAndOptimum)
+{
+    Next(3);
+    const double max = form.ErrMax, min = form.ErrMin;
+    const int bi = form.BestI, bj = form.BestJ;
+    const QImage logarithmic = form.ErrMapBitmap.Image().copy();
+    QTest::mouseClick(form.RBNormal, Qt::LeftButton);
+    ASSERT_TRUE(form.RBNormal->isChecked());
+    EXPECT_EQ(form.ErrMax, max);
+    EXPECT_EQ(form.ErrMin, min);
+    EXPECT_EQ(form.BestI, bi);
+    EXPECT_EQ(form.BestJ, bj);
+    EXPECT_NE(form.ErrMapBitmap.Image(), logarithmic);
+}
+
+TEST_F(MainWindow, WithoutPointsTheMapIsFlatAndTheSumIsZero)
+{
+    Next(3);
+    form.NumPoints = 0;
+    form.ComputeErrorMap();
+    form.DrawErrorMapImage();
+    EXPECT_EQ(form.ErrMax, 0);
+    EXPECT_EQ(form.ErrMin, 0);
+    EXPECT_EQ(form.ErrMapBitmap.Canvas().Pixel(100, 100), MapColorLow);
+}

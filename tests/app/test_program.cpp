@@ -1,0 +1,50 @@
+// The command line and the screenshot mode.
+#include "app/frmmain.h"
+#include "app/program.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(ProgramOptions, ReadsScreenshotSeedAndPage)
+{
+    QString error;
+    auto options = ParseProgramOptions(
+        {"slopelab", "--screenshot", "out", "--seed", "7", "--page", "4"}, error);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->screenshotDir, QStringLiteral("out"));
+    EXPECT_EQ(options->seed, 7u);
+    EXPECT_EQ(options->page, 4);
+
+    // Arguments meant for others are left alone.
+    options = ParseProgramOptions({"slopelab", "/serverhandle=00001234"}, error);
+    ASSERT_TRUE(options);
+    EXPECT_FALSE(options->screenshotDir);
+    EXPECT_EQ(options->page, 1);
+
+    for (const QStringList& bad : {QStringList{"slopelab", "--seed"},
+                                   QStringList{"slopelab", "--seed", "x"},
+                                   QStringList{"slopelab", "--page", "6"}}) {
+        EXPECT_FALSE(ParseProgramOptions(bad, error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+TEST(ProgramOptions, ScreenshotsRepeatForTheSameSeed)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage first;
+    for (int run = 0; run < 2; ++run) {
+        TProgramWindows windows(std::uint64_t{3});
+        QString error;
+        ASSERT_TRUE(WriteScreenshots(dir.path(), 4, error)) << error.toStdString();
+        EXPECT_EQ(FrmMain->Page(), 4);
+        QImage shot(dir.filePath("main.png"));
+        ASSERT_EQ(shot.size(), QSize(629, 475));
+        if (run == 0)
+            first = shot;
+        else
+            EXPECT_EQ(shot, first);
+    }
+}

@@ -1,0 +1,113 @@
+#include "translation/languagefile.h"
+
+#include "translation/codepage.h"
+
+#include <QIODevice>
+
+namespace {
+
+const QString kRecordEnd = QStringLiteral("|$$");
+
+// Characters first..last of a text, counted from 1; empty when last < first.
+QStringView CharsBetween(QStringView text, qsizetype first, qsizetype last)
+{
+    if (last < first)
+        return {};
+    return text.mid(first - 1, last - first + 1);
+}
+
+// Position of a text in a record counted from 1; 0 when it does not occur.
+qsizetype PositionOf(QStringView record, QStringView part)
+{
+    return record.indexOf(part) + 1;
+}
+
+bool IsLineBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+QString NormaliseKey(QStringView rawKey)
+{
+    QString key;
+    key.reserve(rawKey.size());
+    for (const QChar c : AsciiLower(rawKey)) {
+        const QChar blankened = (IsLineBreak(c) || c == u'\t') ? QChar(u' ') : c;
+        const bool repeatsBlank = blankened == u' ' && (key.isEmpty() || key.back() == u' ');
+        if (!repeatsBlank)
+            key += blankened;
+    }
+    return key;
+}
+
+QString BlankLineBreaks(QStringView rawValue)
+{
+    QString value = rawValue.toString();
+    for (QChar& c : value) {
+        if (IsLineBreak(c))
+            c = u' ';
+    }
+    return value;
+}
+
+} // namespace
+
+QString ReadLanguageText(QIODevice& stream)
+{
+    if (!stream.isReadable())
+        return {};
+    if (!stream.isSequential() && !stream.seek(0))
+        return {};
+    return DecodeUtf8OrWindows1252(stream.read(kMaxLanguageFileSize));
+}
+
+RecordReader::RecordReader(QString text)
+    : text_(std::move(text))
+{
+}
+
+std::optional<QStringView> RecordReader::NextRecord()
+{
+    const qsizetype end = text_.indexOf(kRecordEnd, position_, Qt::CaseInsensitive);
+    if (end < 0)
+        return std::nullopt;
+    const qsizetype start = position_;
+    position_ = end + kRecordEnd.size();
+    return QStringView(text_).mid(start, position_ - start);
+}
+
+LanguageEntry ParseRecord(QStringView record)
+{
+    const qsizetype keyStart = PositionOf(record, u"[");
+    const qsizetype separator = PositionOf(record, u"]=");
+    const qsizetype end = PositionOf(record, kRecordEnd);
+    return {NormaliseKey(CharsBetween(record, keyStart + 1, separator - 1)),
+            BlankLineBreaks(CharsBetween(record, separator + 2, end - 1))};
+}
+
+QString DisplayValue(const QString& fileValue, const QString& appName)
+{
+    QString value = fileValue;
+    value.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+    value.replace(QStringLiteral("<%APPNAME%>"), appName, Qt::CaseInsensitive);
+    return value;
+}
+
+QString AsciiLower(QStringView text)
+{
+    QString lower = text.toString();
+    for (QChar& c : lower) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return lower;
+}
+
+QString LanguageFileName(const QString& programPath)
+{
+    const QString exeSuffix = QStringLiteral(".exe");
+    QString base = programPath;
+    if (base.endsWith(exeSuffix, Qt::CaseInsensitive))
+        base.chop(exeSuffix.size());
+    return base + QStringLiteral(".itl");
+}

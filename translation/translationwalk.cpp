@@ -1,0 +1,119 @@
+#include "translation/translationwalk.h"
+
+#include "translation/textlines.h"
+#include "translation/tolkar.h"
+
+#include <QMetaProperty>
+#include <QPointer>
+#include <QSequentialIterable>
+#include <cstring>
+
+namespace {
+
+bool IsObjectName(const QMetaProperty& property)
+{
+    return std::strcmp(property.name(), "objectName") == 0;
+}
+
+bool HoldsObject(QMetaType type)
+{
+    return type.flags().testFlag(QMetaType::PointerToQObject);
+}
+
+bool HoldsSequence(QMetaType type)
+{
+    return QMetaType::canView(type, QMetaType::fromType<QSequentialIterable>());
+}
+
+} // namespace
+
+TranslationWalk::TranslationWalk(TTolkar2000& tolkar)
+    : tolkar_(tolkar)
+{
+}
+
+void TranslationWalk::TranslateComponent(QObject* component)
+{
+    if (!component)
+        return;
+    TranslateObject(component);
+    // Guarded copies: a changed text may make a control rebuild its internal children.
+    QList<QPointer<QObject>> children;
+    for (QObject* child : component->children())
+        children << child;
+    for (const QPointer<QObject>& child : children)
+        TranslateComponent(child.data());
+}
+
+void TranslationWalk::TranslateObject(QObject* object)
+{
+    if (!object || visited_.contains(object))
+        return;
+    visited_.insert(object);
+    bool doTranslate = true;
+    if (tolkar_.OnBeforeTranslate)
+        tolkar_.OnBeforeTranslate(&tolkar_, object, doTranslate);
+    if (!doTranslate)
+        return;
+    const QMetaObject* meta = object->metaObject();
+    for (int i = 0; i < meta->propertyCount(); ++i)
+        TranslateProperty(object, meta->property(i));
+}
+
+void TranslationWalk::TranslateProperty(QObject* object, const QMetaProperty& property)
+{
+    if (!property.isReadable() || IsObjectName(property))
+        return;
+    if (const auto lines = TextLines::Of(object, property)) {
+        TranslateLines(*lines);
+        return;
+    }
+    const QMetaType type = property.metaType();
+    if (type.id() == QMetaType::QString)
+        TranslateText(object, property);
+    else if (HoldsObject(type))
+        TranslateObject(property.read(object).value<QObject*>());
+    else if (HoldsSequence(type))
+        TranslateItems(property.read(object));
+}
+
+void TranslationWalk::TranslateText(QObject* object, const QMetaProperty& property)
+{
+    if (!property.isWritable())
+        return;
+    if (const auto translated = Translation(property.read(object).toString()))
+        property.write(object, *translated);
+}
+
+void TranslationWalk::TranslateLines(const TextLines& lines)
+{
+    QStringList texts = lines.Read();
+    bool changed = false;
+    for (qsizetype i = texts.size() - 1; i >= 0; --i) {
+        if (const auto translated = Translation(texts[i])) {
+            texts[i] = *translated;
+            changed = true;
+        }
+    }
+    if (changed)
+        lines.Write(texts);
+}
+
+void TranslationWalk::TranslateItems(const QVariant& collection)
+{
+    QList<QPointer<QObject>> items;
+    for (const QVariant& item : collection.value<QSequentialIterable>()) {
+        if (HoldsObject(item.metaType()))
+            items << item.value<QObject*>();
+    }
+    for (const QPointer<QObject>& item : items)
+        TranslateObject(item.data());
+}
+
+std::optional<QString> TranslationWalk::Translation(const QString& text)
+{
+    const QString& prefix = tolkar_.Prefix();
+    if (!text.startsWith(prefix))
+        return std::nullopt;
+    return tolkar_.LookupText(text.mid(prefix.size()));
+}
