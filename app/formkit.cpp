@@ -28,13 +28,48 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& place, TPan
     return panel;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y,
-                  const QFont& font)
+namespace {
+
+const char* const SizedToTextProperty = "sizedToText";
+
+QLabel* NewTextSizedLabel(QWidget* parent, const QString& name, const QString& text,
+                          const QFont& font, Qt::Alignment alignment)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setFont(font);
-    label->move(x, y);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setProperty(SizedToTextProperty, true);
     label->adjustSize();
     return label;
+}
+
+} // namespace
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y,
+                  const QFont& font)
+{
+    QLabel* label = NewTextSizedLabel(parent, name, text, font, Qt::AlignLeft);
+    label->move(x, y);
+    return label;
+}
+
+QLabel* MakeRightAlignedLabel(QWidget* parent, const QString& name, const QString& text,
+                              int right, int y, const QFont& font)
+{
+    QLabel* label = NewTextSizedLabel(parent, name, text, font, Qt::AlignRight);
+    label->move(right - label->width(), y);
+    return label;
+}
+
+void FitLabelsToText(QWidget* form)
+{
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        if (!label->property(SizedToTextProperty).toBool())
+            continue;
+        const QRect before = label->geometry();
+        label->adjustSize();
+        if (label->alignment() & Qt::AlignRight)
+            label->move(before.right() + 1 - label->width(), before.top());
+    }
 }

@@ -21,6 +21,13 @@ QFont ArialPixels(int pixels);
 enum class TPanelBevel { None, Raised };
 QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& place, TPanelBevel bevel);
 
-// A label whose top-left corner sits at (x, y), sized to its text.
+// A label sized to its text whose top-left corner sits at (x, y).
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y,
                   const QFont& font);
+// A label sized to its text whose top-right corner sits at (right, y).
+QLabel* MakeRightAlignedLabel(QWidget* parent, const QString& name, const QString& text,
+                              int right, int y, const QFont& font);
+
+// Sizes the form's text-sized labels to their current texts (after a translation);
+// left-aligned ones keep their left edge, right-aligned ones their right edge.
+void FitLabelsToText(QWidget* form);

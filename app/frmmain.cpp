@@ -1,6 +1,8 @@
 #include "app/frmmain.h"
 
 #include "app/formkit.h"
+#include "courseware/demon.h"
+#include "translation/tolkar.h"
 #include "platform/image.h"
 #include "platform/random.h"
 #include "platform/rounding.h"
@@ -38,6 +40,10 @@ TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed)
     BuildColorPanel();
     BuildValueFields();
     ConnectHandlers();
+    // The link loads the language file and translates the window built so far.
+    BuildCoursewareLink();
+    clidemon->Loaded();
+    FitLabelsToText(this);
     FormCreate(fixedSeed);
 }
 
@@ -128,11 +134,9 @@ void TFrmMain::BuildColorPanel()
 
     Label5 = MakeLabel(Panel2, QStringLiteral("Label5"), QStringLiteral("TK_small residual"), 20,
                        41, font());
-    // Right-aligned: its right edge stays at the end of the colour bar.
-    Label6 = new QLabel(QStringLiteral("TK_large residual"), Panel2);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setGeometry(151, 41, 233 - 151, 16);
-    Label6->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    // Right-aligned at the end of the colour bar.
+    Label6 = MakeRightAlignedLabel(Panel2, QStringLiteral("Label6"),
+                                   QStringLiteral("TK_large residual"), 233, 41, font());
 
     RBLogarithmic = new QRadioButton(QStringLiteral("TK_logarithmic"), Panel2);
     RBLogarithmic->setObjectName(QStringLiteral("RBLogarithmic"));
@@ -180,6 +184,22 @@ void TFrmMain::ConnectHandlers()
     };
 }
 
+void TFrmMain::BuildCoursewareLink()
+{
+    clidemon = new TkdbDemonClient(this);
+    clidemon->setObjectName(QStringLiteral("clidemon"));
+    clidemon->SetAutoTranslate(true);
+    clidemon->SetAutoCreateItlFile(false);
+    clidemon->SetMultiStart(false);
+    clidemon->SetUseOrvindeServer(false);
+    // Another copy handed over its parameters: come to the front.
+    clidemon->OnParamsChange = [this](QObject*) {
+        showNormal();
+        raise();
+        activateWindow();
+    };
+}
+
 void TFrmMain::FormCreate(std::optional<std::uint64_t> fixedSeed)
 {
     if (fixedSeed)
@@ -224,7 +244,7 @@ void TFrmMain::ResetSimulation(bool KeepData)
 
 QString TFrmMain::PageText(int page) const
 {
-    return QStringLiteral("memo%1").arg(page);
+    return clidemon->Translator().LookupText(QStringLiteral("memo%1").arg(page));
 }
 
 void TFrmMain::ShowPage()

@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QRadioButton;
 class TImage;
 class TSpeedButton;
+class TkdbDemonClient;
 
 class TFrmMain : public QWidget {
     Q_OBJECT
@@ -79,6 +80,7 @@ public:
     QLabel* NLd = nullptr;
     QCheckBox* CBSquares = nullptr;
     QLabel* NLSum_e2 = nullptr;
+    TkdbDemonClient* clidemon = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -90,6 +92,7 @@ private:
     void BuildColorPanel();
     void BuildValueFields();
     void ConnectHandlers();
+    void BuildCoursewareLink();
     void FormCreate(std::optional<std::uint64_t> fixedSeed);
 
     void Image1MouseDown(int X, int Y);

@@ -3,6 +3,7 @@
 #include "app/frmmain.h"
 #include "platform/image.h"
 #include "platform/rounding.h"
+#include "support/language_file_beside_program.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -175,7 +176,7 @@ TEST_F(MainWindow, EncodingsShareExtremesAndOptimum)
     const double max = form.ErrMax, min = form.ErrMin;
     const int bi = form.BestI, bj = form.BestJ;
     const QImage logarithmic = form.ErrMapBitmap.Image().copy();
-    QTest::mouseClick(form.RBNormal, Qt::LeftButton);
+    QTest::mouseClick(form.RBNormal, Qt::LeftButton, {}, QPoint(6, 8));
     ASSERT_TRUE(form.RBNormal->isChecked());
     EXPECT_EQ(form.ErrMax, max);
     EXPECT_EQ(form.ErrMin, min);
@@ -193,4 +194,29 @@ TEST_F(MainWindow, WithoutPointsTheMapIsFlatAndTheSumIsZero)
     EXPECT_EQ(form.ErrMax, 0);
     EXPECT_EQ(form.ErrMin, 0);
     EXPECT_EQ(form.ErrMapBitmap.Canvas().Pixel(100, 100), MapColorLow);
+}
+
+TEST(MainWindowTexts, DesignTextsAreTranslatedThroughTheLanguageFile)
+{
+    {
+        TFrmMain form(1);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Linear Regression"));
+        EXPECT_EQ(form.SBExit->text(), QStringLiteral("Exit"));
+        EXPECT_EQ(form.SBDataPts->text(), QStringLiteral("Data Points"));
+        EXPECT_EQ(form.SpeedButton4->text(), QStringLiteral("About"));
+        EXPECT_EQ(form.Label6->text(), QStringLiteral("large residual"));
+        EXPECT_EQ(form.Label6->geometry().right(), 232);
+    }
+    LanguageFileBesideProgram file("[Exit]=Ende|$$\r\n"
+                                   "[memo1]=Erste Seite\\nzweite Zeile|$$\r\n"
+                                   "[3D Plot]=Raumbild|$$\r\n"
+                                   "[large residual]=gro\xc3\x9f" "es Residuum|$$\r\n");
+    TFrmMain form(1);
+    EXPECT_EQ(form.SBExit->text(), QStringLiteral("Ende"));
+    EXPECT_EQ(form.SBReset->text(), QStringLiteral("Reset"));
+    EXPECT_EQ(form.SB3dPlot->text(), QStringLiteral("3D Plot"));
+    EXPECT_EQ(form.Memo->toPlainText(), QStringLiteral("Erste Seite\nzweite Zeile"));
+    EXPECT_EQ(form.Label6->text(), QString::fromUtf8("gro\xc3\x9f" "es Residuum"));
+    // The right-aligned label keeps its right edge at the end of the colour bar.
+    EXPECT_EQ(form.Label6->geometry().right(), 232);
 }
