@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 
 #include "app/formkit.h"
+#include "controls/numlab/numlab.h"
 #include "courseware/demon.h"
 #include "translation/tolkar.h"
 #include "platform/image.h"
@@ -82,6 +83,8 @@ void TFrmMain::BuildMemo()
     // Pressing the mouse on the tutorial text selects nothing and there is no context menu.
     Memo->setTextInteractionFlags(Qt::NoTextInteraction);
     Memo->setContextMenuPolicy(Qt::NoContextMenu);
+    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette palette = Memo->palette();
     palette.setColor(QPalette::Base, ToQColor(clInfoBk));
     palette.setColor(QPalette::Text, ToQColor(clInfoText));
@@ -149,16 +152,23 @@ void TFrmMain::BuildColorPanel()
 
 void TFrmMain::BuildValueFields()
 {
-    auto field = [this](const char* name, const QRect& place) {
-        auto* label = new QLabel(this);
+    auto field = [this](const char* name, const QRect& place, const char* leftText,
+                        int labelWidth, int leftSpace, int precision) {
+        auto* label = new TNumLab(this);
         label->setObjectName(QString::fromUtf8(name));
         label->setGeometry(place);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->SetLeftText(QString::fromUtf8(leftText));
+        label->SetLabelWidth(labelWidth);
+        label->SetLeftSpace(leftSpace);
+        label->SetPrecision(precision);
+        label->SetDisplayType(dtFixP);
+        label->SetFrameStyle(fsLowered);
+        label->SetColorScheme(csBWG);
         return label;
     };
-    NLk = field("NLk", QRect(27, 409, 86, 22));
-    NLd = field("NLd", QRect(128, 409, 81, 22));
-    NLSum_e2 = field("NLSum_e2", QRect(70, 440, 273, 21));
+    NLk = field("NLk", QRect(27, 409, 86, 22), "k", 55, 15, 2);
+    NLd = field("NLd", QRect(128, 409, 81, 22), "d", 55, 15, 2);
+    NLSum_e2 = field("NLSum_e2", QRect(70, 440, 273, 21), "TK_Sum of squared residuals", 60, 204, 4);
 
     CBSquares = new QCheckBox(QStringLiteral("TK_Show residuals"), this);
     CBSquares->setObjectName(QStringLiteral("CBSquares"));
@@ -227,8 +237,8 @@ void TFrmMain::ResetSimulation(bool KeepData)
 {
     K = 1;
     D = 0;
-    ShowValue(NLk, QStringLiteral("k"), K, 2);
-    ShowValue(NLd, QStringLiteral("d"), D, 2);
+    NLk->SetValue(K);
+    NLd->SetValue(D);
     SBNext->Tag = FirstPage;
     ShowPage();
     if (!KeepData) {
@@ -314,12 +324,7 @@ void TFrmMain::DrawChart()
 
 void TFrmMain::ShowSumOfSquares()
 {
-    ShowValue(NLSum_e2, QStringLiteral("Sum of squared residuals"), SumOfSquares(DataX, DataY, NumPoints, K, D), 4);
-}
-
-void TFrmMain::ShowValue(QLabel* field, const QString& leftText, double value, int decimals)
-{
-    field->setText(QStringLiteral("%1  %2").arg(leftText).arg(value, 0, 'f', decimals));
+    NLSum_e2->SetValue(SumOfSquares(DataX, DataY, NumPoints, K, D));
 }
 
 void TFrmMain::GenerateRandomPoints() { ::GenerateRandomPoints(DataX, DataY, NumPoints); }
@@ -379,6 +384,6 @@ void TFrmMain::Image1MouseMove(int X, int Y)
     D = DOfMapY(Y, h);
     DrawErrorMapImage();
     DrawChart();
-    ShowValue(NLd, QStringLiteral("d"), D, 2);
-    ShowValue(NLk, QStringLiteral("k"), K, 2);
+    NLd->SetValue(D);
+    NLk->SetValue(K);
 }

@@ -18,6 +18,7 @@ class QRadioButton;
 class TImage;
 class TSpeedButton;
 class TkdbDemonClient;
+class TNumLab;
 
 class TFrmMain : public QWidget {
     Q_OBJECT
@@ -76,10 +77,10 @@ public:
     QLabel* Label6 = nullptr;
     QRadioButton* RBLogarithmic = nullptr;
     QRadioButton* RBNormal = nullptr;
-    QLabel* NLk = nullptr;
-    QLabel* NLd = nullptr;
+    TNumLab* NLk = nullptr;
+    TNumLab* NLd = nullptr;
     QCheckBox* CBSquares = nullptr;
-    QLabel* NLSum_e2 = nullptr;
+    TNumLab* NLSum_e2 = nullptr;
     TkdbDemonClient* clidemon = nullptr;
 
 protected:
@@ -101,7 +102,6 @@ private:
     void EncodingClick();
 
     QString PageText(int page) const;
-    void ShowValue(QLabel* field, const QString& leftText, double value, int decimals);
 
     bool m_centred = false;
 };

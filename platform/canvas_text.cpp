@@ -41,6 +41,7 @@ QFont TFont::ToQFont() const
     font.setUnderline((Style & fsUnderline) != 0);
     font.setStrikeOut((Style & fsStrikeOut) != 0);
     font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

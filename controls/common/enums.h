@@ -72,6 +72,10 @@ Q_ENUM_NS(TMouseActMode)
 enum TCrossHMode : std::uint8_t { chOff, chHoriz, chVert, chBoth };
 Q_ENUM_NS(TCrossHMode)
 
+// Horizontal placement of a text (numeric label texts, axis captions).
+enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+Q_ENUM_NS(TAlignment)
+
 } // namespace CommonEnums
 
 using namespace CommonEnums;

@@ -2,14 +2,13 @@
 
 #include "controls/common/colorscheme.h"
 #include "controls/common/gryph_error.h"
+#include "controls/numlab/numtext.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
 namespace {
-
-constexpr int kMaxPrecision = 15;
 
 QString ClassNameOf(const QObject* object)
 {
@@ -75,7 +74,7 @@ void TNumLab::SetColorOutText(TColor value) { Change(m_colorOutText, value); }
 void TNumLab::SetPrecision(int value)
 {
     if (value >= 0)
-        Change(m_precision, std::min(value, kMaxPrecision));
+        Change(m_precision, std::min(value, kMaxDisplayPrecision));
 }
 
 void TNumLab::SetLeftSpace(int value)

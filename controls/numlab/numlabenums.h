@@ -25,10 +25,6 @@ enum TDisplay : std::uint8_t {
 };
 Q_ENUM_NS(TDisplay)
 
-// Horizontal placement of a text.
-enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
-Q_ENUM_NS(TAlignment)
-
 } // namespace NumLabEnums
 
 using namespace NumLabEnums;

@@ -13,7 +13,6 @@ constexpr double kInt32Low = -2147483648.0;
 constexpr double kInt32High = 2147483647.0;
 constexpr double kUInt32High = 4294967295.0;
 constexpr double kTwoTo63 = 9223372036854775808.0;
-constexpr int kMaxPrecision = 15;
 constexpr int kMaxAngleDecimals = 8;
 constexpr int kExponentDigits = 3;
 
@@ -91,7 +90,7 @@ QString DegreesMinutes(double value, int decimals)
     const QString minutes = Sixtieths((magnitude - degrees) * 60, decimals, carry);
     if (carry)
         degrees += 1;
-    return WithAngleSign(value, FormatFixed(degrees, 0) + u"\u00B0 " +
+    return WithAngleSign(value, FormatFixed(degrees, 0) + QStringLiteral("\u00B0 ") +
                                     minutes.rightJustified(decimals + 3) + u'\'');
 }
 
@@ -107,8 +106,8 @@ QString DegreesMinutesSeconds(double value, int decimals)
         minutes = 0;
         degrees += 1;
     }
-    return WithAngleSign(value, FormatFixed(degrees, 0) + u"\u00B0 " +
-                                    QString::number(minutes).rightJustified(2) + u"' " +
+    return WithAngleSign(value, FormatFixed(degrees, 0) + QStringLiteral("\u00B0 ") +
+                                    QString::number(minutes).rightJustified(2) + QStringLiteral("' ") +
                                     seconds.rightJustified(decimals + 3) + u'"');
 }
 
@@ -130,7 +129,7 @@ std::optional<QString> Angle(double value, TDisplay type, int decimals)
 
 std::optional<QString> FormatDisplayValue(double value, const TNumTextSettings& settings)
 {
-    const int precision = std::clamp(settings.Precision, 0, kMaxPrecision);
+    const int precision = std::clamp(settings.Precision, 0, kMaxDisplayPrecision);
     switch (settings.Type) {
     case dtFloat:
         return FormatGeneral(value, precision);

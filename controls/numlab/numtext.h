@@ -5,9 +5,12 @@
 #include <QString>
 #include <optional>
 
+// The most digits a numeric label can be asked for.
+constexpr int kMaxDisplayPrecision = 15;
+
 struct TNumTextSettings {
     TDisplay Type = dtFixP;
-    int Precision = 2;        // 0..15
+    int Precision = 2;        // 0..kMaxDisplayPrecision
     QString DTFormat;         // pattern for dtDateTime
     QString StateText;        // the text of dtState
 };

@@ -1,6 +1,7 @@
 // The main window: tutorial pages, reset, picking k and d in the error map.
 #include "app/formkit.h"
 #include "app/frmmain.h"
+#include "controls/numlab/numlab.h"
 #include "platform/image.h"
 #include "platform/rounding.h"
 #include "support/language_file_beside_program.h"
@@ -157,6 +158,11 @@ TEST_F(MainWindow, PickingKAndDByPressingAndDragging)
     EXPECT_DOUBLE_EQ(form.K, 1.5);
     EXPECT_DOUBLE_EQ(form.D, 1);
     ExpectLearnerMarkerAt(150, 50);
+    EXPECT_EQ(form.NLk->DisplayText(), QStringLiteral("1.50"));
+    EXPECT_EQ(form.NLd->DisplayText(), QStringLiteral("1.00"));
+    EXPECT_EQ(form.NLSum_e2->Value(),
+              SumOfSquares(form.DataX, form.DataY, form.NumPoints, 1.5, 1));
+    EXPECT_EQ(form.NLSum_e2->DisplayText(), QString::number(form.NLSum_e2->Value(), 'f', 4));
 
     // Y = 0 and positions outside the image are ignored.
     QTest::mouseMove(form.Image1, QPoint(10, 0));
@@ -194,6 +200,8 @@ TEST_F(MainWindow, WithoutPointsTheMapIsFlatAndTheSumIsZero)
     EXPECT_EQ(form.ErrMax, 0);
     EXPECT_EQ(form.ErrMin, 0);
     EXPECT_EQ(form.ErrMapBitmap.Canvas().Pixel(100, 100), MapColorLow);
+    form.DrawChart();
+    EXPECT_EQ(form.NLSum_e2->DisplayText(), QStringLiteral("0.0000"));
 }
 
 TEST(MainWindowTexts, DesignTextsAreTranslatedThroughTheLanguageFile)
@@ -206,6 +214,9 @@ TEST(MainWindowTexts, DesignTextsAreTranslatedThroughTheLanguageFile)
         EXPECT_EQ(form.SpeedButton4->text(), QStringLiteral("About"));
         EXPECT_EQ(form.Label6->text(), QStringLiteral("large residual"));
         EXPECT_EQ(form.Label6->geometry().right(), 232);
+        EXPECT_EQ(form.NLSum_e2->LeftText(), QStringLiteral("Sum of squared residuals"));
+        EXPECT_EQ(form.NLk->DisplayText(), QStringLiteral("1.00"));
+        EXPECT_EQ(form.NLd->DisplayText(), QStringLiteral("0.00"));
     }
     LanguageFileBesideProgram file("[Exit]=Ende|$$\r\n"
                                    "[memo1]=Erste Seite\\nzweite Zeile|$$\r\n"
