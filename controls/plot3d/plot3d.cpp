@@ -1,0 +1,255 @@
+#include "controls/plot3d/plot3d.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kMinMagnification = 0.001;
+constexpr double kMaxMagnification = 3.0;
+constexpr int kMinTicks = 2;
+constexpr int kMaxTicks = 20;
+constexpr int kMinDecPlaces = -2;
+constexpr int kMaxDecPlaces = 12;
+
+// value + step (step is 1 or -1), or the neighbouring number in that direction when
+// value is too large for the step to change it.
+double StepAway(double value, double step)
+{
+    const double moved = value + step;
+    return moved != value ? moved : std::nextafter(value, step * HUGE_VAL);
+}
+
+} // namespace
+
+TPlot3D::TPlot3D(QWidget* parent)
+    : QWidget(parent)
+    , m_surface(new TMatrix(this))
+    , m_screenX(new TIntMatrix(this))
+    , m_screenY(new TIntMatrix(this))
+    , m_drawKey(new TIntMatrix(this))
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(650, 500);
+    m_surface->OnChange = [this](QObject*) { SurfaceChanged(); };
+    m_centX = width() / 2;
+    m_centY = height() / 2;
+    m_view = TViewMatrix::FromAngles(m_viewAngleX, m_viewAngleZ);
+}
+
+template <typename T>
+void TPlot3D::Store(T& field, T value)
+{
+    field = value;
+    Repaint();
+}
+
+template <typename T>
+void TPlot3D::Change(T& field, T value)
+{
+    if (field != value)
+        Store(field, value);
+}
+
+void TPlot3D::SetBoundBoxStyle(TBoundingBox value) { Change(m_boundBoxStyle, value); }
+void TPlot3D::SetColorFrame(TColor value) { Store(m_colorFrame, value); }
+void TPlot3D::SetColorBakGnd(TColor value) { Store(m_colorBakGnd, value); }
+void TPlot3D::SetColorCodeAvg(bool value) { Change(m_colorCodeAvg, value); }
+void TPlot3D::SetColorCubeFrame(TColor value) { Store(m_colorCubeFrame, value); }
+void TPlot3D::SetColorCubeHidLin(TColor value) { Store(m_colorCubeHidLin, value); }
+void TPlot3D::SetColorCubeFaceLow(TColor value) { Store(m_colorCubeFaceLow, value); }
+void TPlot3D::SetColorCubeFaceHigh(TColor value) { Store(m_colorCubeFaceHigh, value); }
+void TPlot3D::SetColorXCoords(TColor value) { Store(m_axes[skXAxis].Color, value); }
+void TPlot3D::SetColorYCoords(TColor value) { Store(m_axes[skYAxis].Color, value); }
+void TPlot3D::SetColorZCoords(TColor value) { Store(m_axes[skZAxis].Color, value); }
+void TPlot3D::SetColorMesh(TColor value) { Store(m_colorMesh, value); }
+void TPlot3D::SetColorHigh(TColor value) { Store(m_colorHigh, value); }
+void TPlot3D::SetColorMid(TColor value) { Store(m_colorMid, value); }
+void TPlot3D::SetColorLow(TColor value) { Store(m_colorLow, value); }
+void TPlot3D::SetColorCodingMode(TColorCodingMode value) { Change(m_colorCodingMode, value); }
+void TPlot3D::SetColorScheme(TColorScheme value) { Change(m_colorScheme, value); }
+void TPlot3D::SetDecPlaceX(int value) { SetDecPlaces(skXAxis, value); }
+void TPlot3D::SetDecPlaceY(int value) { SetDecPlaces(skYAxis, value); }
+void TPlot3D::SetDecPlaceZ(int value) { SetDecPlaces(skZAxis, value); }
+void TPlot3D::SetFrameStyle(TFrameStyle value) { Change(m_frameStyle, value); }
+void TPlot3D::SetMeshVisible(bool value) { Change(m_meshVisible, value); }
+void TPlot3D::SetMouseAction(TMouseActMode value) { Store(m_mouseAction, value); }
+void TPlot3D::SetMinTickX(int value) { SetMinTicks(skXAxis, value); }
+void TPlot3D::SetMinTickY(int value) { SetMinTicks(skYAxis, value); }
+void TPlot3D::SetMinTickZ(int value) { SetMinTicks(skZAxis, value); }
+void TPlot3D::SetRangeXLow(double value) { SetRangeLow(skXAxis, value); }
+void TPlot3D::SetRangeYLow(double value) { SetRangeLow(skYAxis, value); }
+void TPlot3D::SetRangeZLow(double value) { SetRangeLow(skZAxis, value); }
+void TPlot3D::SetRangeXHigh(double value) { SetRangeHigh(skXAxis, value); }
+void TPlot3D::SetRangeYHigh(double value) { SetRangeHigh(skYAxis, value); }
+void TPlot3D::SetRangeZHigh(double value) { SetRangeHigh(skZAxis, value); }
+void TPlot3D::SetScaleFactX(double value) { SetScaleFactor(skXAxis, value); }
+void TPlot3D::SetScaleFactY(double value) { SetScaleFactor(skYAxis, value); }
+void TPlot3D::SetScaleFactZ(double value) { SetScaleFactor(skZAxis, value); }
+void TPlot3D::SetVisibleXCoords(bool value) { Store(m_axes[skXAxis].Visible, value); }
+void TPlot3D::SetVisibleYCoords(bool value) { Store(m_axes[skYAxis].Visible, value); }
+void TPlot3D::SetVisibleZCoords(bool value) { Store(m_axes[skZAxis].Visible, value); }
+
+void TPlot3D::SetCentX(int value)
+{
+    if (value != m_centX)
+        Store(m_centX, std::clamp(value, -width(), 2 * width()));
+}
+
+void TPlot3D::SetCentY(int value)
+{
+    if (value != m_centY)
+        Store(m_centY, std::clamp(value, -height(), 2 * height()));
+}
+
+void TPlot3D::SetColorScaleHigh(double value)
+{
+    if (std::isfinite(value) && value > m_colorScaleLow)
+        Store(m_colorScaleHigh, value);
+}
+
+void TPlot3D::SetColorScaleLow(double value)
+{
+    if (std::isfinite(value) && value < m_colorScaleHigh)
+        Store(m_colorScaleLow, value);
+}
+
+void TPlot3D::SetMagnification(double value)
+{
+    if (std::isfinite(value))
+        Store(m_magnification, std::clamp(value, kMinMagnification, kMaxMagnification));
+}
+
+void TPlot3D::SetDecPlaces(TP3ScaleKind axis, int value)
+{
+    Store(m_axes[axis].DecPlaces, std::clamp(value, kMinDecPlaces, kMaxDecPlaces));
+}
+
+void TPlot3D::SetMinTicks(TP3ScaleKind axis, int value)
+{
+    if (value != m_axes[axis].MinTicks)
+        Store(m_axes[axis].MinTicks, std::clamp(value, kMinTicks, kMaxTicks));
+}
+
+void TPlot3D::SetRangeLow(TP3ScaleKind axis, double value)
+{
+    if (!std::isfinite(value))
+        return;
+    TAxisSettings& settings = m_axes[axis];
+    settings.Low = value == settings.High ? StepAway(value, -1) : value;
+    RangeChanged();
+}
+
+void TPlot3D::SetRangeHigh(TP3ScaleKind axis, double value)
+{
+    if (!std::isfinite(value))
+        return;
+    TAxisSettings& settings = m_axes[axis];
+    settings.High = value == settings.Low ? StepAway(value, +1) : value;
+    RangeChanged();
+}
+
+void TPlot3D::RangeChanged()
+{
+    m_heightMapping = THeightMapping::FromRange(m_axes[skZAxis].Low, m_axes[skZAxis].High);
+    Repaint();
+}
+
+void TPlot3D::SetScaleFactor(TP3ScaleKind axis, double value)
+{
+    if (std::isfinite(value))
+        Store(m_axes[axis].ScaleFactor, value);
+}
+
+bool TPlot3D::StoreViewAngle(double& field, double value)
+{
+    if (value == field || !std::isfinite(value))
+        return false;
+    field = NormalizeViewAngle(value);
+    return true;
+}
+
+void TPlot3D::SetViewAngleX(double value)
+{
+    if (StoreViewAngle(m_viewAngleX, value))
+        ViewChanged();
+}
+
+void TPlot3D::SetViewAngleZ(double value)
+{
+    if (StoreViewAngle(m_viewAngleZ, value))
+        ViewChanged();
+}
+
+void TPlot3D::SetViewAngles(double angleX, double angleZ)
+{
+    const bool changedX = StoreViewAngle(m_viewAngleX, angleX);
+    const bool changedZ = StoreViewAngle(m_viewAngleZ, angleZ);
+    if (changedX || changedZ)
+        ViewChanged();
+}
+
+void TPlot3D::ViewChanged()
+{
+    m_view = TViewMatrix::FromAngles(m_viewAngleX, m_viewAngleZ);
+    Repaint();
+}
+
+void TPlot3D::SurfaceChanged()
+{
+    const int columns = m_surface->NrOfColumns();
+    const int rows = m_surface->NrOfRows();
+    for (TIntMatrix* screen : {m_screenX, m_screenY, m_drawKey})
+        screen->Resize(columns, rows);
+}
+
+TProjection TPlot3D::Projection() const
+{
+    TProjection projection;
+    projection.View = m_view;
+    projection.ScaleX = m_axes[skXAxis].ScaleFactor;
+    projection.ScaleY = m_axes[skYAxis].ScaleFactor;
+    projection.ScaleZ = m_axes[skZAxis].ScaleFactor;
+    projection.Magnification = m_magnification;
+    projection.CentX = m_centX;
+    projection.CentY = m_centY;
+    return projection;
+}
+
+TCubePoint TPlot3D::GridPoint(int column, int row) const
+{
+    return {GridCoordinate(column, m_surface->NrOfColumns()), GridCoordinate(row, m_surface->NrOfRows()),
+            m_heightMapping.CubeZ(m_surface->GetElem(column, row))};
+}
+
+const TBitmap& TPlot3D::Bitmap()
+{
+    RenderIfOutdated();
+    return m_bitmap;
+}
+
+void TPlot3D::Repaint()
+{
+    Render();
+    update();
+}
+
+void TPlot3D::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (visible)
+        RenderIfOutdated();
+}
+
+void TPlot3D::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, Bitmap().Image());
+}
+
+void TPlot3D::resizeEvent(QResizeEvent*)
+{
+    RenderIfOutdated();
+}

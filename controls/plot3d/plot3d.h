@@ -1,0 +1,281 @@
+#pragma once
+// TPlot3D: a surface z = f(column, row), given as a matrix of heights, drawn as a
+// colour-coded mesh inside a shaded cube that the user turns by dragging.
+//
+// Every property change renders the whole control at once into its own bitmap;
+// painting only copies that bitmap to the screen. Filling SurfaceMatrix does not
+// render: the owner sets a property when the surface is complete.
+#include "controls/common/enums.h"
+#include "controls/common/matrix.h"
+#include "controls/plot3d/geometry.h"
+#include "controls/plot3d/plot3dtypes.h"
+#include "platform/bitmap.h"
+#include "platform/color.h"
+
+#include <QWidget>
+#include <array>
+
+class TPlot3D : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(CommonEnums::TBoundingBox BoundBoxStyle READ BoundBoxStyle WRITE SetBoundBoxStyle)
+    Q_PROPERTY(int CentX READ CentX WRITE SetCentX)
+    Q_PROPERTY(int CentY READ CentY WRITE SetCentY)
+    Q_PROPERTY(TColor ColorFrame READ ColorFrame WRITE SetColorFrame)
+    Q_PROPERTY(TColor ColorBakGnd READ ColorBakGnd WRITE SetColorBakGnd)
+    Q_PROPERTY(bool ColorCodeAvg READ ColorCodeAvg WRITE SetColorCodeAvg)
+    Q_PROPERTY(TColor ColorCubeFrame READ ColorCubeFrame WRITE SetColorCubeFrame)
+    Q_PROPERTY(TColor ColorCubeHidLin READ ColorCubeHidLin WRITE SetColorCubeHidLin)
+    Q_PROPERTY(TColor ColorCubeFaceLow READ ColorCubeFaceLow WRITE SetColorCubeFaceLow)
+    Q_PROPERTY(TColor ColorCubeFaceHigh READ ColorCubeFaceHigh WRITE SetColorCubeFaceHigh)
+    Q_PROPERTY(TColor ColorXCoords READ ColorXCoords WRITE SetColorXCoords)
+    Q_PROPERTY(TColor ColorYCoords READ ColorYCoords WRITE SetColorYCoords)
+    Q_PROPERTY(TColor ColorZCoords READ ColorZCoords WRITE SetColorZCoords)
+    Q_PROPERTY(TColor ColorMesh READ ColorMesh WRITE SetColorMesh)
+    Q_PROPERTY(TColor ColorHigh READ ColorHigh WRITE SetColorHigh)
+    Q_PROPERTY(TColor ColorMid READ ColorMid WRITE SetColorMid)
+    Q_PROPERTY(TColor ColorLow READ ColorLow WRITE SetColorLow)
+    Q_PROPERTY(double ColorScaleHigh READ ColorScaleHigh WRITE SetColorScaleHigh)
+    Q_PROPERTY(double ColorScaleLow READ ColorScaleLow WRITE SetColorScaleLow)
+    Q_PROPERTY(Plot3DEnums::TColorCodingMode ColorCodingMode READ ColorCodingMode WRITE SetColorCodingMode)
+    Q_PROPERTY(CommonEnums::TColorScheme ColorScheme READ ColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(int DecPlaceX READ DecPlaceX WRITE SetDecPlaceX)
+    Q_PROPERTY(int DecPlaceY READ DecPlaceY WRITE SetDecPlaceY)
+    Q_PROPERTY(int DecPlaceZ READ DecPlaceZ WRITE SetDecPlaceZ)
+    Q_PROPERTY(CommonEnums::TFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(bool MeshVisible READ MeshVisible WRITE SetMeshVisible)
+    Q_PROPERTY(double Magnification READ Magnification WRITE SetMagnification)
+    Q_PROPERTY(CommonEnums::TMouseActMode MouseAction READ MouseAction WRITE SetMouseAction)
+    Q_PROPERTY(int MinTickX READ MinTickX WRITE SetMinTickX)
+    Q_PROPERTY(int MinTickY READ MinTickY WRITE SetMinTickY)
+    Q_PROPERTY(int MinTickZ READ MinTickZ WRITE SetMinTickZ)
+    Q_PROPERTY(double RangeXLow READ RangeXLow WRITE SetRangeXLow)
+    Q_PROPERTY(double RangeYLow READ RangeYLow WRITE SetRangeYLow)
+    Q_PROPERTY(double RangeZLow READ RangeZLow WRITE SetRangeZLow)
+    Q_PROPERTY(double RangeXHigh READ RangeXHigh WRITE SetRangeXHigh)
+    Q_PROPERTY(double RangeYHigh READ RangeYHigh WRITE SetRangeYHigh)
+    Q_PROPERTY(double RangeZHigh READ RangeZHigh WRITE SetRangeZHigh)
+    Q_PROPERTY(double ScaleFactX READ ScaleFactX WRITE SetScaleFactX)
+    Q_PROPERTY(double ScaleFactY READ ScaleFactY WRITE SetScaleFactY)
+    Q_PROPERTY(double ScaleFactZ READ ScaleFactZ WRITE SetScaleFactZ)
+    Q_PROPERTY(double ViewAngleX READ ViewAngleX WRITE SetViewAngleX)
+    Q_PROPERTY(double ViewAngleZ READ ViewAngleZ WRITE SetViewAngleZ)
+    Q_PROPERTY(bool VisibleXCoords READ VisibleXCoords WRITE SetVisibleXCoords)
+    Q_PROPERTY(bool VisibleYCoords READ VisibleYCoords WRITE SetVisibleYCoords)
+    Q_PROPERTY(bool VisibleZCoords READ VisibleZCoords WRITE SetVisibleZCoords)
+
+public:
+    // 650 x 500 pixels, a 1 x 1 surface holding 0, seen from 60 degrees elevation
+    // turned by 15 degrees. Nothing is rendered while the control is built.
+    explicit TPlot3D(QWidget* parent = nullptr);
+
+    // Every setter renders at once when it stores. Non-finite numbers are ignored.
+    TBoundingBox BoundBoxStyle() const { return m_boundBoxStyle; }
+    void SetBoundBoxStyle(TBoundingBox value);
+    // Screen position of the cube centre; kept within -Width..2·Width (-Height..2·Height).
+    int CentX() const { return m_centX; }
+    void SetCentX(int value);
+    int CentY() const { return m_centY; }
+    void SetCentY(int value);
+    TColor ColorFrame() const { return m_colorFrame; }
+    void SetColorFrame(TColor value);
+    TColor ColorBakGnd() const { return m_colorBakGnd; }
+    void SetColorBakGnd(TColor value);
+    // Colour a cell by the mean (true) or the largest (false) of its corner heights.
+    bool ColorCodeAvg() const { return m_colorCodeAvg; }
+    void SetColorCodeAvg(bool value);
+    TColor ColorCubeFrame() const { return m_colorCubeFrame; }
+    void SetColorCubeFrame(TColor value);
+    TColor ColorCubeHidLin() const { return m_colorCubeHidLin; }
+    void SetColorCubeHidLin(TColor value);
+    TColor ColorCubeFaceLow() const { return m_colorCubeFaceLow; }
+    void SetColorCubeFaceLow(TColor value);
+    TColor ColorCubeFaceHigh() const { return m_colorCubeFaceHigh; }
+    void SetColorCubeFaceHigh(TColor value);
+    TColor ColorXCoords() const { return m_axes[skXAxis].Color; }
+    void SetColorXCoords(TColor value);
+    TColor ColorYCoords() const { return m_axes[skYAxis].Color; }
+    void SetColorYCoords(TColor value);
+    TColor ColorZCoords() const { return m_axes[skZAxis].Color; }
+    void SetColorZCoords(TColor value);
+    TColor ColorMesh() const { return m_colorMesh; }
+    void SetColorMesh(TColor value);
+    TColor ColorHigh() const { return m_colorHigh; }
+    void SetColorHigh(TColor value);
+    TColor ColorMid() const { return m_colorMid; }
+    void SetColorMid(TColor value);
+    TColor ColorLow() const { return m_colorLow; }
+    void SetColorLow(TColor value);
+    // The heights that get ColorHigh and ColorLow; High stays above Low (a value that
+    // would break this is ignored).
+    double ColorScaleHigh() const { return m_colorScaleHigh; }
+    void SetColorScaleHigh(double value);
+    double ColorScaleLow() const { return m_colorScaleLow; }
+    void SetColorScaleLow(double value);
+    TColorCodingMode ColorCodingMode() const { return m_colorCodingMode; }
+    void SetColorCodingMode(TColorCodingMode value);
+    // Stored only; the drawing does not depend on it.
+    TColorScheme ColorScheme() const { return m_colorScheme; }
+    void SetColorScheme(TColorScheme value);
+    // Decimal places of the axis labels, -2..12: -2 automatic, -1 scientific.
+    int DecPlaceX() const { return m_axes[skXAxis].DecPlaces; }
+    void SetDecPlaceX(int value);
+    int DecPlaceY() const { return m_axes[skYAxis].DecPlaces; }
+    void SetDecPlaceY(int value);
+    int DecPlaceZ() const { return m_axes[skZAxis].DecPlaces; }
+    void SetDecPlaceZ(int value);
+    TFrameStyle FrameStyle() const { return m_frameStyle; }
+    void SetFrameStyle(TFrameStyle value);
+    bool MeshVisible() const { return m_meshVisible; }
+    void SetMeshVisible(bool value);
+    // Zoom factor, 0.001..3.
+    double Magnification() const { return m_magnification; }
+    void SetMagnification(double value);
+    TMouseActMode MouseAction() const { return m_mouseAction; }
+    void SetMouseAction(TMouseActMode value);
+    // Minimum number of ticks per axis, 2..20.
+    int MinTickX() const { return m_axes[skXAxis].MinTicks; }
+    void SetMinTickX(int value);
+    int MinTickY() const { return m_axes[skYAxis].MinTicks; }
+    void SetMinTickY(int value);
+    int MinTickZ() const { return m_axes[skZAxis].MinTicks; }
+    void SetMinTickZ(int value);
+    // Axis ranges. Low may lie above High but never equals it: a value equal to the
+    // other end is moved by 1 away from it. The Z range places heights in the cube.
+    double RangeXLow() const { return m_axes[skXAxis].Low; }
+    void SetRangeXLow(double value);
+    double RangeYLow() const { return m_axes[skYAxis].Low; }
+    void SetRangeYLow(double value);
+    double RangeZLow() const { return m_axes[skZAxis].Low; }
+    void SetRangeZLow(double value);
+    double RangeXHigh() const { return m_axes[skXAxis].High; }
+    void SetRangeXHigh(double value);
+    double RangeYHigh() const { return m_axes[skYAxis].High; }
+    void SetRangeYHigh(double value);
+    double RangeZHigh() const { return m_axes[skZAxis].High; }
+    void SetRangeZHigh(double value);
+    // Stretch of the whole scene along each axis.
+    double ScaleFactX() const { return m_axes[skXAxis].ScaleFactor; }
+    void SetScaleFactX(double value);
+    double ScaleFactY() const { return m_axes[skYAxis].ScaleFactor; }
+    void SetScaleFactY(double value);
+    double ScaleFactZ() const { return m_axes[skZAxis].ScaleFactor; }
+    void SetScaleFactZ(double value);
+    // Elevation and rotation of the view in degrees, brought into 0..360.
+    double ViewAngleX() const { return m_viewAngleX; }
+    void SetViewAngleX(double value);
+    double ViewAngleZ() const { return m_viewAngleZ; }
+    void SetViewAngleZ(double value);
+    bool VisibleXCoords() const { return m_axes[skXAxis].Visible; }
+    void SetVisibleXCoords(bool value);
+    bool VisibleYCoords() const { return m_axes[skYAxis].Visible; }
+    void SetVisibleYCoords(bool value);
+    bool VisibleZCoords() const { return m_axes[skZAxis].Visible; }
+    void SetVisibleZCoords(bool value);
+
+    // Sets both view angles and renders once; nothing happens when both equal the
+    // current values.
+    void SetViewAngles(double angleX, double angleZ);
+
+    // The heights: element (c, r) is the height at grid column c and row r. The owner
+    // fills it; the control keeps the screen matrices sized like it.
+    TMatrix* SurfaceMatrix() const { return m_surface; }
+    // Screen x, screen y and drawing-order key of every grid point, as last rendered.
+    const TIntMatrix& ScreenXMatrix() const { return *m_screenX; }
+    const TIntMatrix& ScreenYMatrix() const { return *m_screenY; }
+    const TIntMatrix& DrawKeyMatrix() const { return *m_drawKey; }
+
+    const TViewMatrix& ViewMatrix() const { return m_view; }
+    const THeightMapping& HeightMapping() const { return m_heightMapping; }
+    // How cube points reach the screen with the current view.
+    TProjection Projection() const;
+    // Grid point (column, row) in cube coordinates, at its height in SurfaceMatrix.
+    TCubePoint GridPoint(int column, int row) const;
+
+    // The control's picture, rendered at its current size.
+    const TBitmap& Bitmap();
+
+    TRenderEvent OnDataRendered;
+    TMouseActionEvent OnMouseAction;
+    TBeforeRenderPolygonEvent OnBeforeRenderPolygon;
+    Tp3BeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
+    TMouseMoveOverPlotEvent OnMouseMoveOverPlot;
+
+    void setVisible(bool visible) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The settings of one axis, indexed by TP3ScaleKind.
+    struct TAxisSettings {
+        TColor Color;
+        int DecPlaces;
+        int MinTicks = 3;
+        double Low = -1;
+        double High = 1;
+        double ScaleFactor = 1;
+        bool Visible = true;
+    };
+
+    template <typename T>
+    void Store(T& field, T value);
+    template <typename T>
+    void Change(T& field, T value);
+    void SetDecPlaces(TP3ScaleKind axis, int value);
+    void SetMinTicks(TP3ScaleKind axis, int value);
+    void SetRangeLow(TP3ScaleKind axis, double value);
+    void SetRangeHigh(TP3ScaleKind axis, double value);
+    void SetScaleFactor(TP3ScaleKind axis, double value);
+    void RangeChanged();
+    // Normalises and stores a view angle unless it equals the current one; says
+    // whether it stored.
+    static bool StoreViewAngle(double& field, double value);
+    void ViewChanged();
+    void SurfaceChanged();
+
+    // Renders into the bitmap now and asks for the screen to be refreshed.
+    void Repaint();
+    // The paint cycle: background, scene, frame (plot3dpaint.cpp). A hidden control
+    // draws nothing and leaves its picture outdated.
+    void Render();
+    // Renders when the picture no longer matches the control's state or size.
+    void RenderIfOutdated();
+    void RenderScene(TCanvas& canvas);
+    bool Hidden() const;
+
+    TBoundingBox m_boundBoxStyle = bbFaces;
+    int m_centX = 0;
+    int m_centY = 0;
+    TColor m_colorFrame = clBlack;
+    TColor m_colorBakGnd = clWhite;
+    bool m_colorCodeAvg = false;
+    TColor m_colorCubeFrame = 0x00404040;
+    TColor m_colorCubeHidLin = 0xB0B0B0;
+    TColor m_colorCubeFaceLow = 0xC0C0C0;
+    TColor m_colorCubeFaceHigh = 0xFEEEEE;
+    TColor m_colorMesh = clBlack;
+    TColor m_colorHigh = clYellow;
+    TColor m_colorMid = clBlue;
+    TColor m_colorLow = clBlack;
+    double m_colorScaleHigh = 100.0;
+    double m_colorScaleLow = 0.0;
+    TColorCodingMode m_colorCodingMode = ccmTwoColors;
+    TColorScheme m_colorScheme = csSystem;
+    TFrameStyle m_frameStyle = fsLowered;
+    bool m_meshVisible = true;
+    double m_magnification = 1.0;
+    TMouseActMode m_mouseAction = maRotate;
+    double m_viewAngleX = 60.0;
+    double m_viewAngleZ = 15.0;
+    std::array<TAxisSettings, 3> m_axes{{{clRed, 1}, {clBlue, 1}, {clBlack, 2}}};
+
+    TViewMatrix m_view;
+    THeightMapping m_heightMapping;
+    TMatrix* m_surface;
+    TIntMatrix* m_screenX;
+    TIntMatrix* m_screenY;
+    TIntMatrix* m_drawKey;
+    TBitmap m_bitmap;
+    bool m_bitmapOutdated = true;
+};

@@ -1,0 +1,52 @@
+// The paint cycle of the 3-D plot: everything is drawn into the bitmap, which
+// paintEvent then copies to the screen.
+#include "controls/common/drawframe.h"
+#include "controls/plot3d/plot3d.h"
+
+namespace {
+
+// Shading colours of the bevelled outer frame.
+constexpr TColor kFrameHighlight = 0xFFFFFF;
+constexpr TColor kFrameLightFace = 0xC0C0C0;
+constexpr TColor kFrameShadow = 0x808080;
+constexpr TColor kFrameDarkShadow = 0x000000;
+
+} // namespace
+
+bool TPlot3D::Hidden() const
+{
+    return testAttribute(Qt::WA_WState_ExplicitShowHide) && isHidden();
+}
+
+void TPlot3D::Render()
+{
+    if (Hidden()) {
+        m_bitmapOutdated = true;
+        return;
+    }
+    m_bitmapOutdated = false;
+    const int w = width();
+    const int h = height();
+    m_bitmap.SetSize(w, h);
+    TCanvas& canvas = m_bitmap.Canvas();
+    canvas.Pen = TPen{m_colorBakGnd, 1, psSolid, pmCopy};
+    canvas.Brush = TBrush{m_colorBakGnd, bsSolid};
+    canvas.Rectangle(0, 0, w, h);
+    RenderScene(canvas);
+    DrawFrame(canvas, m_frameStyle, 0, 0, w - 1, h - 1, kFrameHighlight, kFrameLightFace, kFrameShadow,
+              kFrameDarkShadow, m_colorFrame);
+}
+
+void TPlot3D::RenderIfOutdated()
+{
+    // Qt holds resize events back while a control is hidden, so the size is
+    // compared as well.
+    if (m_bitmapOutdated || m_bitmap.Width() != width() || m_bitmap.Height() != height())
+        Render();
+}
+
+void TPlot3D::RenderScene(TCanvas& canvas)
+{
+    if (OnDataRendered)
+        OnDataRendered(this, canvas);
+}
