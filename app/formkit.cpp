@@ -1,5 +1,7 @@
 #include "app/formkit.h"
 
+#include "platform/color.h"
+
 TSpeedButton::TSpeedButton(QWidget* parent, const QString& caption, const QRect& place)
     : QToolButton(parent)
 {
@@ -7,6 +9,30 @@ TSpeedButton::TSpeedButton(QWidget* parent, const QString& caption, const QRect&
     setGeometry(place);
     setFocusPolicy(Qt::NoFocus);
     setToolButtonStyle(Qt::ToolButtonTextOnly);
+}
+
+TBitBtn::TBitBtn(QWidget* parent, const QString& caption, const QRect& place)
+    : QPushButton(caption, parent)
+{
+    setGeometry(place);
+}
+
+QPlainTextEdit* MakeInfoMemo(QWidget* parent, const QString& name, const QRect& place)
+{
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(name);
+    memo->setGeometry(place);
+    memo->setReadOnly(true);
+    memo->setFocusPolicy(Qt::NoFocus);
+    memo->setTextInteractionFlags(Qt::NoTextInteraction);
+    memo->setContextMenuPolicy(Qt::NoContextMenu);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette palette = memo->palette();
+    palette.setColor(QPalette::Base, ToQColor(clInfoBk));
+    palette.setColor(QPalette::Text, ToQColor(clInfoText));
+    memo->setPalette(palette);
+    return memo;
 }
 
 QFont ArialPixels(int pixels)

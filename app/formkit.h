@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 // A flat push button of a button bar. Tag is a free integer the form may use.
@@ -13,6 +15,18 @@ public:
     TSpeedButton(QWidget* parent, const QString& caption, const QRect& place);
     int Tag = 0;
 };
+
+// A push button with a picture-less caption. Tag is a free integer the form may use.
+class TBitBtn : public QPushButton {
+    Q_OBJECT
+public:
+    TBitBtn(QWidget* parent, const QString& caption, const QRect& place);
+    int Tag = 0;
+};
+
+// A read-only text box on the information colour that offers no selection and no
+// context menu (the tutorial and explanation texts).
+QPlainTextEdit* MakeInfoMemo(QWidget* parent, const QString& name, const QRect& place);
 
 // Arial at a pixel height (the forms' design font).
 QFont ArialPixels(int pixels);

@@ -1,6 +1,9 @@
 #include "app/frmmain.h"
 
+#include "app/errorsurface.h"
 #include "app/formkit.h"
+#include "app/frmplot3d.h"
+#include "controls/plot3d/plot3d.h"
 #include "controls/numlab/numlab.h"
 #include "courseware/demon.h"
 #include "translation/tolkar.h"
@@ -75,20 +78,7 @@ void TFrmMain::BuildButtonBar()
 
 void TFrmMain::BuildMemo()
 {
-    Memo = new QPlainTextEdit(this);
-    Memo->setObjectName(QStringLiteral("Memo"));
-    Memo->setGeometry(0, 37, ClientWidth, 76);
-    Memo->setReadOnly(true);
-    Memo->setFocusPolicy(Qt::NoFocus);
-    // Pressing the mouse on the tutorial text selects nothing and there is no context menu.
-    Memo->setTextInteractionFlags(Qt::NoTextInteraction);
-    Memo->setContextMenuPolicy(Qt::NoContextMenu);
-    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette palette = Memo->palette();
-    palette.setColor(QPalette::Base, ToQColor(clInfoBk));
-    palette.setColor(QPalette::Text, ToQColor(clInfoText));
-    Memo->setPalette(palette);
+    Memo = MakeInfoMemo(this, QStringLiteral("Memo"), QRect(0, 37, ClientWidth, 76));
 }
 
 void TFrmMain::BuildErrorMapPanel()
@@ -180,6 +170,7 @@ void TFrmMain::ConnectHandlers()
     connect(SBExit, &QToolButton::clicked, this, &QWidget::close);
     connect(SBReset, &QToolButton::clicked, this, [this] { ResetSimulation(true); });
     connect(SBNext, &QToolButton::clicked, this, &TFrmMain::SBNextClick);
+    connect(SB3dPlot, &QToolButton::clicked, this, &TFrmMain::SB3dPlotClick);
     // Checking or unchecking from code redraws as a click does.
     connect(CBSquares, &QCheckBox::toggled, this, &TFrmMain::DrawChart);
     connect(RBNormal, &QRadioButton::clicked, this, &TFrmMain::EncodingClick);
@@ -307,6 +298,31 @@ void TFrmMain::SBNextClick()
 {
     SBNext->Tag += 1;
     ShowPage();
+}
+
+void TFrmMain::SB3dPlotClick()
+{
+    FillErrorSurface(*FrmPlot3D);
+    FrmPlot3D->exec();
+}
+
+void TFrmMain::FillErrorSurface(TFrmPlot3D& window)
+{
+    TPlot3D& plot = *window.P3D;
+    const bool logarithmic = !RBNormal->isChecked();
+    FillSurfaceMatrix(*plot.SurfaceMatrix(), ErrGrid, GridN(), logarithmic);
+    const double top = SurfaceTop(ErrMax, logarithmic);
+    plot.SetRangeZHigh(top);
+    plot.SetColorScaleHigh(top);
+    plot.SetRangeZLow(-0.5 * plot.RangeZHigh());
+    plot.SetRangeXHigh(3);
+    plot.SetRangeXLow(-3);
+    plot.SetRangeYHigh(2.2);
+    plot.SetRangeYLow(-2.2);
+    plot.SetViewAngleX(0);
+    plot.SetViewAngleZ(0);
+    // The map's middle colour, so that the surface shows the map's three colours.
+    plot.SetColorMid(MapColorMid);
 }
 
 void TFrmMain::EncodingClick()

@@ -19,6 +19,7 @@ class TImage;
 class TSpeedButton;
 class TkdbDemonClient;
 class TNumLab;
+class TFrmPlot3D;
 
 class TFrmMain : public QWidget {
     Q_OBJECT
@@ -55,6 +56,8 @@ public:
     void ComputeErrorMap();
     void DrawErrorMapImage();
     void DrawScaleImages();
+    // Puts the current error surface into the 3-D window (without showing it).
+    void FillErrorSurface(TFrmPlot3D& window);
 
     // Controls, named as designed.
     QFrame* Panel1 = nullptr;
@@ -99,6 +102,7 @@ private:
     void Image1MouseDown(int X, int Y);
     void Image1MouseMove(int X, int Y);
     void SBNextClick();
+    void SB3dPlotClick();
     void EncodingClick();
 
     QString PageText(int page) const;

@@ -5,6 +5,7 @@
 #include "app/frmplot3d.h"
 #include "app/frmsetpoints.h"
 #include "app/formkit.h"
+#include "courseware/demon.h"
 
 #include <QDir>
 #include <QImage>
@@ -49,7 +50,7 @@ TProgramWindows::TProgramWindows(std::optional<std::uint64_t> seed)
     FrmSetPoints = m_setPoints.get();
     m_about = std::make_unique<TFrmAbout>();
     FrmAbout = m_about.get();
-    m_plot3D = std::make_unique<TFrmPlot3D>();
+    m_plot3D = std::make_unique<TFrmPlot3D>(m_main->clidemon->Translator());
     FrmPlot3D = m_plot3D.get();
 }
 
@@ -88,10 +89,15 @@ bool WriteScreenshots(const QString& dir, int page, QString& error)
     while (FrmMain->Page() < page && FrmMain->SBNext->isEnabled())
         FrmMain->SBNext->click();
 
-    const QString file = QDir(dir).filePath(QStringLiteral("main.png"));
-    if (!RenderClientArea(*FrmMain).save(file)) {
-        error = QStringLiteral("cannot write %1").arg(file);
-        return false;
+    FrmMain->FillErrorSurface(*FrmPlot3D);
+    const std::pair<QWidget*, const char*> shots[] = {{FrmMain, "main.png"},
+                                                      {FrmPlot3D, "surface.png"}};
+    for (auto [window, name] : shots) {
+        const QString file = QDir(dir).filePath(QString::fromUtf8(name));
+        if (!RenderClientArea(*window).save(file)) {
+            error = QStringLiteral("cannot write %1").arg(file);
+            return false;
+        }
     }
     return true;
 }

@@ -26,6 +26,10 @@ constexpr TColor clAqua    = 0xFFFF00;
 constexpr TColor clLtGray  = 0xC0C0C0;
 constexpr TColor clDkGray  = 0x808080;
 constexpr TColor clWhite   = 0xFFFFFF;
+constexpr TColor clMoneyGreen = 0xC0DCC0;
+constexpr TColor clSkyBlue    = 0xF0CAA6;
+constexpr TColor clCream      = 0xF0FBFF;
+constexpr TColor clMedGray    = 0xA4A0A0;
 
 // System colours: resolved through the application palette when drawn.
 constexpr TColor clSystemColor  = 0x80000000;
