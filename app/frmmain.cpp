@@ -2,6 +2,7 @@
 
 #include "app/errorsurface.h"
 #include "app/formkit.h"
+#include "app/frmabout.h"
 #include "app/frmplot3d.h"
 #include "controls/plot3d/plot3d.h"
 #include "controls/numlab/numlab.h"
@@ -11,7 +12,10 @@
 #include "platform/random.h"
 #include "platform/rounding.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
+#include <QIcon>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -171,6 +175,7 @@ void TFrmMain::ConnectHandlers()
     connect(SBReset, &QToolButton::clicked, this, [this] { ResetSimulation(true); });
     connect(SBNext, &QToolButton::clicked, this, &TFrmMain::SBNextClick);
     connect(SB3dPlot, &QToolButton::clicked, this, &TFrmMain::SB3dPlotClick);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TFrmMain::SpeedButton4Click);
     // Checking or unchecking from code redraws as a click does.
     connect(CBSquares, &QCheckBox::toggled, this, &TFrmMain::DrawChart);
     connect(RBNormal, &QRadioButton::clicked, this, &TFrmMain::EncodingClick);
@@ -213,11 +218,70 @@ void TFrmMain::FormCreate(std::optional<std::uint64_t> fixedSeed)
 void TFrmMain::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+    if (m_shown)
+        return;
+    m_shown = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    // The splash follows once the window is on the screen.
+    QMetaObject::invokeMethod(this, &TFrmMain::FormShow, Qt::QueuedConnection);
+}
+
+void TFrmMain::FormShow()
+{
+    PrepareStartUp(*FrmAbout, *FrmPlot3D);
+    FrmAbout->exec();
+}
+
+void TFrmMain::PrepareStartUp(TFrmAbout& about, TFrmPlot3D& surface)
+{
+    TTolkar2000& translator = clidemon->Translator();
+    LoadIcon(about);
+
+    about.LblName->setText(QStringLiteral("SlopeLab"));
+    about.LblVersion->setText(QStringLiteral("Version 2.0"));
+    about.LblCopyright->setText(QStringLiteral("Copyright \u00A9 2026 the SlopeLab developers"));
+    about.LblAuthor->setText(QStringLiteral("Written by the SlopeLab team"));
+    about.HomePageURL = translator.LookupText(QStringLiteral("HomePageURL"));
+    const QString language = translator.LookupText(QStringLiteral("$dlglanguage$")).toLower();
+    translator.TranslateComponent(&about);
+    translator.TranslateComponent(&surface);
+    if (language == QLatin1String("lggerman")) {
+        about.LblWebSite->setText(
+            QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
+        about.LblDescription->setText(QStringLiteral(
+            "Dieses Programm zeigt die Berechnung der Regressionsgeraden als Optimierungsproblem. "
+            "Es wurde im SlopeLab-Projekt f\u00FCr den Statistikunterricht entwickelt und wird "
+            "in elektronischen Lehrb\u00FCchern eingesetzt."));
+    } else {
+        about.LblWebSite->setText(
+            QStringLiteral("More information can be found at the following Web sites:"));
+        about.LblDescription->setText(QStringLiteral(
+            "This program shows the calculation of the regression line as an optimization "
+            "problem. It was developed in the SlopeLab project for teaching statistics and is "
+            "used in electronic textbooks."));
     }
+}
+
+// The icon named in the language file, from the work area.
+void TFrmMain::LoadIcon(TFrmAbout& about)
+{
+    const QString iconName = clidemon->Translator().LookupText(QStringLiteral("AppIconName"));
+    if (iconName == QLatin1String("AppIconName"))
+        return;
+    const QString path = clidemon->ServerParam(QStringLiteral("OrvindeWorkArea")) + iconName;
+    if (!QFileInfo::exists(path))
+        return;
+    const QIcon icon(path);
+    QApplication::setWindowIcon(icon);
+    setWindowIcon(icon);
+    about.setWindowIcon(icon);
+}
+
+void TFrmMain::SpeedButton4Click()
+{
+    clidemon->Translator().TranslateComponent(FrmAbout);
+    FrmAbout->exec();
 }
 
 int TFrmMain::GridN() const { return GridSize(Image1->width()); }

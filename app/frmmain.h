@@ -20,6 +20,7 @@ class TSpeedButton;
 class TkdbDemonClient;
 class TNumLab;
 class TFrmPlot3D;
+class TFrmAbout;
 
 class TFrmMain : public QWidget {
     Q_OBJECT
@@ -56,6 +57,8 @@ public:
     void ComputeErrorMap();
     void DrawErrorMapImage();
     void DrawScaleImages();
+    // The start-up texts: icon, about box texts, translation of the other windows.
+    void PrepareStartUp(TFrmAbout& about, TFrmPlot3D& surface);
     // Puts the current error surface into the 3-D window (without showing it).
     void FillErrorSurface(TFrmPlot3D& window);
 
@@ -103,11 +106,14 @@ private:
     void Image1MouseMove(int X, int Y);
     void SBNextClick();
     void SB3dPlotClick();
+    void SpeedButton4Click();
+    void FormShow();
+    void LoadIcon(TFrmAbout& about);
     void EncodingClick();
 
     QString PageText(int page) const;
 
-    bool m_centred = false;
+    bool m_shown = false;
 };
 
 extern TFrmMain* FrmMain;

@@ -5,6 +5,7 @@
 #include "app/frmplot3d.h"
 #include "app/frmsetpoints.h"
 #include "app/formkit.h"
+#include <QLabel>
 #include "courseware/demon.h"
 
 #include <QDir>
@@ -89,9 +90,11 @@ bool WriteScreenshots(const QString& dir, int page, QString& error)
     while (FrmMain->Page() < page && FrmMain->SBNext->isEnabled())
         FrmMain->SBNext->click();
 
+    FrmMain->PrepareStartUp(*FrmAbout, *FrmPlot3D);
+    FrmAbout->LblHomePage->show();
     FrmMain->FillErrorSurface(*FrmPlot3D);
-    const std::pair<QWidget*, const char*> shots[] = {{FrmMain, "main.png"},
-                                                      {FrmPlot3D, "surface.png"}};
+    const std::pair<QWidget*, const char*> shots[] = {
+        {FrmMain, "main.png"}, {FrmAbout, "about.png"}, {FrmPlot3D, "surface.png"}};
     for (auto [window, name] : shots) {
         const QString file = QDir(dir).filePath(QString::fromUtf8(name));
         if (!RenderClientArea(*window).save(file)) {

@@ -1,22 +1,40 @@
 #pragma once
-// The courseware link: a non-visual component on a program's main window that owns
-// the window's translation component, loads the program's language file, answers
-// parameter queries and (as the server side lands) talks to the courseware server.
+// The courseware link: a non-visual component on a program's main window. It owns the
+// window's translation component, loads the program's language file and translates the
+// window, keeps the program to one running copy (a second copy hands its parameters to
+// the first and ends), answers parameter queries and fetches files from the courseware
+// server, and exchanges messages with that server and with other copies through a
+// message window.
+#include "courseware/messagewindow.h"
+#include "courseware/quillet.h"
+#include "courseware/quilletstream.h"
+
+#include <QBuffer>
 #include <QObject>
 #include <QStringList>
 #include <functional>
 #include <memory>
-#include <stdexcept>
+#include <vector>
 
 class TTolkar2000;
+class TSingleInstanceLock;
 
-// Errors of the courseware link.
-class EQuillet : public std::runtime_error {
-public:
-    explicit EQuillet(const QString& message)
-        : std::runtime_error(message.toStdString())
-    {
-    }
+// What the link takes from the running program and the system. Standard() gives the
+// real thing; tests put their own in.
+struct TDemonEnvironment {
+    QStringList arguments;     // the command line, the program first
+    QString programPath;       // the program file
+    QString applicationTitle;  // the title under which copies of the program find each other
+    // The system-wide server setting ("Mervo"/"Orvinde", demon/ViewerHandle).
+    std::function<QString()> readServerSetting;
+    // Asks the application to end (the link's destruction does this).
+    std::function<void()> terminateApplication;
+    // Ends the process at once (a second copy after handing over its parameters).
+    std::function<void()> endProcess;
+    // How long a message to another program may take before it is given up.
+    int replyTimeoutMs = TMessageWindow::DefaultSendTimeoutMs;
+
+    static TDemonEnvironment Standard();
 };
 
 class TkdbCustomDemon : public QObject {
@@ -27,8 +45,10 @@ class TkdbCustomDemon : public QObject {
     Q_PROPERTY(bool UseOrvindeServer READ UseOrvindeServer WRITE SetUseOrvindeServer)
 
 public:
-    // owner is the form the link sits on: it is translated when loaded.
-    explicit TkdbCustomDemon(QObject* owner);
+    using TGotAMessageEvent = std::function<void(QObject* Sender, TQuilletMessageStream& Msg)>;
+    using TOnQuitMsgReceived =
+        std::function<void(QObject* Sender, bool ServerDown, bool& AllowQuit)>;
+
     ~TkdbCustomDemon() override;
 
     bool AutoTranslate() const { return m_autoTranslate; }
@@ -41,41 +61,131 @@ public:
     bool UseOrvindeServer() const { return m_useOrvindeServer; }
     void SetUseOrvindeServer(bool value) { m_useOrvindeServer = value; }
 
+    // A message with a code the link does not handle itself arrived.
+    TGotAMessageEvent OnGotAMessage;
+    // The server asks the program to quit; clearing AllowQuit keeps it running.
+    TOnQuitMsgReceived OnQuitMsgReceived;
     // Another copy of the program handed over its parameters.
     std::function<void(QObject* Sender)> OnParamsChange;
 
     TTolkar2000& Translator() { return *m_translator; }
 
-    // Called once the owning form has been built: loads the language file and,
-    // with AutoTranslate, translates the form.
+    // Dispatch of a received message. A message this keeps is moved out of Msg.
+    virtual void HandleMessage(std::unique_ptr<TQuilletMessageStream>& Msg);
+    virtual QString WindowClassName() const = 0;
+    virtual QString WindowTitle() const = 0;
+    // The server's entity of that title or handle; none when the server knows none.
+    virtual std::unique_ptr<TEntity> FindEntityByTitle(const QString& Title) = 0;
+    virtual std::unique_ptr<TEntity> FindEntityByHandle(TWindowHandle Handle) = 0;
+    virtual int ExecuteProgram(const QString& Program, const QString& Params, bool Wait,
+                               qint32 Value) = 0;
+    // A file from the server, positioned at its start; none when the server has none.
+    virtual std::unique_ptr<QBuffer> FetchFile(const QString& Name) = 0;
+    virtual QString ServerFileName(const QString& Name) = 0;
+    virtual QString ServerString(const QString& Text) = 0;
+    virtual QString ServerParam(const QString& Name) = 0;
+
+    // The parameter list: 0 is the program file, then the arguments (or the parameters
+    // another copy handed over).
+    int ParamCount() const { return int(m_params.size()) - 1; }
+    QString ParamStr(int Index) const;
+
+    // Called once the owning form has been built: loads the language file, translates
+    // the form and, unless MultiStart, makes sure this is the only running copy.
     virtual void Loaded();
 
-    // The program's parameters: 0 is the program file, then the command-line
-    // arguments except the server switch.
-    int ParamCount() const { return int(m_params.size()) - 1; }
-    QString ParamStr(int index) const;
-    // A parameter of the environment. Without the server only "OrvindeWorkArea" and
-    // "OrvindeHomeDir" (exact case) are known: the program's directory with a trailing "/".
-    virtual QString ServerParam(const QString& name);
+    // Sends a message to an entity and waits; the answer (code 4097 with the message's
+    // stamp) lands in Reply when given. Nothing is sent once the link has shut down.
+    void SendMessageTo(TEntity& Entity, TQuilletMessageStream& Msg, TQuilletMessageStream* Reply);
+    // The link's window procedure: a data block from another window.
+    void ReceiveDataBlock(TWindowHandle sender, quint32 dataCode, const QByteArray& block);
 
-    // The program file's path.
-    QString ProgramPath() const;
+    TEntity& OwnEntity() { return m_ownEntity; }
+    TEntity& ServerEntity() { return m_serverEntity; }
+    bool ServerDown() const { return m_serverDown != 0; }
+    // Received answers that no request has collected yet.
+    int PendingReplyCount() const { return int(m_pendingReplies.size()); }
+    // Whether the link's message window exists.
+    bool WindowExists() const;
+    QString ProgramPath() const { return m_environment.programPath; }
+    QString ApplicationTitle() const { return m_environment.applicationTitle; }
 
 protected:
-    // Reads the language file beside the program, if there is one.
-    void LoadLanguageFile();
+    // owner is the form the link sits on: it is translated when loaded.
+    TkdbCustomDemon(QObject* owner, TDemonEnvironment environment);
+
+    // Creates the link's message window; the derived class calls it once its window
+    // class name and title are there.
+    void OpenWindow();
+    // What destruction does, at most once: forgets pending answers, destroys the window,
+    // releases the single-copy lock and asks the application to end. A quit message
+    // does this without destroying the object, which its owner still refers to.
+    virtual void Shutdown();
+    bool IsShutDown() const { return m_shutDown; }
 
 private:
+    void LoadLanguageFile();
+    std::unique_ptr<QIODevice> OpenLanguageFile();
+    void KeepToSingleCopy();
+    void HandOverToRunningCopy();
+    void EndThisCopy();
+    void HandleQuit(TQuilletMessageStream& msg);
+    void ReplaceParameters(TQuilletMessageStream& msg);
+    void KeepReply(std::unique_ptr<TQuilletMessageStream> reply);
+    void CollectReply(const TStamp& stamp, TQuilletMessageStream* reply);
+    TStamp NextStamp();
+
+    TDemonEnvironment m_environment;
     std::unique_ptr<TTolkar2000> m_translator;
     QStringList m_params;
+    std::vector<std::unique_ptr<TQuilletMessageStream>> m_pendingReplies;
+    quint8 m_serverDown = 0;
+    TEntity m_ownEntity;
+    TEntity m_serverEntity;
+    std::unique_ptr<TMessageWindow> m_window;
+    std::unique_ptr<TSingleInstanceLock> m_lock;
+    TStamp m_lastStamp;
     bool m_autoTranslate = true;
     bool m_multiStart = false;
     bool m_useOrvindeServer = true;
+    bool m_shutDown = false;
 };
 
+// The link of a client program to its courseware server.
 class TkdbDemonClient : public TkdbCustomDemon {
     Q_OBJECT
 public:
     explicit TkdbDemonClient(QObject* owner);
+    TkdbDemonClient(QObject* owner, TDemonEnvironment environment);
+    // Tells the server this client is gone (unless the server is down), then shuts down.
+    ~TkdbDemonClient() override;
+
+    QString WindowClassName() const override;
+    QString WindowTitle() const override;
+    std::unique_ptr<TEntity> FindEntityByTitle(const QString& Title) override;
+    std::unique_ptr<TEntity> FindEntityByHandle(TWindowHandle Handle) override;
+    // Has the server start a program. With Wait, returns once it has ended (with 0:
+    // how it ended is known only to the server), otherwise its process identifier.
+    int ExecuteProgram(const QString& Program, const QString& Params, bool Wait,
+                       qint32 Value) override;
+    std::unique_ptr<QBuffer> FetchFile(const QString& Name) override;
+    QString ServerFileName(const QString& Name) override;
+    QString ServerString(const QString& Text) override;
+    // With UseOrvindeServer, asks the server. Without, only "OrvindeWorkArea" and
+    // "OrvindeHomeDir" (exact case) are known: the program's directory ending in "/".
+    QString ServerParam(const QString& Name) override;
+
+    // Registers with the server first when UseOrvindeServer is set.
     void Loaded() override;
+
+protected:
+    void Shutdown() override;
+
+private:
+    // Sends a request to the server and returns its answer (empty when none came).
+    std::unique_ptr<TQuilletMessageStream> AskServer(TQuilletMessageStream& request);
+    // A request of one string answered by one string.
+    QString AskForText(quint32 code, const QString& text);
+    std::unique_ptr<TEntity> FindEntity(TQuilletMessageStream& request);
+    void SendOwnRecord(quint32 code);
 };

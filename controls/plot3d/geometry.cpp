@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kFullTurn = 360;
 // Rotation elements below this magnitude are rounding noise of sin and cos.
 constexpr double kNegligible = 1e-6;
 

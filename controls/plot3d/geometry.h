@@ -6,6 +6,11 @@
 
 constexpr double kCubeEdge = 300;
 constexpr double kCubeHalfEdge = kCubeEdge / 2;
+// View angles are in degrees.
+constexpr double kFullTurn = 360;
+// The zoom factor stays within these limits.
+constexpr double kMinMagnification = 0.001;
+constexpr double kMaxMagnification = 3.0;
 
 // A point in cube coordinates (or, for the unit corners, in units of half an edge).
 struct TCubePoint {

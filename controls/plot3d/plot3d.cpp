@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr double kMinMagnification = 0.001;
-constexpr double kMaxMagnification = 3.0;
 constexpr int kMinTicks = 2;
 constexpr int kMaxTicks = 20;
 constexpr int kMinDecPlaces = -2;

@@ -7,10 +7,12 @@
 // render: the owner sets a property when the surface is complete.
 #include "controls/common/enums.h"
 #include "controls/common/matrix.h"
+#include "controls/plot3d/colorcoding.h"
 #include "controls/plot3d/geometry.h"
 #include "controls/plot3d/plot3dtypes.h"
 #include "platform/bitmap.h"
 #include "platform/color.h"
+#include "platform/events.h"
 
 #include <QWidget>
 #include <array>
@@ -190,6 +192,8 @@ public:
     TProjection Projection() const;
     // Grid point (column, row) in cube coordinates, at its height in SurfaceMatrix.
     TCubePoint GridPoint(int column, int row) const;
+    // The ramp that colours the cells, from the colour properties.
+    TColorRamp ColorRamp() const;
 
     // The control's picture, rendered at its current size.
     const TBitmap& Bitmap();
@@ -199,12 +203,23 @@ public:
     TBeforeRenderPolygonEvent OnBeforeRenderPolygon;
     Tp3BeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
     TMouseMoveOverPlotEvent OnMouseMoveOverPlot;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
 
     void setVisible(bool visible) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Dragging turns, zooms or shifts the view as MouseAction says; every move then
+    // reports the cell under the pointer.
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     // The settings of one axis, indexed by TP3ScaleKind.
@@ -216,6 +231,18 @@ private:
         double High = 1;
         double ScaleFactor = 1;
         bool Visible = true;
+    };
+
+    // Where a drag started from: the pointer and the view at the last move made
+    // without a button held. A drag always follows the total displacement from it.
+    struct TDragReference {
+        QPoint Pointer;
+        int CentX = 0;
+        int CentY = 0;
+        double Magnification = 1;
+        double ViewAngleX = 0;
+        double ViewAngleZ = 0;
+        bool Recorded = false;
     };
 
     template <typename T>
@@ -243,6 +270,29 @@ private:
     void RenderIfOutdated();
     void RenderScene(TCanvas& canvas);
     bool Hidden() const;
+    // Scene parts, drawn back to front (plot3dpaint.cpp, plot3dsurface.cpp, plot3daxes.cpp).
+    QPoint ScreenCorner(int corner) const;
+    void DrawWalls(TCanvas& canvas, int frontCorner);
+    void DrawEdgesFrom(TCanvas& canvas, int corner, TColor color);
+    void DrawSurface(TCanvas& canvas);
+    void DrawAxes(TCanvas& canvas, int frontCorner);
+    void DrawAxis(TCanvas& canvas, TP3ScaleKind kind, QPoint lowEnd, QPoint highEnd);
+    // The end of a tick mark starting at tick, and the offset from the end's y to the
+    // top of its label.
+    void TickMarkEnd(TP3ScaleKind kind, QPoint tick, int textHeight, QPoint& end, int& labelOffsetY) const;
+
+    // Drag steps (plot3dmouse.cpp). Each sets the new view values from the reference
+    // and finishes the step.
+    void RecordDragReference(QPoint pointer);
+    void Drag(QPoint pointer, TShiftState shift);
+    void DragRotate(QPoint pointer, TShiftState shift, bool clamp);
+    void DragRotateX(QPoint pointer, TShiftState shift);
+    void DragRotateZ(QPoint pointer, TShiftState shift);
+    void DragZoom(QPoint pointer, TShiftState shift);
+    void DragPan(QPoint pointer, TShiftState shift);
+    // Lets OnMouseAction adjust the new view, then renders it.
+    void FinishDragStep(TShiftState shift, bool turned);
+    void ReportCellUnder(QPoint pointer, TShiftState shift);
 
     TBoundingBox m_boundBoxStyle = bbFaces;
     int m_centX = 0;
@@ -278,4 +328,6 @@ private:
     TIntMatrix* m_drawKey;
     TBitmap m_bitmap;
     bool m_bitmapOutdated = true;
+    TDragReference m_dragReference;
+    bool m_clickPending = false;
 };

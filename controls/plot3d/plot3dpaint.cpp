@@ -1,6 +1,9 @@
 // The paint cycle of the 3-D plot: everything is drawn into the bitmap, which
-// paintEvent then copies to the screen.
+// paintEvent then copies to the screen. The scene goes from back to front: the
+// walls and edges behind the surface, the surface, the edges in front of it and
+// the axes.
 #include "controls/common/drawframe.h"
+#include "controls/plot3d/cubeview.h"
 #include "controls/plot3d/plot3d.h"
 
 namespace {
@@ -47,6 +50,47 @@ void TPlot3D::RenderIfOutdated()
 
 void TPlot3D::RenderScene(TCanvas& canvas)
 {
+    const int backCorner = BackCorner(m_view);
+    const int frontCorner = 7 - backCorner;
+    const bool cubeShown = m_boundBoxStyle != bbNone;
+    if (cubeShown) {
+        DrawWalls(canvas, frontCorner);
+        DrawEdgesFrom(canvas, backCorner, m_colorCubeHidLin);
+    }
+    DrawSurface(canvas);
+    if (cubeShown)
+        DrawEdgesFrom(canvas, frontCorner, m_colorCubeFrame);
+    DrawAxes(canvas, frontCorner);
     if (OnDataRendered)
         OnDataRendered(this, canvas);
+}
+
+QPoint TPlot3D::ScreenCorner(int corner) const
+{
+    return Projection().Project(CubeCorner(corner));
+}
+
+// The three walls through the front corner are the ones behind everything else.
+void TPlot3D::DrawWalls(TCanvas& canvas, int frontCorner)
+{
+    canvas.Pen.Color = m_colorCubeFrame;
+    canvas.Brush.Style = m_boundBoxStyle == bbFrame ? bsClear : bsSolid;
+    for (int wall : kCornerWalls[frontCorner]) {
+        QVector<QPoint> outline;
+        for (int corner : kWallCorners[wall])
+            outline.append(ScreenCorner(corner));
+        canvas.Brush.Color = ShadeColor(m_colorCubeFaceLow, m_colorCubeFaceHigh, WallShade(m_view, wall));
+        canvas.Polygon(outline);
+    }
+}
+
+void TPlot3D::DrawEdgesFrom(TCanvas& canvas, int corner, TColor color)
+{
+    canvas.Pen.Color = color;
+    const QPoint from = ScreenCorner(corner);
+    for (int neighbour : kCornerNeighbours[corner]) {
+        canvas.MoveTo(from.x(), from.y());
+        const QPoint to = ScreenCorner(neighbour);
+        canvas.LineTo(to.x(), to.y());
+    }
 }

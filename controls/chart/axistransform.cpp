@@ -1,0 +1,73 @@
+#include "controls/chart/axistransform.h"
+
+#include "controls/chart/scaleprops.h"
+#include "platform/rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kLogFloor = 1e-100;
+constexpr long double kPixelLimit = 2147483647.0L;
+
+long double AxisFunction(bool logarithmic, double value)
+{
+    return logarithmic ? std::log(static_cast<long double>(value)) : value;
+}
+
+// The map sending the axis's low end to pixel lowPixel and its high end to highPixel.
+// extent is the data area's size along the axis; centre is where everything goes when
+// the map cannot be built.
+TAxisTransform TransformBetween(int lowPixel, int highPixel, int extent, long double centre,
+                                const TScaleProps& axis)
+{
+    TAxisTransform t;
+    t.Logarithmic = axis.Logarithmic();
+    t.RangeLow = axis.RangeLow();
+    const long double fLow = AxisFunction(t.Logarithmic, axis.RangeLow());
+    const long double fHigh = AxisFunction(t.Logarithmic, axis.RangeHigh());
+    const long double span = fHigh - fLow;
+    if (extent <= 0 || span == 0 || !std::isfinite(span)) {
+        t.K = 0;
+        t.D = centre;
+        return t;
+    }
+    t.K = (highPixel - lowPixel) / span;
+    t.D = (lowPixel * fHigh - highPixel * fLow) / span;
+    return t;
+}
+
+} // namespace
+
+int TAxisTransform::ToPixel(double value) const
+{
+    if (Logarithmic && value <= kLogFloor)
+        return UnderflowPixel;
+    const long double pixel = K * AxisFunction(Logarithmic, value) + D;
+    return int(RoundHalfEven(std::clamp(pixel, -kPixelLimit, kPixelLimit)));
+}
+
+double TAxisTransform::ToValue(double pixel) const
+{
+    if (K == 0)
+        return RangeLow;
+    const long double f = (pixel - D) / K;
+    return double(Logarithmic ? std::exp(f) : f);
+}
+
+TAxisTransform HorizontalTransform(const TChartGeometry& geometry, const TScaleProps& axis)
+{
+    TAxisTransform t = TransformBetween(geometry.LRim, geometry.DataRight(), geometry.DataWidth(),
+                                        geometry.Width / 2.0L, axis);
+    t.UnderflowPixel = axis.RangeHigh() < axis.RangeLow() ? geometry.Width : 0;
+    return t;
+}
+
+TAxisTransform VerticalTransform(const TChartGeometry& geometry, const TScaleProps& axis)
+{
+    TAxisTransform t = TransformBetween(geometry.DataBottom(), geometry.TRim, geometry.DataHeight(),
+                                        geometry.Height / 2.0L, axis);
+    t.UnderflowPixel = axis.RangeHigh() < axis.RangeLow() ? 0 : geometry.Height;
+    return t;
+}

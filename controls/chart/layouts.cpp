@@ -1,0 +1,121 @@
+#include "controls/chart/layouts.h"
+
+#include "controls/chart/scaleprops.h"
+
+namespace {
+
+// The usual horizontal axis at the bottom, caption centred below the labels.
+constexpr TAxisLayout kBottomAxis{true, false, 0, 0, 22, taCenter, uaSclCenter};
+
+TAxisLayout HiddenVerticalAxis()
+{
+    TAxisLayout axis;
+    axis.CaptionAlignment = taRightJustify;
+    axis.CaptionAnchor = uaSclTopLft;
+    return axis;
+}
+
+TAxisLayout Axis(bool farSide, int scalePos, int captionX, int captionY, TAlignment alignment)
+{
+    return {true, farSide, scalePos, captionX, captionY, alignment, uaSclTopLft};
+}
+
+// Rims of the layout; every layout but the first has TRim 24, BRim 40.
+TChartLayout Frame(int lRim, int rRim)
+{
+    TChartLayout chart;
+    chart.LRim = lRim;
+    chart.RRim = rRim;
+    chart.Y.fill(HiddenVerticalAxis());
+    return chart;
+}
+
+TChartLayout LeftAxes(int count)
+{
+    TChartLayout chart = Frame(50 * count, 20);
+    chart.X[0] = kBottomAxis;
+    for (int i = 0; i < count; ++i)
+        chart.Y[i] = Axis(false, 50 * i, 0, -23, taRightJustify);
+    return chart;
+}
+
+} // namespace
+
+TChartLayout StandardLayoutOf(TrcLayout layout)
+{
+    switch (layout) {
+    case rcl_X1Bottom_Y2Left:
+        return LeftAxes(2);
+    case rcl_X1Bottom_Y3Left:
+        return LeftAxes(3);
+    case rcl_X1Bottom_Y4Left:
+        return LeftAxes(4);
+    case rcl_X1Bottom_Y2Both: {
+        TChartLayout chart = Frame(50, 50);
+        chart.CaptionPosY = -20;
+        chart.CaptionAlignment = taCenter;
+        chart.CaptionAnchorHoriz = cahChartCenter;
+        chart.X[0] = kBottomAxis;
+        chart.Y[0] = Axis(false, 0, 0, -23, taRightJustify);
+        chart.Y[1] = Axis(true, 0, 0, -23, taLeftJustify);
+        return chart;
+    }
+    case rcl_X2Bottom_Y2Left: {
+        TChartLayout chart = Frame(100, 20);
+        chart.BRim = 70;
+        chart.X[0] = Axis(false, 0, -20, 7, taRightJustify);
+        chart.X[1] = Axis(false, 30, -20, 7, taRightJustify);
+        chart.Y[0] = Axis(false, 0, 0, -23, taRightJustify);
+        chart.Y[1] = Axis(false, 50, 0, -23, taRightJustify);
+        return chart;
+    }
+    case rcl_X2Both_Y2Both: {
+        TChartLayout chart = Frame(50, 50);
+        chart.TRim = 48;
+        chart.CaptionPosY = -46;
+        chart.CaptionAlignment = taCenter;
+        chart.CaptionAnchorHoriz = cahChartCenter;
+        chart.X[0] = Axis(false, 0, -20, 7, taRightJustify);
+        chart.X[1] = Axis(true, 0, -20, -24, taRightJustify);
+        chart.Y[0] = Axis(false, 0, 0, -40, taRightJustify);
+        chart.Y[1] = Axis(true, 0, 0, -40, taLeftJustify);
+        chart.Y[2].CaptionPosX = chart.Y[3].CaptionPosX = 0;
+        chart.Y[2].CaptionPosY = chart.Y[3].CaptionPosY = -23;
+        return chart;
+    }
+    case rcl_X1Bottom_Y1Left:
+        break;
+    }
+    TChartLayout chart = Frame(50, 20);
+    chart.TRim = 20;
+    chart.X[0] = kBottomAxis;
+    chart.Y[0] = Axis(false, 0, 0, -16, taLeftJustify);
+    return chart;
+}
+
+namespace {
+
+void ApplyAxisDetails(TScaleProps& axis, const TAxisLayout& layout)
+{
+    axis.SetCaptionPosX(layout.CaptionPosX);
+    axis.SetCaptionPosY(layout.CaptionPosY);
+    axis.SetCaptionAlignment(layout.CaptionAlignment);
+    axis.SetCaptionAnchor(layout.CaptionAnchor);
+    axis.SetScalePos(layout.ScalePos);
+    axis.SetVisible(layout.Visible);
+}
+
+} // namespace
+
+void ApplyAxisLayout(TScalePropsHoriz& axis, const TAxisLayout& layout)
+{
+    axis.SetScaleLocation(layout.FarSide ? slTop : slBottom);
+    ApplyAxisDetails(axis, layout);
+}
+
+void ApplyAxisLayout(TScalePropsVert& axis, const TAxisLayout& layout)
+{
+    axis.SetScaleLocation(layout.FarSide ? slRight : slLeft);
+    ApplyAxisDetails(axis, layout);
+}
+

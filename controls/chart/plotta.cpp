@@ -1,0 +1,249 @@
+#include "controls/chart/plotta.h"
+
+TPlotta::TPlotta(QWidget* parent)
+    : QWidget(parent)
+    , m_layers(this, [this](QObject*) { AxesChanged(); })
+{
+    m_pixelAspect = DisplayPixelAspect();
+    KeepRoomForDataArea();
+    resize(280, 200);
+    SetStandardLayout(rcl_X1Bottom_Y1Left);
+    // Ready to paint; nothing has been shown yet, so there is nothing to repaint.
+    m_updatesSuspended = false;
+}
+
+bool TPlotta::ExplicitlyHidden() const
+{
+    return testAttribute(Qt::WA_WState_ExplicitShowHide) && isHidden();
+}
+
+// --- Display list ---------------------------------------------------------------
+
+void TPlotta::ClearItems()
+{
+    m_items->Clear();
+}
+
+void TPlotta::Append(const TPlottaItem& item)
+{
+    m_items->Append(item, m_allocSize);
+}
+
+TPlottaItem TPlotta::NewItem(TItemKind kind, double x, double y) const
+{
+    return m_attributes.NewItem(kind, x, y);
+}
+
+TPlottaItem TPlotta::NewTwoPointItem(TItemKind kind, double x1, double y1, double x2, double y2) const
+{
+    TPlottaItem item = NewItem(kind, x1, y1);
+    item.X2 = x2;
+    item.Y2 = y2;
+    return item;
+}
+
+TPlottaItem TPlotta::NewClosedFigure(TItemKind kind, double x1, double y1, double x2, double y2,
+                                     TColor fillColor, bool transparent) const
+{
+    TPlottaItem item = NewTwoPointItem(kind, x1, y1, x2, y2);
+    item.FillColor = fillColor;
+    item.Transparent = transparent;
+    return item;
+}
+
+void TPlotta::AddMark(std::uint8_t MarkType, double X, double Y)
+{
+    TPlottaItem item = NewItem(ikMark, X, Y);
+    item.MarkType = MarkType;
+    Append(item);
+}
+
+void TPlotta::AddMoveTo(double X, double Y)
+{
+    Append(NewItem(ikMoveTo, X, Y));
+}
+
+void TPlotta::AddLineTo(double X, double Y)
+{
+    Append(NewItem(ikLineTo, X, Y));
+}
+
+void TPlotta::AddLine(double X1, double Y1, double X2, double Y2)
+{
+    Append(NewTwoPointItem(ikLine, X1, Y1, X2, Y2));
+}
+
+void TPlotta::AddRectangle(double X1, double Y1, double X2, double Y2, TColor FillColor, bool Transparent)
+{
+    Append(NewClosedFigure(ikRectangle, X1, Y1, X2, Y2, FillColor, Transparent));
+}
+
+void TPlotta::Add3DBox(double X1, double Y1, double X2, double Y2, TColor FillColor, TColor Color2,
+                       TColor Color3, TFrameStyle BorderStyle)
+{
+    TPlottaItem item = NewClosedFigure(ik3DBox, X1, Y1, X2, Y2, FillColor, false);
+    item.Color2 = Color2;
+    item.Color3 = Color3;
+    item.BorderStyle = BorderStyle;
+    Append(item);
+}
+
+void TPlotta::Add3DBar(double X1, double Y1, double X2, double Y2, TColor FillColor, int Angle, int Depth)
+{
+    TPlottaItem item = NewClosedFigure(ik3DBar, X1, Y1, X2, Y2, FillColor, false);
+    item.Size = Angle;
+    item.Size2 = Depth;
+    Append(item);
+}
+
+void TPlotta::AddText(double X, double Y, const QString& Text, int FontSize)
+{
+    TPlottaItem item = NewItem(ikText, X, Y);
+    item.Text = Text.left(kMaxItemTextLength);
+    item.Size = FontSize;
+    Append(item);
+}
+
+void TPlotta::AddEllipse(double X, double Y, double HalfWidth, double HalfHeight, TColor FillColor,
+                         bool Transparent)
+{
+    Append(NewClosedFigure(ikEllipse, X, Y, HalfWidth, HalfHeight, FillColor, Transparent));
+}
+
+void TPlotta::AddRelMoveTo(double Dx, double Dy)
+{
+    Append(NewItem(ikRelMoveTo, Dx, Dy));
+}
+
+void TPlotta::AddRelLineTo(double Dx, double Dy)
+{
+    Append(NewItem(ikRelLineTo, Dx, Dy));
+}
+
+void TPlotta::AddArrow(double X1, double Y1, double X2, double Y2, int HeadSize, TColor FillColor,
+                       bool Transparent)
+{
+    TPlottaItem item = NewClosedFigure(ikArrow, X1, Y1, X2, Y2, FillColor, Transparent);
+    item.Size = HeadSize;
+    Append(item);
+}
+
+void TPlotta::ShowItems()
+{
+    if (ExplicitlyHidden())
+        return;
+    m_items->MarkShown();
+    PresentItems();
+}
+
+void TPlotta::PresentItems()
+{
+    Repaint();
+}
+
+void TPlotta::GetItem(int Index, TPlottaItem& Item) const
+{
+    Item = m_items->Item(Index);
+}
+
+int TPlotta::FindNearestItem(std::uint8_t Kind, std::uint8_t ItemClass, double X, double Y,
+                             double& Dist) const
+{
+    return m_items->FindNearest(Kind, ItemClass, X, Y, Dist);
+}
+
+void TPlotta::SetAllocSize(int value)
+{
+    if (value >= 1 && value <= 1000000)
+        m_allocSize = value;
+}
+
+// --- Drawing attributes -----------------------------------------------------------
+
+void TPlotta::SetDataColor(TColor value)
+{
+    m_attributes.DataColor = value;
+}
+
+void TPlotta::SetPenStyle(TPenStyle value)
+{
+    m_attributes.PenStyle = value;
+}
+
+void TPlotta::SetLineWidth(int value)
+{
+    if (value >= 0 && value <= 255)
+        m_attributes.LineWidth = std::uint8_t(value);
+}
+
+void TPlotta::SetClassDefault(int value)
+{
+    if (value >= 0 && value < kAnyItemClass)
+        m_attributes.ClassDefault = std::uint8_t(value);
+}
+
+void TPlotta::SetCurrentLayer(int value)
+{
+    if (value >= 1 && value <= TPlottaLayers::kCount)
+        m_attributes.Layer = value;
+}
+
+void TPlotta::SetItemTag(std::int32_t value)
+{
+    m_attributes.Tag = value;
+}
+
+void TPlotta::SetClassVisible(int ItemClass, bool Visible)
+{
+    m_visibility.SetClassVisible(ItemClass, Visible);
+    RepaintIfAutomatic();
+}
+
+void TPlotta::SetLayerVisible(int Layer, bool Visible)
+{
+    m_visibility.SetLayerVisible(Layer, Visible);
+    RepaintIfAutomatic();
+}
+
+// --- Appearance and repainting ----------------------------------------------------
+
+template <typename T>
+void TPlotta::StoreAndRepaint(T& field, const T& value)
+{
+    field = value;
+    RepaintIfAutomatic();
+}
+
+void TPlotta::SetAutoRedraw(bool value) { StoreAndRepaint(m_autoRedraw, value); }
+void TPlotta::SetCaption(const QString& value) { StoreAndRepaint(m_caption, value); }
+void TPlotta::SetCaptionPosX(int value) { StoreAndRepaint(m_captionPosX, value); }
+void TPlotta::SetCaptionPosY(int value) { StoreAndRepaint(m_captionPosY, value); }
+void TPlotta::SetCaptionAlignment(TAlignment value) { StoreAndRepaint(m_captionAlignment, value); }
+void TPlotta::SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) { StoreAndRepaint(m_captionAnchorHoriz, value); }
+void TPlotta::SetCaptionAnchorVert(TCaptionAnchorVert value) { StoreAndRepaint(m_captionAnchorVert, value); }
+
+void TPlotta::RepaintIfAutomatic()
+{
+    if (m_autoRedraw)
+        Repaint();
+}
+
+void TPlotta::Repaint()
+{
+    if (!m_updatesSuspended)
+        update();
+}
+
+bool TPlotta::SuspendUpdates()
+{
+    const bool wasSuspended = m_updatesSuspended;
+    m_updatesSuspended = true;
+    return wasSuspended;
+}
+
+void TPlotta::ResumeUpdates(bool wasSuspended)
+{
+    m_updatesSuspended = wasSuspended;
+    if (!wasSuspended)
+        Repaint();
+}

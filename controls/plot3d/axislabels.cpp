@@ -1,0 +1,57 @@
+#include "controls/plot3d/axislabels.h"
+
+#include "platform/format.h"
+#include "platform/rounding.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr long double kZeroTickRatio = 1e-14L;
+constexpr long double kWideRange = 100000;
+constexpr int kScientificDigits = 2;
+constexpr int kExponentDigits = 4;
+constexpr int kLabelGap = 3;
+
+QString NumberText(long double value, int decimals)
+{
+    if (decimals >= 0)
+        return FormatFixed(value, decimals);
+    return FormatExponent(value, kScientificDigits, kExponentDigits, TPositiveSign::Blank);
+}
+
+double Radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180;
+}
+
+} // namespace
+
+QString TickLabel(long double tick, long double low, long double high, int decimals)
+{
+    const long double span = high - low;
+    if (std::fabs(tick / span) >= kZeroTickRatio)
+        return NumberText(tick, decimals);
+    if (std::fabs(span) > kWideRange)
+        return decimals == 0 ? QStringLiteral("0") : QStringLiteral("0.0");
+    return NumberText(0, decimals);
+}
+
+int TickLabelLeft(TP3ScaleKind axis, int tickEndX, int halfWidth, double viewAngleX, double viewAngleZ)
+{
+    const int centred = tickEndX - halfWidth;
+    const int away = viewAngleX > 180 ? -1 : 1;
+    switch (axis) {
+    case skXAxis: {
+        const int shift = away * Round(std::sin(Radians(viewAngleZ)) * halfWidth);
+        return viewAngleZ <= 90 || viewAngleZ > 270 ? centred - shift : centred + shift;
+    }
+    case skYAxis: {
+        const int shift = away * Round(std::cos(Radians(viewAngleZ)) * halfWidth);
+        return viewAngleZ <= 180 ? centred + shift : centred - shift;
+    }
+    case skZAxis: break;
+    }
+    return tickEndX + kLabelGap;
+}

@@ -1,0 +1,43 @@
+#include "controls/scale/decimals.h"
+
+#include "platform/rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Widths this large or this small get scientific labels.
+bool NeedsScientific(long double width)
+{
+    return width >= 1000000 || width <= 0.0001L;
+}
+
+} // namespace
+
+int LinearDecimals(int decPlaces, double rangeLow, double rangeHigh)
+{
+    if (decPlaces != kAutomaticDecimals && decPlaces != kExponentLabels)
+        return decPlaces;
+    const long double width = std::fabs(static_cast<long double>(rangeHigh) - rangeLow);
+    if (NeedsScientific(width))
+        return kScientificLabels;
+    if (width >= 100)
+        return 0;
+    return 2 - Round(static_cast<double>(std::log(width) / 2.5L));
+}
+
+int LogarithmicDecimals(int decPlaces, double rangeLow, double rangeHigh)
+{
+    if (decPlaces != kAutomaticDecimals)
+        return decPlaces;
+    const double lower = std::min(rangeLow, rangeHigh);
+    const double upper = std::max(rangeLow, rangeHigh);
+    if (NeedsScientific(static_cast<long double>(upper) - lower))
+        return kScientificLabels;
+    if (lower >= 1)
+        return 0;
+    if (lower <= 0)   // no logarithmic ticks to label
+        return kScientificLabels;
+    return 1 - Round(std::log10(lower));
+}

@@ -1,0 +1,58 @@
+#include "controls/scale/numericlabels.h"
+
+#include "controls/scale/decimals.h"
+#include "controls/scale/ticklabels.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kMaxLabelLength = 14;
+constexpr long double kZeroRatio = 1e-14L;
+constexpr long double kExactZeroWidth = 100000;
+
+QString CutToLength(const QString& label)
+{
+    return label.left(kMaxLabelLength);
+}
+
+// "0.0500" gives "0.05", "2.00" gives "2"; scientific texts stay as they are.
+QString WithoutTrailingZeros(QString label)
+{
+    const bool fixedPoint = label.contains(QLatin1Char('.')) && !label.contains(QLatin1Char('e'))
+                            && !label.contains(QLatin1Char('E'));
+    if (!fixedPoint)
+        return label;
+    while (label.endsWith(QLatin1Char('0')))
+        label.chop(1);
+    if (label.endsWith(QLatin1Char('.')))
+        label.chop(1);
+    return label;
+}
+
+} // namespace
+
+QString LinearTickLabel(long double value, int decimals, double rangeLow, double rangeHigh)
+{
+    const long double width = static_cast<long double>(rangeHigh) - rangeLow;
+    if (std::fabs(value / width) >= kZeroRatio)
+        return CutToLength(FormatTickNumber(value, decimals));
+    if (std::fabs(width) <= kExactZeroWidth)
+        return CutToLength(FormatTickNumber(0, decimals));
+    return QString::fromLatin1(decimals == 0 ? "0" : "0.0");
+}
+
+QString LogTickLabel(double value, bool decade, int decimals, int decPlaces)
+{
+    if (decimals == kExponentLabels)
+        return decade ? QString::number(std::lround(std::log10(value))) : QString();
+    const QString label = CutToLength(FormatTickNumber(value, decimals));
+    return decPlaces == kAutomaticDecimals ? WithoutTrailingZeros(label) : label;
+}
+
+QString FinishTickLabel(const QString& number, const TAxisSettings& axis, int n)
+{
+    if (axis.LabelType == ftUserText)
+        return UserTickField(axis.UserTickText, n);
+    return ApplyInscript(number, axis.ScaleInscript);
+}

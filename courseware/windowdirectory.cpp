@@ -1,0 +1,146 @@
+#include "courseware/windowdirectory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QUrl>
+
+#include <cerrno>
+#include <csignal>
+#include <limits>
+
+namespace {
+
+const QString RecordSuffix = QStringLiteral(".window");
+constexpr qint64 MaxRecordSize = 4096;
+constexpr QFileDevice::Permissions OwnerOnly =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+
+QString DirectoryPath()
+{
+    return UserRuntimeDirectory() + QStringLiteral("/message-windows");
+}
+
+QString HandleText(TWindowHandle handle)
+{
+    return QStringLiteral("%1").arg(handle, 8, 16, QLatin1Char('0'));
+}
+
+QString RecordPath(TWindowHandle handle)
+{
+    return DirectoryPath() + QLatin1Char('/') + HandleText(handle) + RecordSuffix;
+}
+
+bool ProcessIsAlive(qint64 processId)
+{
+    if (processId <= 0 || processId > std::numeric_limits<pid_t>::max())
+        return false;
+    return ::kill(pid_t(processId), 0) == 0 || errno == EPERM;
+}
+
+std::optional<TWindowRecord> ReadRecord(TWindowHandle handle)
+{
+    QFile file(RecordPath(handle));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QStringList lines = QString::fromUtf8(file.read(MaxRecordSize)).split(QLatin1Char('\n'));
+    bool pidOk = false;
+    const qint64 processId = lines.value(2).toLongLong(&pidOk);
+    if (!pidOk)
+        return std::nullopt;
+    return TWindowRecord{handle, QUrl::fromPercentEncoding(lines[0].toUtf8()),
+                         QUrl::fromPercentEncoding(lines[1].toUtf8()), processId};
+}
+
+// Forgets a window whose process has died without withdrawing it.
+void RemoveStale(TWindowHandle handle)
+{
+    QFile::remove(RecordPath(handle));
+    QLocalServer::removeServer(WindowDirectory::SocketPath(handle));
+}
+
+std::optional<TWindowHandle> HandleOfRecordFile(const QString& fileName)
+{
+    const QString text = fileName.chopped(RecordSuffix.size());
+    bool ok = false;
+    const TWindowHandle handle = text.toUInt(&ok, 16);
+    if (!ok || text.size() != 8 || handle == 0)
+        return std::nullopt;
+    return handle;
+}
+
+} // namespace
+
+QString UserRuntimeDirectory()
+{
+    static const QString directory =
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return directory;
+}
+
+namespace WindowDirectory {
+
+bool Prepare(QString& error)
+{
+    const QString path = DirectoryPath();
+    if (!QDir().mkpath(path) || !QFile::setPermissions(path, OwnerOnly)) {
+        error = QStringLiteral("Cannot prepare the message window directory %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+QString SocketPath(TWindowHandle handle)
+{
+    return DirectoryPath() + QLatin1Char('/') + HandleText(handle);
+}
+
+bool Publish(const TWindowRecord& record)
+{
+    QSaveFile file(RecordPath(record.handle));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // Names are stored percent-encoded, so that they stay on their line.
+    file.write(QUrl::toPercentEncoding(record.className) + '\n' +
+               QUrl::toPercentEncoding(record.windowName) + '\n' +
+               QByteArray::number(record.processId) + '\n');
+    return file.commit();
+}
+
+void Withdraw(TWindowHandle handle)
+{
+    QFile::remove(RecordPath(handle));
+}
+
+std::optional<TWindowRecord> Lookup(TWindowHandle handle)
+{
+    if (handle == 0)
+        return std::nullopt;
+    std::optional<TWindowRecord> record = ReadRecord(handle);
+    if (record && !ProcessIsAlive(record->processId)) {
+        RemoveStale(handle);
+        return std::nullopt;
+    }
+    return record;
+}
+
+TWindowHandle Find(const QString& className, const QString& windowName)
+{
+    const QStringList files =
+        QDir(DirectoryPath()).entryList({QStringLiteral("*") + RecordSuffix}, QDir::Files);
+    for (const QString& file : files) {
+        const std::optional<TWindowHandle> handle = HandleOfRecordFile(file);
+        if (!handle)
+            continue;
+        const std::optional<TWindowRecord> record = Lookup(*handle);
+        if (record && record->className.compare(className, Qt::CaseInsensitive) == 0 &&
+            record->windowName.compare(windowName, Qt::CaseInsensitive) == 0)
+            return *handle;
+    }
+    return 0;
+}
+
+} // namespace WindowDirectory

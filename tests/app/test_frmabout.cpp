@@ -1,0 +1,100 @@
+// The about box and the start-up texts the main window gives it.
+#include "app/formkit.h"
+#include "app/frmabout.h"
+#include "app/frmmain.h"
+#include "app/frmplot3d.h"
+#include "courseware/demon.h"
+#include "support/language_file_beside_program.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct StartUp {
+    TFrmMain main{1};
+    TFrmAbout about;
+    TFrmPlot3D surface{main.clidemon->Translator()};
+
+    StartUp() { main.PrepareStartUp(about, surface); }
+};
+
+QColor TextColor(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
+
+// A move of the pointer over a widget with no button held.
+void HoverOver(QWidget* widget, QPoint position)
+{
+    QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+TEST(AboutBox, EnglishTextsAndTranslatedWindowsWithoutALanguageFile)
+{
+    StartUp start;
+    EXPECT_EQ(start.about.LblName->text(), QStringLiteral("SlopeLab"));
+    EXPECT_EQ(start.about.LblVersion->text(), QStringLiteral("Version 2.0"));
+    EXPECT_FALSE(start.about.LblAuthor->text().isEmpty());
+    EXPECT_FALSE(start.about.LblCopyright->text().isEmpty());
+    EXPECT_EQ(start.about.LblWebSite->text(),
+              QStringLiteral("More information can be found at the following Web sites:"));
+    EXPECT_TRUE(start.about.LblDescription->text().startsWith(QStringLiteral(
+        "This program shows the calculation of the regression line as an optimization problem.")));
+    EXPECT_EQ(start.about.HomePageURL, QStringLiteral("HomePageURL"));
+    EXPECT_EQ(start.about.windowTitle(), QStringLiteral("About"));
+    EXPECT_EQ(start.about.BButOK->text(), QStringLiteral("OK"));
+    EXPECT_EQ(start.surface.BButReset->text(), QStringLiteral("Reset"));
+    EXPECT_EQ(start.surface.MMExplain3D->toPlainText(), QStringLiteral("Explain3D"));
+}
+
+TEST(AboutBox, GermanTextsWhateverTheLetterCaseOfTheLanguage)
+{
+    LanguageFileBesideProgram file("[$dlglanguage$]=LgGerman|$$[HomePageURL]=https://home.example/|$$"
+                                   "[OK]=Gut|$$");
+    StartUp start;
+    EXPECT_EQ(start.about.LblWebSite->text(),
+              QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
+    EXPECT_TRUE(start.about.LblDescription->text().startsWith(QStringLiteral(
+        "Dieses Programm zeigt die Berechnung der Regressionsgeraden als Optimierungsproblem.")));
+    EXPECT_EQ(start.about.HomePageURL, QStringLiteral("https://home.example/"));
+    EXPECT_EQ(start.about.BButOK->text(), QStringLiteral("Gut"));
+}
+
+TEST(AboutBox, LinksTurnRedUnderTheMouseAndBlueOverThePanel)
+{
+    TFrmAbout about;
+    about.show();
+    ASSERT_TRUE(about.LblHomePage->isVisible());
+    HoverOver(about.LblSimus, QPoint(5, 5));
+    EXPECT_EQ(TextColor(about.LblSimus), QColor(Qt::red));
+    HoverOver(about.LblHomePage, QPoint(5, 5));
+    EXPECT_EQ(TextColor(about.LblHomePage), QColor(Qt::red));
+    HoverOver(about.Panel2, QPoint(300, 58));
+    EXPECT_EQ(TextColor(about.LblSimus), QColor(Qt::blue));
+    EXPECT_EQ(TextColor(about.LblHomePage), QColor(Qt::blue));
+}
+
+TEST(AboutBox, ClickingALinkOpensItsAddressAndRestoresTheCursor)
+{
+    TFrmAbout about;
+    QList<QUrl> opened;
+    Qt::CursorShape cursorWhileOpening = Qt::ArrowCursor;
+    about.OpenAddress = [&](const QUrl& url) {
+        opened << url;
+        cursorWhileOpening = about.cursor().shape();
+    };
+    about.HomePageURL = QStringLiteral("HomePageURL");
+    about.show();
+    QTest::mouseClick(about.LblSimus, Qt::LeftButton);
+    QTest::mouseClick(about.LblHomePage, Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_EQ(opened[0], QUrl(SimulationsPageURL));
+    // Without a language entry the address has no scheme, so nothing would open.
+    EXPECT_TRUE(opened[1].scheme().isEmpty());
+    EXPECT_EQ(cursorWhileOpening, Qt::BusyCursor);
+    EXPECT_EQ(about.cursor().shape(), Qt::ArrowCursor);
+}

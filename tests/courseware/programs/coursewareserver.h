@@ -1,0 +1,61 @@
+#pragma once
+// A small courseware server for tests and demonstrations. It registers its clients,
+// finds them by handle or title, serves files from a folder, names program files,
+// answers parameters and strings, starts programs, relays handed-over parameters to the
+// running copy of a program and can ask a client to quit.
+#include "courseware/messagewindow.h"
+#include "courseware/quilletstream.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+struct TCoursewareServerSettings {
+    QString identifier;            // ends the server window's class and name
+    QString filesDirectory;        // where fetched files come from
+    QHash<QString, QString> parameters; // answers to parameter requests
+    int stallMs = 0;               // how long each message is held up before it is handled
+};
+
+class TCoursewareServer : public QObject {
+public:
+    explicit TCoursewareServer(TCoursewareServerSettings settings, QObject* parent = nullptr);
+
+    // Opens the server window; false when that fails.
+    bool Open();
+    TWindowHandle Handle() const { return window_.Handle(); }
+    // Sets how long the server waits for a client to take a message.
+    void SetSendTimeout(int milliseconds) { window_.SetSendTimeout(milliseconds); }
+
+    // The registered clients, in the order they registered.
+    const std::vector<TEntity>& Clients() const { return clients_; }
+    // Asks the client of that title to quit; false when there is none.
+    bool SendQuit(const QString& title, bool serverDown);
+
+    // The server window's procedure.
+    void Receive(TWindowHandle sender, quint32 dataCode, const QByteArray& block);
+
+    // Told of every registration, unregistration and relay, e.g. "registered Title".
+    std::function<void(const QString& event)> OnEvent;
+
+private:
+    void Register(TQuilletMessageStream& message);
+    void Unregister(TQuilletMessageStream& message);
+    QByteArray FindEntity(TQuilletMessageStream& request);
+    void RelayParameters(TWindowHandle sender, const QByteArray& block);
+    QByteArray ExecuteProgram(TQuilletMessageStream& request);
+    QByteArray FetchFile(TQuilletMessageStream& request);
+    void Answer(TWindowHandle requester, const TStamp& stamp, const QByteArray& payload);
+    void Tell(const QString& event);
+
+    TEntity* ClientWithHandle(TWindowHandle handle);
+    // The first live client of that title other than the one asking.
+    TEntity* ClientWithTitle(const QString& title, TWindowHandle asking);
+    void Forget(TWindowHandle handle);
+
+    TCoursewareServerSettings settings_;
+    TMessageWindow window_;
+    std::vector<TEntity> clients_;
+};
