@@ -13,6 +13,8 @@
 #include "platform/rounding.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QFile>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QIcon>
@@ -263,13 +265,22 @@ void TFrmMain::PrepareStartUp(TFrmAbout& about, TFrmPlot3D& surface)
     }
 }
 
-// The icon named in the language file, from the work area.
+// The icon named in the language file, from the work area (fetched there from the
+// courseware server first when the server is used).
 void TFrmMain::LoadIcon(TFrmAbout& about)
 {
     const QString iconName = clidemon->Translator().LookupText(QStringLiteral("AppIconName"));
+    const QString path = clidemon->ServerParam(QStringLiteral("OrvindeWorkArea")) + iconName;
     if (iconName == QLatin1String("AppIconName"))
         return;
-    const QString path = clidemon->ServerParam(QStringLiteral("OrvindeWorkArea")) + iconName;
+    if (clidemon->UseOrvindeServer()) {
+        const std::unique_ptr<QBuffer> fetched = clidemon->FetchFile(iconName);
+        if (fetched && fetched->size() > 0) {
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(fetched->data());
+        }
+    }
     if (!QFileInfo::exists(path))
         return;
     const QIcon icon(path);

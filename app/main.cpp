@@ -3,7 +3,11 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -19,9 +23,17 @@ bool WantsScreenshot(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    // Screenshots are made without a display.
-    if (WantsScreenshot(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Screenshots are made without a display, and beside a running copy of the
+    // program: they get a runtime directory of their own, so the running copy's
+    // lock does not make them end as a second copy.
+    std::optional<QTemporaryDir> privateRuntimeDir;
+    if (WantsScreenshot(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        privateRuntimeDir.emplace(QDir::tempPath() + QStringLiteral("/slopelab-shot-XXXXXX"));
+        if (privateRuntimeDir->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(privateRuntimeDir->path()));
+    }
     QApplication app(argc, argv);
 
     QString error;
