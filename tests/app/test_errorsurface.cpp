@@ -131,3 +131,13 @@ TEST_F(SurfaceWindow, ResizingRecentresThePlot)
     EXPECT_EQ(plot.width(), 700);
     EXPECT_EQ(window.BButClose->geometry().right(), 700 - 7);
 }
+
+TEST_F(SurfaceWindow, DraggingWithTheLeftButtonTurnsTheSurface)
+{
+    main.FillErrorSurface(window);
+    QTest::mouseMove(window.P3D, QPoint(200, 200));
+    QTest::mousePress(window.P3D, Qt::LeftButton, {}, QPoint(200, 200));
+    QTest::mouseMove(window.P3D, QPoint(240, 170));
+    QTest::mouseRelease(window.P3D, Qt::LeftButton, {}, QPoint(240, 170));
+    EXPECT_TRUE(plot.ViewAngleX() != 0 || plot.ViewAngleZ() != 0);
+}
