@@ -3,10 +3,13 @@
 #include "app/frmabout.h"
 #include "app/frmmain.h"
 #include "app/frmplot3d.h"
+#include "app/program.h"
 #include "courseware/demon.h"
 #include "support/language_file_beside_program.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -97,4 +100,31 @@ TEST(AboutBox, ClickingALinkOpensItsAddressAndRestoresTheCursor)
     EXPECT_TRUE(opened[1].scheme().isEmpty());
     EXPECT_EQ(cursorWhileOpening, Qt::BusyCursor);
     EXPECT_EQ(about.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(StartUp, TheSplashFollowsTheShownMainWindowWithAllTextsInPlace)
+{
+    TProgramWindows windows(std::uint64_t{1});
+    bool splashSeen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!FrmAbout->isVisible())
+            return;
+        splashSeen = true;
+        EXPECT_TRUE(FrmMain->isVisible());
+        EXPECT_EQ(FrmMain->SBExit->text(), QStringLiteral("Exit"));
+        EXPECT_EQ(FrmAbout->LblName->text(), QStringLiteral("SlopeLab"));
+        EXPECT_TRUE(FrmAbout->LblHomePage->isVisible());
+        EXPECT_EQ(FrmPlot3D->BButClose->text(), QStringLiteral("Close"));
+        FrmAbout->accept();
+    });
+    poll.start();
+    FrmMain->show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!splashSeen && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(splashSeen);
+    FrmMain->hide();
 }
