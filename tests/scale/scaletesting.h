@@ -16,6 +16,19 @@ inline TFont TestFont()
     return font;
 }
 
+struct TTextSize {
+    int Width;
+    int Height;
+};
+
+// The size of `text` in the test font.
+inline TTextSize SizeOf(const QString& text)
+{
+    TBitmap bitmap(1, 1);
+    bitmap.Canvas().Font = TestFont();
+    return {bitmap.Canvas().TextWidth(text), bitmap.Canvas().TextHeight(text)};
+}
+
 // An opaque scale on white in the test font, without a frame.
 inline void Prepare(TScale& scale, int width, int height)
 {
