@@ -68,6 +68,8 @@ struct TFont {
     void SetSize(int points);
     // The Qt font this describes (no antialiasing).
     QFont ToQFont() const;
+    // The canvas font a widget's Qt font describes (name, pixel height, style), in black.
+    static TFont FromQFont(const QFont& font);
 };
 
 // A rectangle with exclusive right and bottom edges.

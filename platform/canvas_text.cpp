@@ -45,6 +45,18 @@ QFont TFont::ToQFont() const
     return font;
 }
 
+TFont TFont::FromQFont(const QFont& font)
+{
+    TFont result;
+    result.Name = font.family();
+    result.Height = font.pixelSize() > 0
+                        ? font.pixelSize()
+                        : Round(font.pointSizeF() * result.PixelsPerInch / 72.0);
+    result.Style = (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u) |
+                   (font.underline() ? fsUnderline : 0u) | (font.strikeOut() ? fsStrikeOut : 0u);
+    return result;
+}
+
 QFontMetrics TCanvas::Metrics() const
 {
     const QFont font = Font.ToQFont();

@@ -35,26 +35,10 @@ void TImage::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
-void TImage::mousePressEvent(QMouseEvent* event)
-{
-    if (OnMouseDown) {
-        const QPoint p = event->position().toPoint();
-        OnMouseDown(this, MouseButtonOf(*event), ShiftStateOf(*event), p.x(), p.y());
-    }
-}
+void TImage::mousePressEvent(QMouseEvent* event) { NotifyMousePress(this, *event); }
 
-void TImage::mouseMoveEvent(QMouseEvent* event)
-{
-    if (OnMouseMove) {
-        const QPoint p = event->position().toPoint();
-        OnMouseMove(this, ShiftStateOf(*event), p.x(), p.y());
-    }
-}
+void TImage::mouseMoveEvent(QMouseEvent* event) { NotifyMouseMove(this, *event); }
 
-void TImage::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (OnMouseUp) {
-        const QPoint p = event->position().toPoint();
-        OnMouseUp(this, MouseButtonOf(*event), ShiftStateOf(*event), p.x(), p.y());
-    }
-}
+void TImage::mouseReleaseEvent(QMouseEvent* event) { NotifyMouseRelease(this, *event); }
+
+void TImage::mouseDoubleClickEvent(QMouseEvent* event) { NotifyMouseDoubleClick(this, *event); }

@@ -1,11 +1,11 @@
 #pragma once
 // TImage: a window-less picture control that shows a TBitmap and reports the mouse.
 #include "platform/bitmap.h"
-#include "platform/events.h"
+#include "platform/mouseevents.h"
 
 #include <QWidget>
 
-class TImage : public QWidget {
+class TImage : public QWidget, public TMouseEventSource {
     Q_OBJECT
 public:
     explicit TImage(QWidget* parent = nullptr);
@@ -15,9 +15,6 @@ public:
     TBitmap& Picture();
     TCanvas& Canvas() { return Picture().Canvas(); }
 
-    TMouseEvent OnMouseDown;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -25,6 +22,7 @@ protected:
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
 
 private:
     void FollowSize();

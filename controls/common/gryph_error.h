@@ -1,6 +1,8 @@
 #pragma once
 // Base class of the exceptions the controls raise; it carries an English message.
 #include <QString>
+
+class QObject;
 #include <stdexcept>
 #include <string>
 
@@ -12,3 +14,7 @@ public:
 
     QString Message() const { return QString::fromStdString(what()); }
 };
+
+// The error of Assign/AssignTo between objects that cannot take each other's settings:
+// "Cannot assign a TFoo to a TBar".
+EGryphError CannotAssign(const QObject* source, const QObject* dest);

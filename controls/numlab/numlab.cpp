@@ -8,19 +8,6 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace {
-
-QString ClassNameOf(const QObject* object)
-{
-    return object ? QString::fromLatin1(object->metaObject()->className()) : QStringLiteral("nil");
-}
-
-EGryphError CannotAssign(const QObject* source, const QObject* dest)
-{
-    return EGryphError(QStringLiteral("Cannot assign a %1 to a %2").arg(ClassNameOf(source), ClassNameOf(dest)));
-}
-
-} // namespace
 
 TNumLab::TNumLab(QWidget* parent)
     : QWidget(parent)
@@ -171,36 +158,11 @@ void TNumLab::mouseMoveEvent(QMouseEvent* event)
         m_mouseArea = 1;
     else
         m_mouseArea = 2;
-    if (OnMouseMove)
-        OnMouseMove(this, ShiftStateOf(*event), x, event->position().toPoint().y());
+    NotifyMouseMove(this, *event);
 }
 
-void TNumLab::mousePressEvent(QMouseEvent* event)
-{
-    m_clickPending = event->button() == Qt::LeftButton;
-    if (OnMouseDown) {
-        const QPoint p = event->position().toPoint();
-        OnMouseDown(this, MouseButtonOf(*event), ShiftStateOf(*event), p.x(), p.y());
-    }
-}
+void TNumLab::mousePressEvent(QMouseEvent* event) { NotifyMousePress(this, *event); }
 
-void TNumLab::mouseReleaseEvent(QMouseEvent* event)
-{
-    const QPoint p = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && m_clickPending && rect().contains(p) && OnClick)
-        OnClick(this);
-    m_clickPending = false;
-    if (OnMouseUp)
-        OnMouseUp(this, MouseButtonOf(*event), ShiftStateOf(*event), p.x(), p.y());
-}
+void TNumLab::mouseReleaseEvent(QMouseEvent* event) { NotifyMouseRelease(this, *event); }
 
-void TNumLab::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    m_clickPending = false;
-    if (event->button() == Qt::LeftButton && OnDblClick)
-        OnDblClick(this);
-    if (OnMouseDown) {
-        const QPoint p = event->position().toPoint();
-        OnMouseDown(this, MouseButtonOf(*event), ShiftStateOf(*event), p.x(), p.y());
-    }
-}
+void TNumLab::mouseDoubleClickEvent(QMouseEvent* event) { NotifyMouseDoubleClick(this, *event); }

@@ -7,6 +7,7 @@
 #include "platform/bitmap.h"
 #include "platform/color.h"
 #include "platform/events.h"
+#include "platform/mouseevents.h"
 
 #include <QString>
 #include <QWidget>
@@ -15,7 +16,7 @@
 // Lets a handler change the formatted text before it is drawn.
 using TBeforeDisplayEvent = std::function<void(QObject* Sender, QString& Text)>;
 
-class TNumLab : public QWidget {
+class TNumLab : public QWidget, public TMouseEventSource {
     Q_OBJECT
     Q_PROPERTY(double Value READ Value WRITE SetValue)
     Q_PROPERTY(NumLabEnums::TDisplay DisplayType READ DisplayType WRITE SetDisplayType)
@@ -114,11 +115,6 @@ public:
     const TBitmap& Bitmap() const;
 
     TBeforeDisplayEvent OnBeforeDisplay;
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseDown;
-    TMouseEvent OnMouseUp;
 
     void setVisible(bool visible) override;
 
@@ -158,7 +154,6 @@ private:
     // The formatted, possibly replaced, text for the field, measured on canvas.
     QString FieldText(const TCanvas& canvas) const;
     QString FormattedValue() const;
-    TFont CanvasFont() const;
     bool Hidden() const;
 
     double m_value = 0;
@@ -185,7 +180,6 @@ private:
     TColor m_colorOutBakG = clBtnFace;
     TColor m_colorOutText = clBlack;
     int m_mouseArea = 0;
-    bool m_clickPending = false;
     // A picture of the control; rendering keeps it in step with the control's state.
     mutable TBitmap m_bitmap;
 };

@@ -1,5 +1,6 @@
 // How a numeric label draws itself into its bitmap.
 #include "controls/numlab/numlab.h"
+#include "platform/widgetstate.h"
 #include "controls/numlab/numtext.h"
 #include "platform/rounding.h"
 
@@ -9,7 +10,6 @@ namespace {
 
 // The text whose height sets the line of all three texts.
 const QString kHeightProbe = QStringLiteral("(8g]}\u00DC\u00C4\u00A7");
-constexpr int kPointsPerInch = 72;
 
 int LeftTextX(TAlignment alignment, int leftSpace, int textWidth)
 {
@@ -54,23 +54,8 @@ bool IsBevel(TFrameStyle style)
 
 } // namespace
 
-bool TNumLab::Hidden() const
-{
-    return testAttribute(Qt::WA_WState_ExplicitShowHide) && isHidden();
-}
+bool TNumLab::Hidden() const { return IsExplicitlyHidden(*this); }
 
-TFont TNumLab::CanvasFont() const
-{
-    const QFont source = font();
-    TFont result;
-    result.Name = source.family();
-    result.Height = source.pixelSize() > 0
-                        ? source.pixelSize()
-                        : Round(source.pointSizeF() * result.PixelsPerInch / kPointsPerInch);
-    result.Style = (source.bold() ? fsBold : 0u) | (source.italic() ? fsItalic : 0u) |
-                   (source.underline() ? fsUnderline : 0u) | (source.strikeOut() ? fsStrikeOut : 0u);
-    return result;
-}
 
 void TNumLab::Render() const
 {
@@ -80,7 +65,7 @@ void TNumLab::Render() const
     const int h = height();
     m_bitmap.SetSize(w, h);
     TCanvas& canvas = m_bitmap.Canvas();
-    canvas.Font = CanvasFont();
+    canvas.Font = TFont::FromQFont(font());
     canvas.Pen = TPen{m_colorOutBakG};
     canvas.Brush = TBrush{m_colorOutBakG, bsSolid};
     canvas.Rectangle(0, 0, w, h);
@@ -177,6 +162,6 @@ QString TNumLab::DisplayText() const
     if (m_empty)
         return {};
     TBitmap probe(1, 1);
-    probe.Canvas().Font = CanvasFont();
+    probe.Canvas().Font = TFont::FromQFont(font());
     return FieldText(probe.Canvas());
 }

@@ -12,12 +12,13 @@
 #include "controls/plot3d/plot3dtypes.h"
 #include "platform/bitmap.h"
 #include "platform/color.h"
+#include "platform/mouseevents.h"
 #include "platform/events.h"
 
 #include <QWidget>
 #include <array>
 
-class TPlot3D : public QWidget {
+class TPlot3D : public QWidget, public TMouseEventSource {
     Q_OBJECT
     Q_PROPERTY(CommonEnums::TBoundingBox BoundBoxStyle READ BoundBoxStyle WRITE SetBoundBoxStyle)
     Q_PROPERTY(int CentX READ CentX WRITE SetCentX)
@@ -203,11 +204,6 @@ public:
     TBeforeRenderPolygonEvent OnBeforeRenderPolygon;
     Tp3BeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
     TMouseMoveOverPlotEvent OnMouseMoveOverPlot;
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseDown;
-    TMouseEvent OnMouseUp;
 
     void setVisible(bool visible) override;
 
@@ -329,5 +325,4 @@ private:
     TBitmap m_bitmap;
     bool m_bitmapOutdated = true;
     TDragReference m_dragReference;
-    bool m_clickPending = false;
 };

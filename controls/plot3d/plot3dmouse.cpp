@@ -31,8 +31,7 @@ void TPlot3D::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pointer = event->position().toPoint();
     const TShiftState shift = ShiftStateOf(*event);
-    if (OnMouseMove)
-        OnMouseMove(this, shift, pointer.x(), pointer.y());
+    NotifyMouseMove(this, *event);
     Drag(pointer, shift);
     ReportCellUnder(pointer, shift);
 }
@@ -43,31 +42,12 @@ void TPlot3D::mousePressEvent(QMouseEvent* event)
     // A press before any plain move has nothing to drag from but itself.
     if (!m_dragReference.Recorded)
         RecordDragReference(pointer);
-    m_clickPending = event->button() == Qt::LeftButton;
-    if (OnMouseDown)
-        OnMouseDown(this, MouseButtonOf(*event), ShiftStateOf(*event), pointer.x(), pointer.y());
+    NotifyMousePress(this, *event);
 }
 
-void TPlot3D::mouseReleaseEvent(QMouseEvent* event)
-{
-    const QPoint pointer = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && m_clickPending && rect().contains(pointer) && OnClick)
-        OnClick(this);
-    m_clickPending = false;
-    if (OnMouseUp)
-        OnMouseUp(this, MouseButtonOf(*event), ShiftStateOf(*event), pointer.x(), pointer.y());
-}
+void TPlot3D::mouseReleaseEvent(QMouseEvent* event) { NotifyMouseRelease(this, *event); }
 
-void TPlot3D::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    m_clickPending = false;
-    if (event->button() == Qt::LeftButton && OnDblClick)
-        OnDblClick(this);
-    if (OnMouseDown) {
-        const QPoint pointer = event->position().toPoint();
-        OnMouseDown(this, MouseButtonOf(*event), ShiftStateOf(*event), pointer.x(), pointer.y());
-    }
-}
+void TPlot3D::mouseDoubleClickEvent(QMouseEvent* event) { NotifyMouseDoubleClick(this, *event); }
 
 void TPlot3D::RecordDragReference(QPoint pointer)
 {

@@ -5,6 +5,7 @@
 #include "controls/common/drawframe.h"
 #include "controls/plot3d/cubeview.h"
 #include "controls/plot3d/plot3d.h"
+#include "platform/widgetstate.h"
 
 namespace {
 
@@ -16,10 +17,7 @@ constexpr TColor kFrameDarkShadow = 0x000000;
 
 } // namespace
 
-bool TPlot3D::Hidden() const
-{
-    return testAttribute(Qt::WA_WState_ExplicitShowHide) && isHidden();
-}
+bool TPlot3D::Hidden() const { return IsExplicitlyHidden(*this); }
 
 void TPlot3D::Render()
 {

@@ -1,4 +1,5 @@
 #include "controls/scale/scale.h"
+#include "platform/widgetstate.h"
 
 #include "controls/common/colorscheme.h"
 #include "controls/common/gryph_error.h"
@@ -18,30 +19,7 @@ constexpr int kMostTicks = 10;
 constexpr int kLowestDecPlaces = -3;
 constexpr int kHighestDecPlaces = 12;
 constexpr int kTimeDecPlaces = 4;
-constexpr int kPointsPerInch = 72;
 
-QString ClassNameOf(const QObject* object)
-{
-    return object ? QString::fromLatin1(object->metaObject()->className()) : QStringLiteral("nil");
-}
-
-EGryphError CannotAssign(const QObject* source, const QObject* dest)
-{
-    return EGryphError(QStringLiteral("Cannot assign a %1 to a %2").arg(ClassNameOf(source), ClassNameOf(dest)));
-}
-
-// The canvas font a Qt font describes, in `color`.
-TFont CanvasFontOf(const QFont& source, TColor color)
-{
-    TFont result;
-    result.Name = source.family();
-    result.Height = source.pixelSize() > 0 ? source.pixelSize()
-                                           : Round(source.pointSizeF() * result.PixelsPerInch / kPointsPerInch);
-    result.Style = (source.bold() ? fsBold : 0u) | (source.italic() ? fsItalic : 0u) |
-                   (source.underline() ? fsUnderline : 0u) | (source.strikeOut() ? fsStrikeOut : 0u);
-    result.Color = color;
-    return result;
-}
 
 } // namespace
 
@@ -138,7 +116,9 @@ void TScale::SetParentFont(bool value)
 
 void TScale::AdoptParentFont()
 {
-    m_font = CanvasFontOf(font(), m_font.Color);
+    const TColor color = m_font.Color;
+    m_font = TFont::FromQFont(font());
+    m_font.Color = color;
 }
 
 void TScale::SetDateFormat(TDTLabel* value)
@@ -197,7 +177,7 @@ void TScale::SetScaleType(TScaleType value)
 
 bool TScale::Visible() const
 {
-    return !(testAttribute(Qt::WA_WState_ExplicitShowHide) && isHidden());
+    return !IsExplicitlyHidden(*this);
 }
 
 void TScale::SetVisible(bool value)
@@ -303,3 +283,12 @@ void TScale::changeEvent(QEvent* event)
         RequestRepaint();
     }
 }
+
+// The scale adds no mouse behaviour of its own; it only reports the standard events.
+void TScale::mouseMoveEvent(QMouseEvent* event) { NotifyMouseMove(this, *event); }
+
+void TScale::mousePressEvent(QMouseEvent* event) { NotifyMousePress(this, *event); }
+
+void TScale::mouseReleaseEvent(QMouseEvent* event) { NotifyMouseRelease(this, *event); }
+
+void TScale::mouseDoubleClickEvent(QMouseEvent* event) { NotifyMouseDoubleClick(this, *event); }

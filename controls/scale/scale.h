@@ -17,6 +17,7 @@
 #include "controls/scale/pixelmap.h"
 #include "controls/scale/ticklist.h"
 #include "platform/bitmap.h"
+#include "platform/mouseevents.h"
 #include "platform/canvas.h"
 #include "platform/color.h"
 
@@ -28,7 +29,7 @@
 // Raised before and after the scale draws itself, with the canvas it draws on.
 using TScaleRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>;
 
-class TScale : public QWidget {
+class TScale : public QWidget, public TMouseEventSource {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int CaptionPosX READ CaptionPosX WRITE SetCaptionPosX)
@@ -200,6 +201,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
