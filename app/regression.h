@@ -18,3 +18,10 @@ double SumOfSquares(const TPointArray& dataX, const TPointArray& dataY, std::uin
 // Fresh random points 1..numPoints near the diagonal: 0.05 ≤ x < 1.95,
 // 0.05 < y < 1.95 and |y − x| ≤ 0.3. Draws from the program's random source.
 void GenerateRandomPoints(TPointArray& dataX, TPointArray& dataY, std::uint16_t numPoints);
+
+// The editor's removal of a picked point. (ix, iy) is the point whose mark lies nearest
+// to the click at (mx, my). Among points 1..n−1 the first one at exactly (ix, iy) goes
+// and the later points move down; the last point goes only when the click lies within
+// 0.02 of it in both coordinates. Returns whether a point was removed.
+bool RemovePickedPoint(TPointArray& dataX, TPointArray& dataY, std::uint16_t& numPoints, double ix,
+                       double iy, double mx, double my);

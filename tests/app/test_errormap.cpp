@@ -222,3 +222,32 @@ TEST(ErrorMap, ScaleStripsAndColourBar)
     EXPECT_EQ(bar.Canvas().Pixel(100, 8),
               ColorRamp3(MapColorLow, MapColorMid, MapColorHigh, 100.0 / 201));
 }
+
+TEST(RegressionModel, RemovingAPickedPoint)
+{
+    Points p;
+    p.n = 4;
+    const double xs[] = {0, 0.5, 1.0, 1.5, 1.9};
+    const double ys[] = {0, 0.6, 1.1, 1.4, 1.8};
+    for (int m = 1; m <= 4; ++m) {
+        p.x[m] = xs[m];
+        p.y[m] = ys[m];
+    }
+    // A middle point goes wherever the click was; later points move down.
+    EXPECT_TRUE(RemovePickedPoint(p.x, p.y, p.n, 1.0, 1.1, 0.9, 0.2));
+    EXPECT_EQ(p.n, 3);
+    EXPECT_EQ(p.x[2], 1.5);
+    EXPECT_EQ(p.x[3], 1.9);
+
+    // The last point goes only for a click within 0.02 in both coordinates.
+    EXPECT_FALSE(RemovePickedPoint(p.x, p.y, p.n, 1.9, 1.8, 1.9, 1.75));
+    EXPECT_EQ(p.n, 3);
+    EXPECT_FALSE(RemovePickedPoint(p.x, p.y, p.n, 1.9, 1.8, 1.92, 1.8));   // 0.02 is not within
+    EXPECT_TRUE(RemovePickedPoint(p.x, p.y, p.n, 1.9, 1.8, 1.91, 1.79));
+    EXPECT_EQ(p.n, 2);
+    EXPECT_EQ(p.x[1], 0.5);
+    EXPECT_EQ(p.x[2], 1.5);
+
+    std::uint16_t none = 0;
+    EXPECT_FALSE(RemovePickedPoint(p.x, p.y, none, 0, 0, 0, 0));
+}
