@@ -47,6 +47,23 @@ enum TrcLayout : std::uint8_t {
 };
 Q_ENUM_NS(TrcLayout)
 
+// Where the data area's grid lines (or grid points) go.
+enum GridStyleType : std::uint8_t {
+    gsNone,
+    gsPoints,
+    gsVertLines,
+    gsHorizLines,
+    gsLines,
+    gsHorizDotLines,
+    gsVertDotLines,
+    gsDotLines,
+};
+Q_ENUM_NS(GridStyleType)
+
+// Whether text items get a box in the text background colour.
+enum TTextBkg : std::uint8_t { tbClear, tbSolid };
+Q_ENUM_NS(TTextBkg)
+
 } // namespace ChartEnums
 
 using namespace ChartEnums;

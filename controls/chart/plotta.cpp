@@ -1,10 +1,23 @@
 #include "controls/chart/plotta.h"
 
+#include "controls/chart/bakgndimg.h"
+#include "controls/chart/plottaerror.h"
+#include "controls/chart/textlabel.h"
+#include "controls/common/crosshair.h"
+#include "platform/widgetstate.h"
+
+// Updates stay suspended while the chart is built.
 TPlotta::TPlotta(QWidget* parent)
     : QWidget(parent)
     , m_layers(this, [this](QObject*) { AxesChanged(); })
 {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    CreateCrossHairs();
+    CreateTextLabels();
+    m_backGroundImg = new TBakGndImg(this);
+    m_backGroundImg->OnChange = [this](QObject*) { RepaintIfAutomatic(); };
     m_pixelAspect = DisplayPixelAspect();
+    CreateScales();
     KeepRoomForDataArea();
     resize(280, 200);
     SetStandardLayout(rcl_X1Bottom_Y1Left);
@@ -12,15 +25,54 @@ TPlotta::TPlotta(QWidget* parent)
     m_updatesSuspended = false;
 }
 
-bool TPlotta::ExplicitlyHidden() const
+TPlotta::~TPlotta()
 {
-    return testAttribute(Qt::WA_WState_ExplicitShowHide) && isHidden();
+    if (m_dataOwner)
+        m_dataOwner->m_dataUsers.removeOne(this);
+    for (TPlotta* user : m_dataUsers) {
+        user->m_dataOwner = nullptr;
+        user->TakeOwnCopyOfItems();
+    }
+}
+
+void TPlotta::CreateCrossHairs()
+{
+    for (int n = 1; n <= int(m_crossHairs.size()); ++n) {
+        auto* crossHair = new TCrossHair(this);
+        crossHair->SetLayer(n);
+        crossHair->OnChange = [this](QObject*) { RepaintIfAutomatic(); };
+        m_crossHairs[n - 1] = crossHair;
+    }
+}
+
+void TPlotta::CreateTextLabels()
+{
+    const TFont font = TFont::FromQFont(this->font());
+    for (TTextLabel*& label : m_textLabels) {
+        label = new TTextLabel(font, this);
+        label->OnChange = [this](QObject*) { RepaintIfAutomatic(); };
+    }
+}
+
+TCrossHair* TPlotta::CrossHair(int Which) const
+{
+    if (Which < 1 || Which > int(m_crossHairs.size()))
+        throw EGryphPlottaError(QStringLiteral("Crosshair %1 does not exist").arg(Which));
+    return m_crossHairs[Which - 1];
+}
+
+TTextLabel* TPlotta::TextLabel(int Which) const
+{
+    if (Which < 1 || Which > int(m_textLabels.size()))
+        throw EGryphPlottaError(QStringLiteral("Text label %1 does not exist").arg(Which));
+    return m_textLabels[Which - 1];
 }
 
 // --- Display list ---------------------------------------------------------------
 
 void TPlotta::ClearItems()
 {
+    PaintDataBackground();
     m_items->Clear();
 }
 
@@ -130,15 +182,21 @@ void TPlotta::AddArrow(double X1, double Y1, double X2, double Y2, int HeadSize,
 
 void TPlotta::ShowItems()
 {
-    if (ExplicitlyHidden())
-        return;
-    m_items->MarkShown();
-    PresentItems();
+    if (!IsExplicitlyHidden(*this)) {
+        m_items->MarkShown();
+        PresentItems();
+    }
+    for (TPlotta* chart : SharingGroup())
+        chart->RepaintIfAutomatic();
 }
 
 void TPlotta::PresentItems()
 {
-    Repaint();
+    // The data area alone can be brought up to date only on a current picture.
+    if (m_autoRedraw && PictureCurrent() && !m_updatesSuspended)
+        RefreshDataArea();
+    else
+        Repaint();
 }
 
 void TPlotta::GetItem(int Index, TPlottaItem& Item) const
@@ -203,47 +261,4 @@ void TPlotta::SetLayerVisible(int Layer, bool Visible)
 {
     m_visibility.SetLayerVisible(Layer, Visible);
     RepaintIfAutomatic();
-}
-
-// --- Appearance and repainting ----------------------------------------------------
-
-template <typename T>
-void TPlotta::StoreAndRepaint(T& field, const T& value)
-{
-    field = value;
-    RepaintIfAutomatic();
-}
-
-void TPlotta::SetAutoRedraw(bool value) { StoreAndRepaint(m_autoRedraw, value); }
-void TPlotta::SetCaption(const QString& value) { StoreAndRepaint(m_caption, value); }
-void TPlotta::SetCaptionPosX(int value) { StoreAndRepaint(m_captionPosX, value); }
-void TPlotta::SetCaptionPosY(int value) { StoreAndRepaint(m_captionPosY, value); }
-void TPlotta::SetCaptionAlignment(TAlignment value) { StoreAndRepaint(m_captionAlignment, value); }
-void TPlotta::SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) { StoreAndRepaint(m_captionAnchorHoriz, value); }
-void TPlotta::SetCaptionAnchorVert(TCaptionAnchorVert value) { StoreAndRepaint(m_captionAnchorVert, value); }
-
-void TPlotta::RepaintIfAutomatic()
-{
-    if (m_autoRedraw)
-        Repaint();
-}
-
-void TPlotta::Repaint()
-{
-    if (!m_updatesSuspended)
-        update();
-}
-
-bool TPlotta::SuspendUpdates()
-{
-    const bool wasSuspended = m_updatesSuspended;
-    m_updatesSuspended = true;
-    return wasSuspended;
-}
-
-void TPlotta::ResumeUpdates(bool wasSuspended)
-{
-    m_updatesSuspended = wasSuspended;
-    if (!wasSuspended)
-        Repaint();
 }

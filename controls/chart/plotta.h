@@ -14,32 +14,49 @@
 //   axistransform.*    the maps between an axis's values and pixels
 //   layers.*           TPlottaLayers: the 16 layers' axis settings and maps
 //   layouts.*          the standard layouts of rims, caption and axes
-//   plotta.cpp         construction, the display-list operations, drawing attributes
+//   plotta.cpp         construction and destruction, the display-list operations,
+//                      drawing attributes
 //   plottaaxes.cpp     rims, shadow, layouts, resizing: keeping layers and axes in step
-// Planned, each slotting in beside these:
-//   scale axes         the 32 axis controls that draw the layers' axes, fed from the
-//                      property objects (plottaaxes.cpp)
-//   plottapaint.cpp    the paint pipeline: control and data-area bitmaps, shadow,
-//                      caption, axes, background image, crosshairs, and the data-area
-//                      refresh that ShowItems takes (PresentItems)
-//   renderer.*         TPlottaRenderer: grid, items with batched polylines, text labels
-//                      and the data-area frame; textlabel.* the 20 text labels
-//   plottamouse.cpp    panning, zooming, dragging, cursors; zoomhistory.* its ring
+//   plottascales.cpp   the 32 axis controls (TScale) that draw the layers' axes, fed
+//                      from the property objects
+//   plottapaint.cpp    the paint pipeline: control and data-area bitmaps, window colour,
+//                      shadow, caption, axes, crosshairs, and the data-area refresh
+//                      that ShowItems takes; the appearance properties
+//   renderscene.*      what the data-area renderer reads from the chart
+//   renderer.*         the data-area renderer: grid (gridrenderer.*), items
+//                      (itemrenderer.*, with linebatch.* and canvasattributes.*),
+//                      text labels (labelrenderer.*) and the data-area frame
+//   databackground.*   the data area's background colour or picture (bakgndimg.*)
+//   textlabel.*        TTextLabel: the 20 text labels
 //   plottashare.cpp    several charts showing one display list (UseDataOf)
+// Planned, slotting in beside these:
+//   plottamouse.cpp    panning, zooming, dragging, cursors; zoomhistory.* its ring
+#include "controls/chart/bakgndimg.h"
 #include "controls/chart/chartenums.h"
+#include "controls/chart/databackground.h"
 #include "controls/chart/displaylist.h"
 #include "controls/chart/layers.h"
 #include "controls/chart/plottaitem.h"
+#include "controls/chart/renderscene.h"
+#include "controls/chart/textlabel.h"
+#include "controls/common/crosshair.h"
 #include "controls/common/enums.h"
+#include "controls/scale/axisdrawing.h"
+#include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/color.h"
 
 #include <QPoint>
 #include <QPointF>
 #include <QString>
+#include <QVector>
 #include <QWidget>
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+
+class TScale;
 
 class TPlotta : public QWidget {
     Q_OBJECT
@@ -74,11 +91,36 @@ class TPlotta : public QWidget {
     Q_PROPERTY(CommonEnums::TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
     Q_PROPERTY(ChartEnums::TCaptionAnchorHoriz CaptionAnchorHoriz READ CaptionAnchorHoriz WRITE SetCaptionAnchorHoriz)
     Q_PROPERTY(ChartEnums::TCaptionAnchorVert CaptionAnchorVert READ CaptionAnchorVert WRITE SetCaptionAnchorVert)
+    Q_PROPERTY(TColor WindColor READ WindColor WRITE SetWindColor)
+    Q_PROPERTY(TColor ChartColor READ ChartColor WRITE SetChartColor)
+    Q_PROPERTY(TColor ChartFrameColor READ ChartFrameColor WRITE SetChartFrameColor)
+    Q_PROPERTY(TColor FillColor READ FillColor WRITE SetFillColor)
+    Q_PROPERTY(CommonEnums::TShadowStyle ShadowStyle READ ShadowStyle WRITE SetShadowStyle)
+    Q_PROPERTY(TColor ShadowColor READ ShadowColor WRITE SetShadowColor)
+    Q_PROPERTY(TColor ShadowBakColor READ ShadowBakColor WRITE SetShadowBakColor)
+    Q_PROPERTY(TBakGndImg* BackGroundImg READ BackGroundImg)
+    Q_PROPERTY(TCrossHair* CrossHair1 READ CrossHair1)
+    Q_PROPERTY(TCrossHair* CrossHair2 READ CrossHair2)
+    Q_PROPERTY(TCrossHair* CrossHair3 READ CrossHair3)
+    Q_PROPERTY(TCrossHair* CrossHair4 READ CrossHair4)
+    // Data area
+    Q_PROPERTY(ChartEnums::GridStyleType GridStyle READ GridStyle WRITE SetGridStyle)
+    Q_PROPERTY(TColor GridColor READ GridColor WRITE SetGridColor)
+    Q_PROPERTY(double GridDx READ GridDx WRITE SetGridDx)
+    Q_PROPERTY(double GridDy READ GridDy WRITE SetGridDy)
+    Q_PROPERTY(TFontStyles TextFontStyle READ TextFontStyle WRITE SetTextFontStyle)
+    Q_PROPERTY(ChartEnums::TTextBkg TextBkStyle READ TextBkStyle WRITE SetTextBkStyle)
+    Q_PROPERTY(TColor TextBkColor READ TextBkColor WRITE SetTextBkColor)
+    Q_PROPERTY(CommonEnums::TAlignment TextAlignment READ TextAlignment WRITE SetTextAlignment)
+    // Sharing
+    Q_PROPERTY(TPlotta* UseDataOf READ UseDataOf WRITE SetUseDataOf)
 
 public:
     // A chart of 280 x 200 pixels in the layout rcl_X1Bottom_Y1Left, with an empty
     // list and only layer 1's axes visible.
     explicit TPlotta(QWidget* parent = nullptr);
+    // Charts that share this chart's list keep its items as their own.
+    ~TPlotta() override;
 
     // --- Display list -----------------------------------------------------------
 
@@ -113,7 +155,8 @@ public:
     // a triangle filled with FillColor, or two strokes if Transparent.
     void AddArrow(double X1, double Y1, double X2, double Y2, int HeadSize, TColor FillColor,
                   bool Transparent);
-    // Shows the list as it is now.
+    // Shows the list as it is now: with AutoRedraw on only the data area is redrawn,
+    // else the whole control. The other charts sharing the list repaint.
     void ShowItems();
     // Copies item Index (0-based); raises EGryphPlottaError unless 0 <= Index < count.
     void GetItem(int Index, TPlottaItem& Item) const;
@@ -222,13 +265,95 @@ public:
     TCaptionAnchorVert CaptionAnchorVert() const { return m_captionAnchorVert; }
     void SetCaptionAnchorVert(TCaptionAnchorVert value);
 
+    // Colour around the data area, of the data area, and of its frame and the caption.
+    TColor WindColor() const { return m_windColor; }
+    void SetWindColor(TColor value);
+    TColor ChartColor() const { return m_chartColor; }
+    void SetChartColor(TColor value);
+    TColor ChartFrameColor() const { return m_chartFrameColor; }
+    void SetChartFrameColor(TColor value);
+    // Kept for the owner; the chart does not draw with it.
+    TColor FillColor() const { return m_fillColor; }
+    void SetFillColor(TColor value);
+    // The shadow along the right and bottom edges, ShadowWidth pixels wide.
+    TShadowStyle ShadowStyle() const { return m_shadowStyle; }
+    void SetShadowStyle(TShadowStyle value);
+    TColor ShadowColor() const { return m_shadowColor; }
+    void SetShadowColor(TColor value);
+    TColor ShadowBakColor() const { return m_shadowBakColor; }
+    void SetShadowBakColor(TColor value);
+    // The picture behind the data; changing it repaints.
+    TBakGndImg* BackGroundImg() const { return m_backGroundImg; }
+    // Crosshairs 1 to 4; other numbers raise EGryphPlottaError. Changing one repaints.
+    TCrossHair* CrossHair(int Which) const;
+    TCrossHair* CrossHair1() const { return CrossHair(1); }
+    TCrossHair* CrossHair2() const { return CrossHair(2); }
+    TCrossHair* CrossHair3() const { return CrossHair(3); }
+    TCrossHair* CrossHair4() const { return CrossHair(4); }
+
+    // --- Data area ----------------------------------------------------------------
+
+    // Grid on the current layer's axes. GridDx and GridDy space its lines: 0 at the
+    // axis ticks, otherwise every |step| units; on a logarithmic axis -1 gives
+    // decades, -2 a 1-2-5 sequence, -3 every whole mantissa. Values below -3 are
+    // ignored.
+    GridStyleType GridStyle() const { return m_grid.Style; }
+    void SetGridStyle(GridStyleType value);
+    TColor GridColor() const { return m_grid.Color; }
+    void SetGridColor(TColor value);
+    double GridDx() const { return m_grid.X.Step; }
+    void SetGridDx(double value);
+    double GridDy() const { return m_grid.Y.Step; }
+    void SetGridDy(double value);
+    // How text items are written.
+    TFontStyles TextFontStyle() const { return m_textStyle.FontStyle; }
+    void SetTextFontStyle(TFontStyles value);
+    TTextBkg TextBkStyle() const { return m_textStyle.Background; }
+    void SetTextBkStyle(TTextBkg value);
+    TColor TextBkColor() const { return m_textStyle.BackgroundColor; }
+    void SetTextBkColor(TColor value);
+    TAlignment TextAlignment() const { return m_textStyle.Alignment; }
+    void SetTextAlignment(TAlignment value);
+    // Text labels 1 to 20; other numbers raise EGryphPlottaError. Changing one repaints.
+    TTextLabel* TextLabel(int Which) const;
+
+    // Draws grid, items, text labels and data-area frame onto Canvas, whose pixel
+    // (OffsetX, OffsetY) stands for the data area's top-left corner; the render events
+    // fire as in the chart's own painting and may replace Canvas.
+    void RenderData(TCanvas*& Canvas, const TRenderOptions& Options);
+
+    // The whole picture as last painted, and the data area's picture.
+    const TBitmap& Picture() const { return m_picture; }
+    const TBitmap& DataAreaPicture() const { return m_dataArea; }
+    // The axis controls of a layer (numbers outside 1..16 give layer 1's).
+    TScale* ScaleControlX(int Layer) const;
+    TScale* ScaleControlY(int Layer) const;
+
+    // Before the grid, after the text labels (before the frame), and after the axes.
+    TPlottaRenderEvent OnBeforeRenderData;
+    TPlottaRenderEvent OnDataRendered;
+    TPlottaRenderEvent OnScalesRendered;
+    // Every tick an axis draws, with the chart as Sender.
+    TScaleTickDrawnEvent OnScaleTickDrawn;
+
+    // --- Sharing --------------------------------------------------------------------
+
+    // The chart whose display list this chart shows, or nullptr for its own. A chart
+    // that uses another's list cannot lend its own, one whose list is used cannot use
+    // another's, and at most four charts use one list; refused requests are explained
+    // in an information box. A chart that stops using another's list keeps a copy.
+    TPlotta* UseDataOf() const { return m_dataOwner; }
+    void SetUseDataOf(TPlotta* value);
+    // Shows a sharing message to the user; tests replace it.
+    static std::function<void(const QString& Text)> InformationBox;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     TChartGeometry Geometry() const;
     static double DisplayPixelAspect();
-    bool ExplicitlyHidden() const;
 
     // Display list
     void Append(const TPlottaItem& item);
@@ -238,23 +363,55 @@ private:
                                 TColor fillColor, bool transparent) const;
     // Brings the list, just marked as shown, to the screen.
     void PresentItems();
+    void CreateCrossHairs();
+    void CreateTextLabels();
 
     // Layers and axes
+    void CreateScales();
+    TScale* CreateScale(const QString& name);
+    // Copies every layer's axis settings into its axis controls.
+    void HandOverAxes();
+    void HandOver(const TScaleProps& axis, TScale& scale) const;
     void AxesChanged();
     void RimsChanged();
     void SetRim(int& rim, int value);
     void KeepRoomForDataArea();
 
-    // Repainting
+    // Painting
     template <typename T>
     void StoreAndRepaint(T& field, const T& value);
     void RepaintIfAutomatic();
+    // Renders the whole picture at once and has it shown, unless updates are
+    // suspended or the control is hidden.
     void Repaint();
+    // Whether the picture shows the chart's state at its size.
+    bool PictureCurrent() const;
+    void RenderPicture();
+    void PaintWindow(TCanvas& canvas) const;
+    void PaintShadow(TCanvas& canvas) const;
+    void PaintCaption(TCanvas& canvas) const;
+    void PaintAxes(TCanvas*& canvas);
+    void PaintDataBackground();
+    // Background and contents of the data area on its own picture.
+    void RenderDataArea();
+    // The data area alone, copied into the whole picture and shown.
+    void RefreshDataArea();
+    // Crosshairs on a canvas whose pixel (0, 0) stands for control pixel (a, b).
+    void DrawCrossHairs(TCanvas& canvas, int a, int b) const;
+    TRenderScene Scene();
+    TGridAxis GridAxis(const TScaleProps& axis, const TScale& scale, double step) const;
     // Stops repainting; returns whether it was stopped already.
     bool SuspendUpdates();
     // Ends a suspension begun when updates were running (wasSuspended false) with a
     // repaint; otherwise keeps them suspended.
     void ResumeUpdates(bool wasSuspended);
+
+    // Sharing
+    static void Inform(const QString& text);
+    // The charts to repaint after this chart showed its items.
+    QVector<TPlotta*> SharingGroup() const;
+    void StopUsingOwner();
+    void TakeOwnCopyOfItems();
 
     // Shared with the charts that use this chart's list or whose list it uses.
     std::shared_ptr<TDisplayList> m_items = std::make_shared<TDisplayList>();
@@ -282,4 +439,30 @@ private:
     TCaptionAnchorVert m_captionAnchorVert = cavChartTop;
 
     TPlottaLayers m_layers;
+    std::array<TScale*, TPlottaLayers::kCount> m_scalesX{};
+    std::array<TScale*, TPlottaLayers::kCount> m_scalesY{};
+
+    TColor m_windColor = clBtnFace;
+    TColor m_chartColor = clWhite;
+    TColor m_chartFrameColor = clBlack;
+    TColor m_fillColor = clSilver;
+    TShadowStyle m_shadowStyle = ssFlying;
+    TColor m_shadowColor = clGrayText;
+    TColor m_shadowBakColor = clBtnFace;
+    TBakGndImg* m_backGroundImg = nullptr;
+    std::array<TCrossHair*, 4> m_crossHairs{};
+    // Style, colour and steps; ranges and ticks are filled in when drawing.
+    TGridSettings m_grid;
+    TTextItemStyle m_textStyle;
+    std::array<TTextLabel*, 20> m_textLabels{};
+
+    // The whole picture, the data area's picture, and what lies behind the data.
+    TBitmap m_picture;
+    TBitmap m_dataArea;
+    TDataBackground m_background;
+    // The picture no longer shows the chart's state: painting renders it anew.
+    bool m_pictureOutdated = true;
+
+    TPlotta* m_dataOwner = nullptr;
+    QVector<TPlotta*> m_dataUsers;
 };

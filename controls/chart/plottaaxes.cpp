@@ -39,6 +39,7 @@ QPointF TPlotta::PixelToData(int Layer, int X, int Y) const
 void TPlotta::AxesChanged()
 {
     m_layers.FollowLeaders();
+    HandOverAxes();
     RepaintIfAutomatic();
 }
 
@@ -57,6 +58,7 @@ void TPlotta::KeepRoomForDataArea()
 void TPlotta::RimsChanged()
 {
     KeepRoomForDataArea();
+    HandOverAxes();
     RepaintIfAutomatic();
 }
 
@@ -93,6 +95,7 @@ void TPlotta::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (m_isometric)
         m_layers.MakeIsometric(Geometry(), m_pixelAspect);
+    HandOverAxes();
     RepaintIfAutomatic();
 }
 
@@ -118,11 +121,13 @@ void TPlotta::SetStandardLayout(TrcLayout value)
         ScaleY(n)->SetVisible(false);
     }
     m_standardLayout = value;
+    HandOverAxes();
     ResumeUpdates(wasSuspended);
 }
 
 void TPlotta::Loaded()
 {
+    HandOverAxes();
     m_layers.Loaded();
     Repaint();
 }

@@ -189,6 +189,9 @@ void TScale::SetDrawTarget(TCanvas* canvas, int offsetX, int offsetY)
 {
     m_drawTarget = canvas;
     m_drawOffset = QPoint(offsetX, offsetY);
+    // Drawing onto a target, the scale's own picture is never shown: free it.
+    if (canvas)
+        m_surface.SetSize(0, 0);
 }
 
 void TScale::SetSuppressPaint(bool value)

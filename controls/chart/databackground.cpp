@@ -1,0 +1,53 @@
+#include "controls/chart/databackground.h"
+
+#include "controls/chart/bakgndimg.h"
+#include "platform/canvas.h"
+
+const TBitmap* TDataBackground::Picture(TBakGndImg& image)
+{
+    if (image.Name() != m_pictureName) {
+        m_pictureName.clear();
+        if (!m_picture.LoadFromFile(image.Name()) || m_picture.Empty()) {
+            image.ForgetName();
+            return nullptr;
+        }
+        m_pictureName = image.Name();
+    }
+    return &m_picture;
+}
+
+void TDataBackground::Paint(TCanvas& canvas, TColor chartColor, TColor frameColor, TBakGndImg& image)
+{
+    const int width = canvas.Width();
+    const int height = canvas.Height();
+    canvas.Pen = TPen{frameColor, 1, psSolid, pmCopy};
+    canvas.Brush = TBrush{chartColor, bsSolid};
+    const TBitmap* picture = image.Name().isEmpty() ? nullptr : Picture(image);
+    if (!picture) {
+        canvas.Rectangle(0, 0, width, height);
+        return;
+    }
+    switch (image.FillMode()) {
+    case bfSimple:
+        canvas.Rectangle(0, 0, width, height);
+        canvas.Draw(0, 0, *picture);
+        break;
+    case bfStretch:
+        canvas.StretchDraw(Rect(0, 0, width, height), *picture);
+        break;
+    case bfTile:
+        PaintTiles(canvas);
+        break;
+    }
+}
+
+void TDataBackground::PaintTiles(TCanvas& canvas) const
+{
+    const int w = m_picture.Width();
+    const int h = m_picture.Height();
+    const int columns = (canvas.Width() - 1) / w + 1;
+    const int rows = (canvas.Height() - 1) / h + 1;
+    for (int c = 0; c < columns; ++c)
+        for (int r = 0; r < rows; ++r)
+            canvas.Draw(c * w, r * h, m_picture);
+}

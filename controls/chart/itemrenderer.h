@@ -1,0 +1,58 @@
+#pragma once
+// TItemRenderer: draws a chart's display list onto the data-area canvas, item by item
+// in list order, collecting runs of line-to items into polylines.
+#include "controls/chart/canvasattributes.h"
+#include "controls/chart/linebatch.h"
+#include "controls/chart/plottaitem.h"
+#include "controls/chart/renderscene.h"
+
+class TItemRenderer {
+public:
+    // Sets the canvas up for the items: the chart's line width, pen and brush in the
+    // chart colour, a solid pen at the data area's top-left corner.
+    TItemRenderer(const TRenderScene& scene, TCanvas& canvas, const TRenderOptions& options);
+
+    // Draws every item whose class and layer are shown, then leaves a one-pixel pen.
+    void DrawItems();
+
+private:
+    void DrawItem(const TPlottaItem& item);
+    void DrawMark(const TPlottaItem& item);
+    void DrawLine(const TPlottaItem& item);
+    void AddLineTo(const TPlottaItem& item);
+    void DrawRectangle(const TPlottaItem& item);
+    void Draw3DBox(const TPlottaItem& item);
+    void Draw3DBar(const TPlottaItem& item);
+    void DrawText(const TPlottaItem& item);
+    void MoveTo(const TPlottaItem& item);
+    void DrawEllipse(const TPlottaItem& item);
+    void MoveBy(const TPlottaItem& item);
+    void DrawLineBy(const TPlottaItem& item);
+    void DrawArrow(const TPlottaItem& item);
+
+    // Pen in the item colour and style, brush in the fill colour, clear if the item
+    // is transparent: the set-up of closed figures.
+    void UseFigureColors(const TPlottaItem& item);
+    // Sets the one pixel a figure shrinks to when both corners fall on it; false when
+    // they differ.
+    bool DrawAsPixel(QPoint a, QPoint b, TColor color);
+    void Draw3DBoxBorder(const TPlottaItem& item, QPoint bottomLeft, QPoint topRight);
+    void DrawArrowHead(const TPlottaItem& item, QPoint from, QPoint tip);
+    void DrawPath(std::initializer_list<QPoint> points);
+    // The pen position moved by the item's offset in whole pixels.
+    QPoint PenPosMovedBy(const TPlottaItem& item) const;
+    void SetFontSize(int points);
+
+    void DrawBatch() { m_batch.Draw(m_canvas); }
+    TColor ColorOf(const TPlottaItem& item) const;
+    TColor FillColorOf(const TPlottaItem& item) const;
+    QPoint Place(const TPlottaItem& item) const { return m_placer.Place(item.Layer, item.X, item.Y); }
+    QPoint PlaceSecond(const TPlottaItem& item) const { return m_placer.Place(item.Layer, item.X2, item.Y2); }
+
+    const TRenderScene& m_scene;
+    TCanvas& m_canvas;
+    TPixelPlacer m_placer;
+    bool m_monochrome;
+    TCanvasAttributes m_attributes;
+    TLineBatch m_batch;
+};

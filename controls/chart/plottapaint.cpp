@@ -1,0 +1,291 @@
+// TPlotta: the paint pipeline and the appearance properties it reads.
+//
+// The chart renders into its picture (the control bitmap) at once whenever it
+// repaints; painting the widget only copies the picture to the screen. The data area
+// has a picture of its own, which ShowItems renders and copies in by itself.
+#include "controls/chart/bakgndimg.h"
+#include "controls/chart/plotta.h"
+#include "controls/chart/renderer.h"
+#include "controls/common/crosshair.h"
+#include "controls/scale/scale.h"
+#include "platform/widgetstate.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+// --- Appearance properties ----------------------------------------------------------
+
+template <typename T>
+void TPlotta::StoreAndRepaint(T& field, const T& value)
+{
+    field = value;
+    RepaintIfAutomatic();
+}
+
+void TPlotta::SetAutoRedraw(bool value) { StoreAndRepaint(m_autoRedraw, value); }
+void TPlotta::SetCaption(const QString& value) { StoreAndRepaint(m_caption, value); }
+void TPlotta::SetCaptionPosX(int value) { StoreAndRepaint(m_captionPosX, value); }
+void TPlotta::SetCaptionPosY(int value) { StoreAndRepaint(m_captionPosY, value); }
+void TPlotta::SetCaptionAlignment(TAlignment value) { StoreAndRepaint(m_captionAlignment, value); }
+void TPlotta::SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) { StoreAndRepaint(m_captionAnchorHoriz, value); }
+void TPlotta::SetCaptionAnchorVert(TCaptionAnchorVert value) { StoreAndRepaint(m_captionAnchorVert, value); }
+void TPlotta::SetChartColor(TColor value) { StoreAndRepaint(m_chartColor, value); }
+void TPlotta::SetChartFrameColor(TColor value) { StoreAndRepaint(m_chartFrameColor, value); }
+void TPlotta::SetFillColor(TColor value) { StoreAndRepaint(m_fillColor, value); }
+void TPlotta::SetShadowStyle(TShadowStyle value) { StoreAndRepaint(m_shadowStyle, value); }
+void TPlotta::SetShadowColor(TColor value) { StoreAndRepaint(m_shadowColor, value); }
+void TPlotta::SetShadowBakColor(TColor value) { StoreAndRepaint(m_shadowBakColor, value); }
+void TPlotta::SetGridStyle(GridStyleType value) { StoreAndRepaint(m_grid.Style, value); }
+void TPlotta::SetGridColor(TColor value) { StoreAndRepaint(m_grid.Color, value); }
+void TPlotta::SetTextFontStyle(TFontStyles value) { StoreAndRepaint(m_textStyle.FontStyle, value); }
+void TPlotta::SetTextBkStyle(TTextBkg value) { StoreAndRepaint(m_textStyle.Background, value); }
+void TPlotta::SetTextBkColor(TColor value) { StoreAndRepaint(m_textStyle.BackgroundColor, value); }
+void TPlotta::SetTextAlignment(TAlignment value) { StoreAndRepaint(m_textStyle.Alignment, value); }
+
+void TPlotta::SetWindColor(TColor value)
+{
+    m_windColor = value;
+    HandOverAxes();
+    RepaintIfAutomatic();
+}
+
+void TPlotta::SetGridDx(double value)
+{
+    if (value >= -3)
+        StoreAndRepaint(m_grid.X.Step, value);
+}
+
+void TPlotta::SetGridDy(double value)
+{
+    if (value >= -3)
+        StoreAndRepaint(m_grid.Y.Step, value);
+}
+
+// --- Repainting -------------------------------------------------------------------
+
+void TPlotta::RepaintIfAutomatic()
+{
+    if (m_autoRedraw)
+        Repaint();
+    else
+        m_pictureOutdated = true;
+}
+
+void TPlotta::Repaint()
+{
+    if (m_updatesSuspended || IsExplicitlyHidden(*this)) {
+        m_pictureOutdated = true;
+        return;
+    }
+    RenderPicture();
+    update();
+}
+
+bool TPlotta::SuspendUpdates()
+{
+    const bool wasSuspended = m_updatesSuspended;
+    m_updatesSuspended = true;
+    return wasSuspended;
+}
+
+void TPlotta::ResumeUpdates(bool wasSuspended)
+{
+    m_updatesSuspended = wasSuspended;
+    if (!wasSuspended)
+        Repaint();
+}
+
+bool TPlotta::PictureCurrent() const
+{
+    return !m_pictureOutdated && m_picture.Width() == width() && m_picture.Height() == height();
+}
+
+void TPlotta::paintEvent(QPaintEvent* event)
+{
+    if (!PictureCurrent() && !m_updatesSuspended)
+        RenderPicture();
+    QPainter painter(this);
+    painter.drawImage(event->rect().topLeft(), m_picture.Image(), event->rect());
+}
+
+// --- The whole picture ------------------------------------------------------------
+
+void TPlotta::RenderPicture()
+{
+    m_picture.SetSize(width(), height());
+    TCanvas* canvas = &m_picture.Canvas();
+    PaintWindow(*canvas);
+    PaintShadow(*canvas);
+    PaintCaption(*canvas);
+    PaintAxes(canvas);
+    RenderDataArea();
+    canvas->Draw(m_lRim, m_tRim, m_dataArea);
+    DrawCrossHairs(*canvas, 0, 0);
+    m_pictureOutdated = false;
+}
+
+void TPlotta::PaintWindow(TCanvas& canvas) const
+{
+    canvas.Pen = TPen{m_windColor, 1, psSolid, pmCopy};
+    canvas.Brush = TBrush{m_windColor, bsSolid};
+    canvas.Rectangle(0, 0, width(), height());
+}
+
+// A band ShadowWidth pixels wide along the right and bottom edges, with the corners
+// it leaves out in the shadow background colour; the control less the band is
+// outlined in black.
+void TPlotta::PaintShadow(TCanvas& canvas) const
+{
+    const int sw = m_shadowWidth;
+    if (sw <= 0)
+        return;
+    const int w = m_picture.Width();
+    const int h = m_picture.Height();
+    canvas.Pen.Color = m_shadowBakColor;
+    canvas.Brush = TBrush{m_shadowBakColor, bsSolid};
+    canvas.Rectangle(w - sw, 0, w, sw);
+    canvas.Rectangle(0, h - sw, sw, h);
+    canvas.Brush.Color = m_shadowColor;
+    const bool flying = m_shadowStyle == ssFlying;
+    canvas.Pen.Color = flying ? m_shadowColor : clBlack;
+    const int e = flying ? sw - 1 : 0;
+    canvas.Polygon({{e, h - sw}, {sw - 1, h - 1}, {w - 1, h - 1}, {w - sw, h - sw}});
+    canvas.Polygon({{w - sw, h - sw}, {w - 1, h - 1}, {w - 1, sw - 1}, {w - sw, e}});
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(w - sw, 0);
+    canvas.LineTo(w - sw, h - sw);
+    canvas.LineTo(0, h - sw);
+    canvas.LineTo(0, 0);
+}
+
+void TPlotta::PaintCaption(TCanvas& canvas) const
+{
+    const TChartGeometry g = Geometry();
+    int x = m_captionPosX;
+    switch (m_captionAnchorHoriz) {
+    case cahControlLeft: break;
+    case cahChartLeft: x += g.LRim; break;
+    case cahChartCenter: x += g.LRim + g.DataWidth() / 2; break;
+    case cahChartRight: x += g.DataRight(); break;
+    case cahControlRight: x += g.Width; break;
+    }
+    int y = m_captionPosY;
+    switch (m_captionAnchorVert) {
+    case cavControlTop: break;
+    case cavChartTop: y += g.TRim; break;
+    case cavChartCenter: y += g.TRim + g.DataHeight() / 2; break;
+    case cavChartBottom: y += g.Height - g.BRim; break;
+    case cavControlBottom: y += g.Height; break;
+    }
+    canvas.Pen.Color = m_chartFrameColor;
+    canvas.Brush.Style = bsClear;
+    canvas.Font = TFont::FromQFont(font());
+    const int textWidth = canvas.TextWidth(m_caption);
+    if (m_captionAlignment == taRightJustify)
+        x -= textWidth;
+    else if (m_captionAlignment == taCenter)
+        x -= textWidth / 2;
+    canvas.TextOut(x, y, m_caption);
+}
+
+void TPlotta::PaintAxes(TCanvas*& canvas)
+{
+    m_layers.InvalidateTransforms();
+    for (TScale* scale : m_scalesX)
+        scale->ForcePaint();
+    for (TScale* scale : m_scalesY)
+        scale->ForcePaint();
+    if (OnScalesRendered)
+        OnScalesRendered(this, canvas, 0, 0);
+}
+
+void TPlotta::DrawCrossHairs(TCanvas& canvas, int a, int b) const
+{
+    const TChartGeometry g = Geometry();
+    const TPen saved = canvas.Pen;
+    for (const TCrossHair* crossHair : m_crossHairs) {
+        if (crossHair->Mode() == chOff)
+            continue;
+        const QPoint p = DataToPixel(crossHair->Layer(), crossHair->PosX(), crossHair->PosY());
+        canvas.Pen.Color = crossHair->Color();
+        canvas.Pen.Width = crossHair->LineWid();
+        canvas.Pen.Style = crossHair->LineType();
+        // Half the line width: a wider line keeps that far from the frame.
+        const int hw = crossHair->LineWid() / 2;
+        const bool horizontal = crossHair->Mode() == chHoriz || crossHair->Mode() == chBoth;
+        const bool vertical = crossHair->Mode() == chVert || crossHair->Mode() == chBoth;
+        if (horizontal && g.TRim + hw < p.y() && p.y() < g.DataBottom() - hw) {
+            canvas.MoveTo(g.LRim + hw + 1 - a, p.y() - b);
+            canvas.LineTo(g.DataRight() - hw - a, p.y() - b);
+        }
+        if (vertical && g.LRim + hw < p.x() && p.x() < g.DataRight() - hw) {
+            canvas.MoveTo(p.x() - a, g.TRim + hw + 1 - b);
+            canvas.LineTo(p.x() - a, g.DataBottom() - hw - b);
+        }
+    }
+    canvas.Pen = saved;
+}
+
+// --- The data area ----------------------------------------------------------------
+
+void TPlotta::PaintDataBackground()
+{
+    const TChartGeometry g = Geometry();
+    m_dataArea.SetSize(g.DataBitmapWidth(), g.DataBitmapHeight());
+    m_background.Paint(m_dataArea.Canvas(), m_chartColor, m_chartFrameColor, *m_backGroundImg);
+}
+
+void TPlotta::RenderDataArea()
+{
+    PaintDataBackground();
+    TCanvas* canvas = &m_dataArea.Canvas();
+    // Character marks write in the chart's font unless a text item sets another.
+    canvas->Font = TFont::FromQFont(font());
+    RenderData(canvas, TRenderOptions{});
+}
+
+void TPlotta::RefreshDataArea()
+{
+    RenderDataArea();
+    DrawCrossHairs(m_dataArea.Canvas(), m_lRim, m_tRim);
+    m_picture.Canvas().Draw(m_lRim, m_tRim, m_dataArea);
+    update(m_lRim, m_tRim, m_dataArea.Width(), m_dataArea.Height());
+}
+
+void TPlotta::RenderData(TCanvas*& Canvas, const TRenderOptions& Options)
+{
+    ::RenderDataArea(Scene(), Canvas, Options);
+}
+
+TGridAxis TPlotta::GridAxis(const TScaleProps& axis, const TScale& scale, double step) const
+{
+    TGridAxis grid{axis.RangeLow(), axis.RangeHigh(), axis.Logarithmic(), step, {}};
+    for (int i = 1; i <= scale.NumTicks(); ++i)
+        grid.Ticks.push_back(scale.TickValue(i));
+    return grid;
+}
+
+TRenderScene TPlotta::Scene()
+{
+    TRenderScene scene{.Items = *m_items, .Visibility = m_visibility};
+    const TChartGeometry geometry = Geometry();
+    for (int layer = 1; layer <= TPlottaLayers::kCount; ++layer)
+        scene.Transforms[layer - 1] = m_layers.Transform(layer, geometry);
+    scene.Geometry = geometry;
+    scene.LineWidth = m_attributes.LineWidth;
+    scene.ChartColor = m_chartColor;
+    scene.ChartFrameColor = m_chartFrameColor;
+    const int layer = CurrentLayer();
+    scene.Grid = TGridSettings{m_grid.Style, m_grid.Color, layer,
+                               GridAxis(*ScaleX(layer), *ScaleControlX(layer), m_grid.X.Step),
+                               GridAxis(*ScaleY(layer), *ScaleControlY(layer), m_grid.Y.Step)};
+    scene.Text = m_textStyle;
+    std::copy(m_textLabels.begin(), m_textLabels.end(), scene.Labels.begin());
+    scene.Sender = this;
+    scene.OnBeforeRenderData = OnBeforeRenderData;
+    scene.OnDataRendered = OnDataRendered;
+    return scene;
+}
