@@ -1,10 +1,13 @@
 #include "app/frmmain.h"
 
+#include "app/chartdesign.h"
 #include "app/errorsurface.h"
 #include "app/formkit.h"
 #include "app/frmabout.h"
 #include "app/frmplot3d.h"
 #include "controls/plot3d/plot3d.h"
+#include "controls/chart/plotta.h"
+#include "controls/chart/scaleprops.h"
 #include "controls/numlab/numlab.h"
 #include "courseware/demon.h"
 #include "translation/tolkar.h"
@@ -89,10 +92,10 @@ void TFrmMain::BuildMemo()
 
 void TFrmMain::BuildErrorMapPanel()
 {
-    Plotta1 = new QFrame(this);
+    Plotta1 = new TPlotta(this);
     Plotta1->setObjectName(QStringLiteral("Plotta1"));
     Plotta1->setGeometry(2, 120, 353, 257);
-    Plotta1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    ApplyLessonChartDesign(*Plotta1, 41);
 
     Panel3 = MakePanel(this, QStringLiteral("Panel3"), QRect(360, 113, 257, 249),
                        TPanelBevel::None);
@@ -408,8 +411,25 @@ void TFrmMain::EncodingClick()
 
 void TFrmMain::DrawChart()
 {
-    // The chart's display list (points, residuals, line) is rebuilt here once the
-    // chart control is in place; the sum of squares is shown either way.
+    Plotta1->ClearItems();
+    for (int m = 1; m <= PointLoopCount(NumPoints); ++m) {
+        Plotta1->AddMark(7, DataX[m], DataY[m]);
+        if (CBSquares->isChecked()) {
+            // The residual: a red segment from the point to the line.
+            Plotta1->AddMoveTo(DataX[m], DataY[m]);
+            Plotta1->SetDataColor(clRed);
+            Plotta1->AddLineTo(DataX[m], K * DataX[m] + D);
+            Plotta1->SetDataColor(clBlack);
+        }
+    }
+    // The line across the whole horizontal axis, twice as wide as the rest.
+    Plotta1->SetLineWidth(2);
+    const double x1 = Plotta1->Scale1X()->RangeLow();
+    const double x2 = Plotta1->Scale1X()->RangeHigh();
+    Plotta1->AddMoveTo(x1, K * x1 + D);
+    Plotta1->AddLineTo(x2, K * x2 + D);
+    Plotta1->ShowItems();
+    Plotta1->SetLineWidth(1);
     ShowSumOfSquares();
 }
 

@@ -19,6 +19,7 @@ class TImage;
 class TSpeedButton;
 class TkdbDemonClient;
 class TNumLab;
+class TPlotta;
 class TFrmPlot3D;
 class TFrmAbout;
 
@@ -71,7 +72,7 @@ public:
     TSpeedButton* SpeedButton4 = nullptr;
     TSpeedButton* SB3dPlot = nullptr;
     QPlainTextEdit* Memo = nullptr;
-    QFrame* Plotta1 = nullptr;
+    TPlotta* Plotta1 = nullptr;
     QFrame* Panel3 = nullptr;
     TImage* Image1 = nullptr;
     TImage* Scaling1 = nullptr;

@@ -37,3 +37,14 @@ static void BM_MousePick(benchmark::State& state)
     QTest::mouseRelease(form.Image1, Qt::LeftButton, {}, QPoint(x, 80));
 }
 BENCHMARK(BM_MousePick)->Unit(benchmark::kMicrosecond);
+
+// The chart part of a pick: points, residuals and the line rebuilt and shown.
+static void BM_DrawChart(benchmark::State& state)
+{
+    TFrmMain form(1);
+    for (int page = 1; page < 5; ++page)
+        form.SBNext->click();   // residuals on from page 3
+    for (auto _ : state)
+        form.DrawChart();
+}
+BENCHMARK(BM_DrawChart)->Unit(benchmark::kMicrosecond);

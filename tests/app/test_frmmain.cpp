@@ -1,6 +1,7 @@
 // The main window: tutorial pages, reset, picking k and d in the error map.
 #include "app/formkit.h"
 #include "app/frmmain.h"
+#include "controls/chart/plotta.h"
 #include "controls/numlab/numlab.h"
 #include "platform/image.h"
 #include "platform/rounding.h"
@@ -230,4 +231,47 @@ TEST(MainWindowTexts, DesignTextsAreTranslatedThroughTheLanguageFile)
     EXPECT_EQ(form.Label6->text(), QString::fromUtf8("gro\xc3\x9f" "es Residuum"));
     // The right-aligned label keeps its right edge at the end of the colour bar.
     EXPECT_EQ(form.Label6->geometry().right(), 232);
+}
+
+TEST_F(MainWindow, TheChartShowsPointsResidualsAndTheLine)
+{
+    const int n = form.NumPoints;
+    const TDisplayList& items = form.Plotta1->DisplayList();
+    // Residuals off: n marks and the line's two items.
+    EXPECT_EQ(items.Count(), n + 2);
+    EXPECT_EQ(items.KindCount(ikMark), n);
+
+    Next(2);   // page 3 shows the residuals
+    ASSERT_TRUE(form.CBSquares->isChecked());
+    EXPECT_EQ(items.Count(), 3 * n + 2);
+    EXPECT_EQ(items.KindCount(ikMoveTo), n + 1);
+    EXPECT_EQ(items.KindCount(ikLineTo), n + 1);
+
+    TPlottaItem residual, lineStart, lineEnd;
+    form.Plotta1->GetItem(2, residual);
+    EXPECT_EQ(residual.Kind, ikLineTo);
+    EXPECT_EQ(residual.Color, clRed);
+    EXPECT_EQ(residual.LineWidth, 1);
+    EXPECT_DOUBLE_EQ(residual.Y, form.DataX[1]);   // on the line y = x
+    form.Plotta1->GetItem(3 * n, lineStart);
+    form.Plotta1->GetItem(3 * n + 1, lineEnd);
+    EXPECT_EQ(lineStart.Kind, ikMoveTo);
+    EXPECT_EQ(QPointF(lineStart.X, lineStart.Y), QPointF(-0.5, -0.5));
+    EXPECT_EQ(QPointF(lineEnd.X, lineEnd.Y), QPointF(2.5, 2.5));
+    EXPECT_EQ(lineEnd.Color, clBlack);
+    EXPECT_EQ(lineEnd.LineWidth, 2);
+    EXPECT_EQ(form.Plotta1->LineWidth(), 1);
+
+    // The residuals show as red pixels in the data area.
+    int red = 0;
+    const TBitmap& picture = form.Plotta1->DataAreaPicture();
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            red += picture.Image().pixel(x, y) == QColor(Qt::red).rgb();
+    EXPECT_GT(red, 20);
+
+    // A pick in the map moves the line.
+    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(100, 100));   // k = 0, d = 0
+    form.Plotta1->GetItem(3 * n + 1, lineEnd);
+    EXPECT_EQ(QPointF(lineEnd.X, lineEnd.Y), QPointF(2.5, 0));
 }
