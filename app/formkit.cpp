@@ -35,6 +35,12 @@ QPlainTextEdit* MakeInfoMemo(QWidget* parent, const QString& name, const QRect& 
     return memo;
 }
 
+void TSpeedButton::SetGroupIndex(int group)
+{
+    setCheckable(group != 0);
+    setAutoExclusive(group != 0);
+}
+
 QFont ArialPixels(int pixels)
 {
     QFont font(QStringLiteral("Arial"));

@@ -9,11 +9,17 @@
 #include <QToolButton>
 
 // A flat push button of a button bar. Tag is a free integer the form may use.
+// Buttons of one parent given the same group index form a group of which exactly
+// one is down.
 class TSpeedButton : public QToolButton {
     Q_OBJECT
 public:
     TSpeedButton(QWidget* parent, const QString& caption, const QRect& place);
     int Tag = 0;
+
+    void SetGroupIndex(int group);
+    bool Down() const { return isChecked(); }
+    void SetDown(bool down) { setChecked(down); }
 };
 
 // A push button with a picture-less caption. Tag is a free integer the form may use.

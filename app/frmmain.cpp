@@ -5,6 +5,7 @@
 #include "app/formkit.h"
 #include "app/frmabout.h"
 #include "app/frmplot3d.h"
+#include "app/frmsetpoints.h"
 #include "controls/plot3d/plot3d.h"
 #include "controls/chart/plotta.h"
 #include "controls/chart/scaleprops.h"
@@ -181,6 +182,7 @@ void TFrmMain::ConnectHandlers()
     connect(SBNext, &QToolButton::clicked, this, &TFrmMain::SBNextClick);
     connect(SB3dPlot, &QToolButton::clicked, this, &TFrmMain::SB3dPlotClick);
     connect(SpeedButton4, &QToolButton::clicked, this, &TFrmMain::SpeedButton4Click);
+    connect(SBDataPts, &QToolButton::clicked, this, &TFrmMain::SBDataPtsClick);
     // Checking or unchecking from code redraws as a click does.
     connect(CBSquares, &QCheckBox::toggled, this, &TFrmMain::DrawChart);
     connect(RBNormal, &QRadioButton::clicked, this, &TFrmMain::EncodingClick);
@@ -290,6 +292,14 @@ void TFrmMain::LoadIcon(TFrmAbout& about)
     QApplication::setWindowIcon(icon);
     setWindowIcon(icon);
     about.setWindowIcon(icon);
+}
+
+void TFrmMain::SBDataPtsClick()
+{
+    FrmSetPoints->exec();
+    DrawChart();
+    ComputeErrorMap();
+    DrawErrorMapImage();
 }
 
 void TFrmMain::SpeedButton4Click()

@@ -108,6 +108,7 @@ private:
     void SBNextClick();
     void SB3dPlotClick();
     void SpeedButton4Click();
+    void SBDataPtsClick();
     void FormShow();
     void LoadIcon(TFrmAbout& about);
     void EncodingClick();

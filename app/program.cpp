@@ -47,7 +47,7 @@ TProgramWindows::TProgramWindows(std::optional<std::uint64_t> seed)
 {
     m_main = std::make_unique<TFrmMain>(seed);
     FrmMain = m_main.get();
-    m_setPoints = std::make_unique<TFrmSetPoints>();
+    m_setPoints = std::make_unique<TFrmSetPoints>(*m_main, m_main->clidemon->Translator());
     FrmSetPoints = m_setPoints.get();
     m_about = std::make_unique<TFrmAbout>();
     FrmAbout = m_about.get();
@@ -93,8 +93,11 @@ bool WriteScreenshots(const QString& dir, int page, QString& error)
     FrmMain->PrepareStartUp(*FrmAbout, *FrmPlot3D);
     FrmAbout->LblHomePage->show();
     FrmMain->FillErrorSurface(*FrmPlot3D);
-    const std::pair<QWidget*, const char*> shots[] = {
-        {FrmMain, "main.png"}, {FrmAbout, "about.png"}, {FrmPlot3D, "surface.png"}};
+    FrmSetPoints->FormShow();
+    const std::pair<QWidget*, const char*> shots[] = {{FrmMain, "main.png"},
+                                                      {FrmSetPoints, "points.png"},
+                                                      {FrmAbout, "about.png"},
+                                                      {FrmPlot3D, "surface.png"}};
     for (auto [window, name] : shots) {
         const QString file = QDir(dir).filePath(QString::fromUtf8(name));
         if (!RenderClientArea(*window).save(file)) {

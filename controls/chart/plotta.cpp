@@ -12,6 +12,7 @@ TPlotta::TPlotta(QWidget* parent)
     , m_layers(this, [this](QObject*) { AxesChanged(); })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
     CreateCrossHairs();
     CreateTextLabels();
     m_backGroundImg = new TBakGndImg(this);
@@ -21,6 +22,7 @@ TPlotta::TPlotta(QWidget* parent)
     KeepRoomForDataArea();
     resize(280, 200);
     SetStandardLayout(rcl_X1Bottom_Y1Left);
+    RecordZoomHistory();
     // Ready to paint; nothing has been shown yet, so there is nothing to repaint.
     m_updatesSuspended = false;
 }

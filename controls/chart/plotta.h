@@ -29,22 +29,35 @@
 //   databackground.*   the data area's background colour or picture (bakgndimg.*)
 //   textlabel.*        TTextLabel: the 20 text labels
 //   plottashare.cpp    several charts showing one display list (UseDataOf)
-// Planned, slotting in beside these:
-//   plottamouse.cpp    panning, zooming, dragging, cursors; zoomhistory.* its ring
+//   plottaranges.cpp   setting a layer's ranges (with joined layers, pan limits and
+//                      the zoom history), the mouse-controlled layers
+//   plottamouse.cpp    the mouse: panning, zooming, dragging crosshairs and labels,
+//                      the zoom window and selection rectangle, cursors, events
+//   chartmouse.h       the mouse events and the selection rectangle's states
+//   mouseranges.*      the ranges that panning, zooming and pan limits produce
+//   zoomhistory.*      TZoomHistory: the ring of the last 16 range snapshots
+//   xorframe.*         TXorFrame: the XOR outline of a zoom window or selection
+//   chartcursors.*     the hand and magnifier cursors, the application-wide cursor
 #include "controls/chart/bakgndimg.h"
+#include "controls/chart/chartcursors.h"
 #include "controls/chart/chartenums.h"
+#include "controls/chart/chartmouse.h"
 #include "controls/chart/databackground.h"
 #include "controls/chart/displaylist.h"
 #include "controls/chart/layers.h"
 #include "controls/chart/plottaitem.h"
 #include "controls/chart/renderscene.h"
+#include "controls/chart/mouseranges.h"
 #include "controls/chart/textlabel.h"
+#include "controls/chart/xorframe.h"
+#include "controls/chart/zoomhistory.h"
 #include "controls/common/crosshair.h"
 #include "controls/common/enums.h"
 #include "controls/scale/axisdrawing.h"
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/color.h"
+#include "platform/mouseevents.h"
 
 #include <QPoint>
 #include <QPointF>
@@ -58,7 +71,7 @@
 
 class TScale;
 
-class TPlotta : public QWidget {
+class TPlotta : public QWidget, public TMouseEventSource {
     Q_OBJECT
     // Display list and drawing attributes
     Q_PROPERTY(int AllocSize READ AllocSize WRITE SetAllocSize)
@@ -112,6 +125,9 @@ class TPlotta : public QWidget {
     Q_PROPERTY(ChartEnums::TTextBkg TextBkStyle READ TextBkStyle WRITE SetTextBkStyle)
     Q_PROPERTY(TColor TextBkColor READ TextBkColor WRITE SetTextBkColor)
     Q_PROPERTY(CommonEnums::TAlignment TextAlignment READ TextAlignment WRITE SetTextAlignment)
+    // Mouse
+    Q_PROPERTY(CommonEnums::TMouseActMode MouseAction READ MouseAction WRITE SetMouseAction)
+    Q_PROPERTY(bool MouseCursorFixed READ MouseCursorFixed WRITE SetMouseCursorFixed)
     // Sharing
     Q_PROPERTY(TPlotta* UseDataOf READ UseDataOf WRITE SetUseDataOf)
 
@@ -229,6 +245,7 @@ public:
 
     // When switched on (and at every change of size or rims while on) each layer's
     // Y range is stretched so that data units are as long vertically as horizontally.
+    // Switching it on records the stretched ranges in the zoom history.
     bool Isometric() const { return m_isometric; }
     void SetIsometric(bool value);
 
@@ -336,6 +353,68 @@ public:
     // Every tick an axis draws, with the chart as Sender.
     TScaleTickDrawnEvent OnScaleTickDrawn;
 
+    // --- Mouse ----------------------------------------------------------------------
+    //
+    // The standard mouse events (TMouseEventSource) fire before the chart's own work;
+    // OnMouseMoveInChart fires after it.
+
+    // What the mouse does over the data area: pan (maPan, maPanHoriz, maPanVert), zoom
+    // (maZoomWind and maZoomWindPos draw a window, maZoomDrag zooms while dragging),
+    // drag a crosshair (maDragCrossH) or a text label (maDragLabel), or nothing
+    // (maNone and the modes of other controls). Storing it changes nothing else.
+    TMouseActMode MouseAction() const { return m_mouseAction; }
+    void SetMouseAction(TMouseActMode value) { m_mouseAction = value; }
+    // On: the default cursor everywhere over the chart. Off: over the data area a
+    // cursor by MouseAction (a cross for maNone, a hand for panning, magnifiers for
+    // zooming), set for the whole application until the mouse leaves the chart.
+    bool MouseCursorFixed() const { return m_mouseCursorFixed; }
+    void SetMouseCursorFixed(bool value) { m_mouseCursorFixed = value; }
+    // The last mouse position inside the data area (of a move or a press), in data
+    // units of the current layer.
+    double MousePosX() const { return m_mousePos.x(); }
+    double MousePosY() const { return m_mousePos.y(); }
+
+    // Panning and zooming change the layers the mouse controls (only layer 1 at
+    // first) and the layers that follow them. Numbers outside 1..16 are ignored.
+    bool MouseControlled(int Layer) const;
+    void SetMouseControlled(int Layer, bool Value);
+    // Ranges that panning and drag zooming keep within, the same for every layer; an
+    // axis whose two limits are 0 is not limited (the default).
+    TPanLimits PanLimits() const { return m_panLimits; }
+    void SetPanLimits(const TPanLimits& value) { m_panLimits = value; }
+
+    // Sets both ranges of a layer (1..16; others are ignored) without the range
+    // setters' checks, then brings the layers following it along. An axis that
+    // follows another layer keeps its range; an axis refuses a range narrower than
+    // its MinRange, and a logarithmic one an end below 1e-100. With ApplyLimits the
+    // pan limits hold; in a pan mode they move the range rather than narrow it. With
+    // RecordHistory a snapshot of all ranges goes to the zoom history if any axis's
+    // range changed. Repaints unless updates are suspended.
+    void SetLayerRange(int Layer, double XLow, double YLow, double XHigh, double YHigh, bool RecordHistory,
+                       bool ApplyLimits);
+    // Snapshots of all layers' ranges after creation, each zoom window, pan, drag
+    // zoom and isometric stretch; a snapshot equal to the newest is not added.
+    const TZoomHistory& ZoomHistory() const { return m_zoomHistory; }
+    // Returns all layers to the ranges before the newest snapshot and repaints;
+    // false (and nothing changes) when the history holds no earlier snapshot.
+    bool ZoomBack();
+
+    // Arms the selection rectangle: the next press (other than with the right button,
+    // which disarms it) starts a rectangle, drawn in XOR while dragged, which the
+    // release of that button finishes (the right button drops it). Its corners are
+    // kept within the data area.
+    void ArmSelection();
+    TSelectionState SelectionState() const { return m_selection.State; }
+    // The pixels of the press and, once finished, of the release.
+    QPoint SelectionStart() const { return m_selection.Start; }
+    QPoint SelectionEnd() const { return m_selection.End; }
+
+    TMouseMoveInChartEvent OnMouseMoveInChart;
+    // After each pan or drag-zoom step and each zoom window applied.
+    TZoomPanEvent OnZoomPan;
+    TCrossHairMoveEvent OnCrossHairMove;
+    TTextLabelMoveEvent OnTextLabelMove;
+
     // --- Sharing --------------------------------------------------------------------
 
     // The chart whose display list this chart shows, or nullptr for its own. A chart
@@ -350,6 +429,11 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     TChartGeometry Geometry() const;
@@ -371,6 +455,7 @@ private:
     TScale* CreateScale(const QString& name);
     // Copies every layer's axis settings into its axis controls.
     void HandOverAxes();
+    void HandOverLayer(int layer);
     void HandOver(const TScaleProps& axis, TScale& scale) const;
     void AxesChanged();
     void RimsChanged();
@@ -405,6 +490,45 @@ private:
     // Ends a suspension begun when updates were running (wasSuspended false) with a
     // repaint; otherwise keeps them suspended.
     void ResumeUpdates(bool wasSuspended);
+
+    // Ranges
+    TLayerRanges LayerRanges(int layer) const;
+    TRangeSnapshot CurrentRanges() const;
+    void SetLayerRanges(int layer, TLayerRanges ranges, bool recordHistory, bool applyLimits);
+    // Gives the layer's axes the ranges they can take; returns whether any changed.
+    bool ApplyLayerRanges(int layer, TLayerRanges ranges, bool applyLimits);
+    bool ApplyAxisRange(TScaleProps& axis, const TAxisRange& range);
+    void RecordZoomHistory();
+    // Sets the ranges of every layer the mouse controls to rangesOf(layer) with one
+    // repaint, then reports OnZoomPan.
+    void ZoomPanMouseLayers(const std::function<TLayerRanges(int layer)>& rangesOf, bool recordHistory,
+                            bool applyLimits);
+
+    // Mouse
+    void MouseDown(TMouseButton button, QPoint p);
+    void MouseMove(TShiftState shift, QPoint p);
+    void MouseUp(TMouseButton button, QPoint p);
+    // The pixel in data units of the current layer, remembered as the mouse position
+    // when it lies in the data area.
+    QPointF TrackMousePos(QPoint p);
+    QPoint ClampedToDataArea(QPoint p) const;
+    // Follows the left button through a drag: the first move with it down records
+    // where the drag starts; returns true for the later moves, which continue it.
+    bool DragContinues(TShiftState shift, QPoint p);
+    void PanTo(QPoint p);
+    void ZoomDragTo(QPoint p);
+    int NearestCrossHair(QPoint p) const;
+    void MoveCrossHair(QPoint p);
+    int NearestTextLabel(QPoint p) const;
+    void MoveTextLabel(QPoint p);
+    void DragSelection(QPoint p);
+    void EndSelection(TMouseButton button, QPoint p);
+    void DragZoomWindow(QPoint p);
+    void EndZoomWindow(TMouseButton button);
+    void ApplyZoomWindow(QPoint anchor, QPoint corner);
+    void ShowCursorFor(QPoint p);
+    // Repainting took the XOR outlines away.
+    void ForgetXorFrames();
 
     // Sharing
     static void Inform(const QString& text);
@@ -465,4 +589,34 @@ private:
 
     TPlotta* m_dataOwner = nullptr;
     QVector<TPlotta*> m_dataUsers;
+
+    TMouseActMode m_mouseAction = maNone;
+    bool m_mouseCursorFixed = true;
+    QPointF m_mousePos;
+    std::array<bool, TPlottaLayers::kCount> m_mouseControlled{true};
+    TPanLimits m_panLimits;
+    TZoomHistory m_zoomHistory;
+    TScreenCursor m_screenCursor;
+    // A drag with the left button: where it started, the ranges then, and the
+    // crosshair and text label nearest to its start.
+    struct TDrag {
+        bool Started = false;
+        QPoint Start;
+        TRangeSnapshot StartRanges{};
+        int CrossHair = 1;
+        int TextLabel = 1;
+    } m_drag;
+    struct TZoomWindow {
+        bool Active = false;
+        QPoint Anchor;
+        QPoint Corner;
+        TXorFrame Frame;
+    } m_zoomWindow;
+    struct TSelection {
+        TSelectionState State = TSelectionState::Idle;
+        QPoint Start;
+        QPoint Corner;
+        QPoint End;
+        TXorFrame Frame;
+    } m_selection;
 };

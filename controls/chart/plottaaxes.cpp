@@ -87,6 +87,7 @@ void TPlotta::SetIsometric(bool value)
     if (!value)
         return;
     m_layers.MakeIsometric(Geometry(), m_pixelAspect);
+    RecordZoomHistory();
     RepaintIfAutomatic();
 }
 

@@ -122,6 +122,7 @@ void TPlotta::RenderPicture()
     RenderDataArea();
     canvas->Draw(m_lRim, m_tRim, m_dataArea);
     DrawCrossHairs(*canvas, 0, 0);
+    ForgetXorFrames();
     m_pictureOutdated = false;
 }
 
@@ -252,6 +253,7 @@ void TPlotta::RefreshDataArea()
     RenderDataArea();
     DrawCrossHairs(m_dataArea.Canvas(), m_lRim, m_tRim);
     m_picture.Canvas().Draw(m_lRim, m_tRim, m_dataArea);
+    ForgetXorFrames();
     update(m_lRim, m_tRim, m_dataArea.Width(), m_dataArea.Height());
 }
 

@@ -41,10 +41,14 @@ TScale* TPlotta::ScaleControlY(int Layer) const
 
 void TPlotta::HandOverAxes()
 {
-    for (int n = 1; n <= TPlottaLayers::kCount; ++n) {
-        HandOver(*ScaleX(n), *ScaleControlX(n));
-        HandOver(*ScaleY(n), *ScaleControlY(n));
-    }
+    for (int n = 1; n <= TPlottaLayers::kCount; ++n)
+        HandOverLayer(n);
+}
+
+void TPlotta::HandOverLayer(int layer)
+{
+    HandOver(*ScaleX(layer), *ScaleControlX(layer));
+    HandOver(*ScaleY(layer), *ScaleControlY(layer));
 }
 
 // The axis control takes the chart's size; its base line goes ScalePos pixels out

@@ -34,6 +34,12 @@ void TTextLabel::SetFont(const TFont& value) { Store(m_font, value); }
 void TTextLabel::SetMode(TTxtLblMode value) { Store(m_mode, value); }
 void TTextLabel::SetCaption(const QString& value) { Store(m_caption, value); }
 
+void TTextLabel::AssignPos(double x, double y)
+{
+    m_posX = x;
+    m_posY = y;
+}
+
 void TTextLabel::SetLayer(std::int32_t value)
 {
     if (value >= 1 && value <= kLayerCount)

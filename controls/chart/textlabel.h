@@ -38,6 +38,8 @@ public:
     void SetPosX(double value);
     double PosY() const { return m_posY; }
     void SetPosY(double value);
+    // Moves the label without reporting it (the chart repaints by itself).
+    void AssignPos(double x, double y);
     // 1..16; other values are ignored.
     std::int32_t Layer() const { return m_layer; }
     void SetLayer(std::int32_t value);
