@@ -423,8 +423,6 @@ public:
     // in an information box. A chart that stops using another's list keeps a copy.
     TPlotta* UseDataOf() const { return m_dataOwner; }
     void SetUseDataOf(TPlotta* value);
-    // Shows a sharing message to the user; tests replace it.
-    static std::function<void(const QString& Text)> InformationBox;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -531,7 +529,6 @@ private:
     void ForgetXorFrames();
 
     // Sharing
-    static void Inform(const QString& text);
     // The charts to repaint after this chart showed its items.
     QVector<TPlotta*> SharingGroup() const;
     void StopUsingOwner();

@@ -3,8 +3,7 @@
 // of them is there for all.
 #include "controls/chart/plotta.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
+#include "platform/messagebox.h"
 
 namespace {
 
@@ -12,24 +11,14 @@ constexpr int kMaxDataUsers = 4;
 
 } // namespace
 
-std::function<void(const QString& Text)> TPlotta::InformationBox = [](const QString& text) {
-    QMessageBox::information(nullptr, QCoreApplication::applicationName(), text);
-};
-
-void TPlotta::Inform(const QString& text)
-{
-    if (InformationBox)
-        InformationBox(text);
-}
-
 void TPlotta::SetUseDataOf(TPlotta* value)
 {
     if (value == this) {
-        Inform(QStringLiteral("Plotta: Cannot share data with myself"));
+        ShowInformation(QStringLiteral("Plotta: Cannot share data with myself"));
         return;
     }
     if (!m_dataUsers.isEmpty()) {
-        Inform(QStringLiteral("Plotta: Cannot use foreign data. Other Plottas are using my own data."));
+        ShowInformation(QStringLiteral("Plotta: Cannot use foreign data. Other Plottas are using my own data."));
         return;
     }
     // Sharing is one level deep: a user's list is its owner's.
@@ -39,7 +28,7 @@ void TPlotta::SetUseDataOf(TPlotta* value)
         return;
     if (value) {
         if (value->m_dataUsers.size() >= kMaxDataUsers) {
-            Inform(QStringLiteral("Plotta: Max. number of data shares exceeded"));
+            ShowInformation(QStringLiteral("Plotta: Max. number of data shares exceeded"));
             return;
         }
         StopUsingOwner();

@@ -1,5 +1,6 @@
 // Charts sharing one display list.
 #include "chartpixels.h"
+#include "platform/messagebox.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +14,10 @@ namespace {
 class TInformationRecorder {
 public:
     TInformationRecorder()
-        : m_saved(std::exchange(TPlotta::InformationBox, [this](const QString& text) { Messages << text; }))
+        : m_saved(std::exchange(InformationBoxHandler, [this](const QString& text) { Messages << text; }))
     {
     }
-    ~TInformationRecorder() { TPlotta::InformationBox = m_saved; }
+    ~TInformationRecorder() { InformationBoxHandler = m_saved; }
 
     QStringList Messages;
 
