@@ -47,7 +47,9 @@ public:
     // N of the error grid, from the width of the map image.
     int GridN() const;
     double ErrCell(int i, int j) const { return ErrGrid[GridIndex(i, j, GridN())]; }
-    // The tutorial page, kept in the Next button's tag.
+    // The tutorial page, kept in the Next button's tag: FirstPage..LastPage.
+    static constexpr int FirstPage = 1;
+    static constexpr int LastPage = 5;
     int Page() const;
 
     void ResetSimulation(bool KeepData);

@@ -1,0 +1,191 @@
+// The lesson in the main window: tutorial pages, the chart, the error map and
+// picking k and d in it.
+#include "app/formkit.h"
+#include "app/frmmain.h"
+#include "controls/chart/plotta.h"
+#include "controls/chart/scaleprops.h"
+#include "controls/numlab/numlab.h"
+#include "courseware/demon.h"
+#include "platform/image.h"
+#include "platform/rounding.h"
+#include "translation/tolkar.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+int TFrmMain::GridN() const { return GridSize(Image1->width()); }
+
+int TFrmMain::Page() const { return SBNext->Tag; }
+
+void TFrmMain::ResetSimulation(bool KeepData)
+{
+    K = 1;
+    D = 0;
+    NLk->SetValue(K);
+    NLd->SetValue(D);
+    SBNext->Tag = FirstPage;
+    ShowPage();
+    if (!KeepData) {
+        NumPoints = 20;
+        GenerateRandomPoints();
+        ComputeErrorMap();
+    }
+    DrawChart();
+    DrawErrorMapImage();
+    DrawScaleImages();
+    MouseIsDown = false;
+}
+
+QString TFrmMain::PageText(int page) const
+{
+    return clidemon->Translator().LookupText(QStringLiteral("memo%1").arg(page));
+}
+
+void TFrmMain::ShowPage()
+{
+    switch (Page()) {
+    case 1:
+        Memo->setPlainText(PageText(1));
+        SBNext->setEnabled(true);
+        CBSquares->setChecked(false);
+        SBDataPts->setEnabled(false);
+        Panel2->hide();
+        Panel3->hide();
+        CBSquares->setEnabled(false);
+        NLSum_e2->hide();
+        SB3dPlot->setEnabled(false);
+        break;
+    case 2:
+        Memo->setPlainText(PageText(2));
+        Panel3->show();
+        break;
+    case 3:
+        Memo->setPlainText(PageText(3));
+        CBSquares->setEnabled(true);
+        CBSquares->setChecked(true);
+        NLSum_e2->show();
+        break;
+    case 4:
+        Memo->setPlainText(PageText(4));
+        SB3dPlot->setEnabled(true);
+        DrawErrorMapImage();
+        Panel2->show();
+        break;
+    case LastPage:
+        SB3dPlot->setEnabled(true);
+        Memo->setPlainText(PageText(5));
+        SBDataPts->setEnabled(true);
+        Panel3->show();
+        CBSquares->setEnabled(true);
+        NLSum_e2->show();
+        Panel2->show();
+        SBNext->setEnabled(false);
+        DrawErrorMapImage();
+        break;
+    default:
+        break;
+    }
+}
+
+void TFrmMain::SBNextClick()
+{
+    SBNext->Tag += 1;
+    ShowPage();
+}
+
+void TFrmMain::EncodingClick()
+{
+    ComputeErrorMap();
+    DrawErrorMapImage();
+}
+
+void TFrmMain::DrawChart()
+{
+    Plotta1->ClearItems();
+    for (int m = 1; m <= PointLoopCount(NumPoints); ++m) {
+        Plotta1->AddMark(7, DataX[m], DataY[m]);
+        if (CBSquares->isChecked()) {
+            // The residual: a red segment from the point to the line.
+            Plotta1->AddMoveTo(DataX[m], DataY[m]);
+            Plotta1->SetDataColor(clRed);
+            Plotta1->AddLineTo(DataX[m], K * DataX[m] + D);
+            Plotta1->SetDataColor(clBlack);
+        }
+    }
+    // The line across the whole horizontal axis, twice as wide as the rest.
+    Plotta1->SetLineWidth(2);
+    const double x1 = Plotta1->Scale1X()->RangeLow();
+    const double x2 = Plotta1->Scale1X()->RangeHigh();
+    Plotta1->AddMoveTo(x1, K * x1 + D);
+    Plotta1->AddLineTo(x2, K * x2 + D);
+    Plotta1->ShowItems();
+    Plotta1->SetLineWidth(1);
+    ShowSumOfSquares();
+}
+
+void TFrmMain::ShowSumOfSquares()
+{
+    NLSum_e2->SetValue(SumOfSquares(DataX, DataY, NumPoints, K, D));
+}
+
+void TFrmMain::GenerateRandomPoints() { ::GenerateRandomPoints(DataX, DataY, NumPoints); }
+
+void TFrmMain::ComputeErrorMap()
+{
+    // Every pixel of the map is painted below, so the bitmap only needs the right size.
+    ErrMapBitmap.SetSize(Image1->width(), Image1->height());
+    const TErrExtremes extremes = FillErrorGrid(ErrGrid, GridN(), DataX, DataY, NumPoints);
+    ErrMax = extremes.ErrMax;
+    ErrMin = extremes.ErrMin;
+    BestI = extremes.BestI;
+    BestJ = extremes.BestJ;
+    PaintErrorMap(ErrMapBitmap, ErrGrid, GridN(), extremes, !RBNormal->isChecked());
+}
+
+void TFrmMain::DrawErrorMapImage()
+{
+    TCanvas& canvas = Image1->Canvas();
+    const int w = Image1->width();
+    const int h = Image1->height();
+    if (Page() < 4) {
+        canvas.Rectangle(-1, -1, w + 1, h + 1);
+    } else {
+        canvas.Draw(0, 0, ErrMapBitmap);
+        const int x0 = Round(double(BestI) * w / GridN()) + 1;
+        const int y0 = h - Round(double(BestJ) * h / GridN()) + 1;
+        DrawMarkerBlock(canvas, x0, y0, 0, 1);
+    }
+    DrawMarkerBlock(canvas, MapXOfK(K, w), MapYOfD(D, h), -1, 1);
+    Image1->update();
+}
+
+void TFrmMain::DrawScaleImages()
+{
+    DrawVerticalTickStrip(Scaling1->Canvas(), Scaling1->width(), Scaling1->height());
+    DrawHorizontalTickStrip(Scaling2->Canvas(), Scaling2->width(), Scaling2->height());
+    DrawColorBar(Scaling3->Canvas(), Scaling3->width(), Scaling3->height());
+    Scaling1->update();
+    Scaling2->update();
+    Scaling3->update();
+}
+
+void TFrmMain::Image1MouseDown(int X, int Y)
+{
+    MouseIsDown = true;
+    Image1MouseMove(X, Y);
+}
+
+void TFrmMain::Image1MouseMove(int X, int Y)
+{
+    const int w = Image1->width();
+    const int h = Image1->height();
+    if (!MouseIsDown || !IsPickable(X, Y, w, h))
+        return;
+    K = KOfMapX(X, w);
+    D = DOfMapY(Y, h);
+    DrawErrorMapImage();
+    DrawChart();
+    NLd->SetValue(D);
+    NLk->SetValue(K);
+}

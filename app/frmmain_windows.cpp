@@ -1,0 +1,117 @@
+// The main window and the other windows: the start-up splash and texts, and the
+// buttons that show the editor, the about box and the error surface.
+#include "app/errorsurface.h"
+#include "app/frmabout.h"
+#include "app/frmmain.h"
+#include "app/frmplot3d.h"
+#include "app/frmsetpoints.h"
+#include "controls/plot3d/plot3d.h"
+#include "courseware/demon.h"
+#include "translation/tolkar.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QRadioButton>
+
+void TFrmMain::FormShow()
+{
+    PrepareStartUp(*FrmAbout, *FrmPlot3D);
+    FrmAbout->exec();
+}
+
+void TFrmMain::PrepareStartUp(TFrmAbout& about, TFrmPlot3D& surface)
+{
+    TTolkar2000& translator = clidemon->Translator();
+    LoadIcon(about);
+
+    about.LblName->setText(QStringLiteral("SlopeLab"));
+    about.LblVersion->setText(QStringLiteral("Version 2.0"));
+    about.LblCopyright->setText(QStringLiteral("Copyright \u00A9 2026 the SlopeLab developers"));
+    about.LblAuthor->setText(QStringLiteral("Written by the SlopeLab team"));
+    about.HomePageURL = translator.LookupText(QStringLiteral("HomePageURL"));
+    const QString language = translator.LookupText(QStringLiteral("$dlglanguage$")).toLower();
+    translator.TranslateComponent(&about);
+    translator.TranslateComponent(&surface);
+    if (language == QLatin1String("lggerman")) {
+        about.LblWebSite->setText(
+            QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
+        about.LblDescription->setText(QStringLiteral(
+            "Dieses Programm zeigt die Berechnung der Regressionsgeraden als Optimierungsproblem. "
+            "Es wurde im SlopeLab-Projekt f\u00FCr den Statistikunterricht entwickelt und wird "
+            "in elektronischen Lehrb\u00FCchern eingesetzt."));
+    } else {
+        about.LblWebSite->setText(
+            QStringLiteral("More information can be found at the following Web sites:"));
+        about.LblDescription->setText(QStringLiteral(
+            "This program shows the calculation of the regression line as an optimization "
+            "problem. It was developed in the SlopeLab project for teaching statistics and is "
+            "used in electronic textbooks."));
+    }
+}
+
+// The icon named in the language file, from the work area (fetched there from the
+// courseware server first when the server is used).
+void TFrmMain::LoadIcon(TFrmAbout& about)
+{
+    const QString iconName = clidemon->Translator().LookupText(QStringLiteral("AppIconName"));
+    const QString path = clidemon->ServerParam(QStringLiteral("OrvindeWorkArea")) + iconName;
+    if (iconName == QLatin1String("AppIconName"))
+        return;
+    if (clidemon->UseOrvindeServer()) {
+        const std::unique_ptr<QBuffer> fetched = clidemon->FetchFile(iconName);
+        if (fetched && fetched->size() > 0) {
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(fetched->data());
+        }
+    }
+    if (!QFileInfo::exists(path))
+        return;
+    const QIcon icon(path);
+    QApplication::setWindowIcon(icon);
+    setWindowIcon(icon);
+    about.setWindowIcon(icon);
+}
+
+void TFrmMain::SBDataPtsClick()
+{
+    FrmSetPoints->exec();
+    DrawChart();
+    ComputeErrorMap();
+    DrawErrorMapImage();
+}
+
+void TFrmMain::SpeedButton4Click()
+{
+    clidemon->Translator().TranslateComponent(FrmAbout);
+    FrmAbout->exec();
+}
+
+void TFrmMain::SB3dPlotClick()
+{
+    FillErrorSurface(*FrmPlot3D);
+    FrmPlot3D->exec();
+}
+
+void TFrmMain::FillErrorSurface(TFrmPlot3D& window)
+{
+    TPlot3D& plot = *window.P3D;
+    const bool logarithmic = !RBNormal->isChecked();
+    FillSurfaceMatrix(*plot.SurfaceMatrix(), ErrGrid, GridN(), logarithmic);
+    const double top = SurfaceTop(ErrMax, logarithmic);
+    plot.SetRangeZHigh(top);
+    plot.SetColorScaleHigh(top);
+    plot.SetRangeZLow(-0.5 * plot.RangeZHigh());
+    plot.SetRangeXHigh(3);
+    plot.SetRangeXLow(-3);
+    plot.SetRangeYHigh(2.2);
+    plot.SetRangeYLow(-2.2);
+    plot.SetViewAngleX(0);
+    plot.SetViewAngleZ(0);
+    // The map's middle colour, so that the surface shows the map's three colours.
+    plot.SetColorMid(MapColorMid);
+}
