@@ -97,3 +97,13 @@ QString ClientProgram()
 {
     return ProgramBesideTests(QStringLiteral("courseware-testclient"));
 }
+
+std::string ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const EQuillet& e) {
+        return e.what();
+    }
+    return "no error";
+}

@@ -8,7 +8,12 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
+#include <string>
+
+// The message of the EQuillet that action raises, or "no error".
+std::string ErrorOf(const std::function<void()>& action);
 
 // What a link under test asked of the process instead of doing it.
 struct TProcessProbe {

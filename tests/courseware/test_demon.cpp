@@ -25,16 +25,6 @@ struct Form {
     TkdbDemonClient* link;
 };
 
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EQuillet& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 QByteArray Block(const QByteArray& content)
 {
     return QByteArray(8, '\x01') + content;

@@ -23,16 +23,6 @@ struct ServedForm {
     TkdbDemonClient* link;
 };
 
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EQuillet& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 } // namespace
 
 TEST(CoursewareRequests, ServerAnswersFilesNamesParametersAndStrings)
