@@ -36,7 +36,7 @@ public:
 
     // The component and, depth first, every object it owns.
     void TranslateComponent(QObject* component);
-    // One object's properties, including the property objects it holds.
+    // One object's properties, including its axis settings and collection items.
     void TranslateObject(QObject* object);
 
     const QStringList& Keys() const { return keys_; }

@@ -10,9 +10,20 @@
 
 namespace {
 
-bool IsObjectName(const QMetaProperty& property)
+// The name a component is known by in code, never shown: the object name, or a text
+// property published as "Name".
+bool IsComponentName(const QMetaProperty& property)
 {
-    return std::strcmp(property.name(), "objectName") == 0;
+    return std::strcmp(property.name(), "objectName") == 0
+        || std::strcmp(property.name(), "Name") == 0;
+}
+
+// A chart's axis settings, the one kind of property object whose texts (the axis
+// captions) are translated. Any other object a property points to (a font, a chart
+// whose display list is used, ...) belongs elsewhere and is left alone.
+bool IsAxisSettings(const QObject* object)
+{
+    return object && object->inherits("TScaleProps");
 }
 
 bool HoldsObject(QMetaType type)
@@ -62,24 +73,27 @@ void TranslationWalk::TranslateObject(QObject* object)
 
 void TranslationWalk::TranslateProperty(QObject* object, const QMetaProperty& property)
 {
-    if (!property.isReadable() || IsObjectName(property))
+    if (!property.isReadable())
         return;
     if (const auto lines = TextLines::Of(object, property)) {
         TranslateLines(*lines);
         return;
     }
     const QMetaType type = property.metaType();
-    if (type.id() == QMetaType::QString)
+    if (type.id() == QMetaType::QString) {
         TranslateText(object, property);
-    else if (HoldsObject(type))
-        TranslateObject(property.read(object).value<QObject*>());
-    else if (HoldsSequence(type))
+    } else if (HoldsObject(type)) {
+        QObject* held = property.read(object).value<QObject*>();
+        if (IsAxisSettings(held))
+            TranslateObject(held);
+    } else if (HoldsSequence(type)) {
         TranslateItems(property.read(object));
+    }
 }
 
 void TranslationWalk::TranslateText(QObject* object, const QMetaProperty& property)
 {
-    if (!property.isWritable())
+    if (!property.isWritable() || IsComponentName(property))
         return;
     if (const auto translated = Translation(property.read(object).toString()))
         property.write(object, *translated);

@@ -11,9 +11,9 @@ class TTolkar2000;
 class TextLines;
 
 // One run of translating objects through their meta-object properties. Every object is
-// translated at most once per run, so objects reachable along several paths (a property
-// object that is also a child) and property objects that point back to their owner
-// cannot be translated twice or loop.
+// translated at most once per run, so an object reachable along several paths (a chart's
+// axis settings are also its children; an item may sit in two collections) is not
+// translated twice, and a collection that lists its owner cannot loop.
 class TranslationWalk {
 public:
     explicit TranslationWalk(TTolkar2000& tolkar);
@@ -22,11 +22,13 @@ public:
     void TranslateComponent(QObject* component);
 
     // The object's own properties, in the order its meta-object lists them:
-    // - text properties (other than objectName) that begin with the prefix;
+    // - text properties that begin with the prefix, except the component's name
+    //   (objectName, or a property called Name);
     // - lines of text (see TextLines), from the last line to the first;
-    // - property objects (QObject-derived pointers), translated in turn;
+    // - a chart's axis settings (TScaleProps), translated in turn;
     // - collections (lists of QObject-derived pointers): every item.
-    // Other properties are left alone.
+    // Other properties are left alone; in particular no other object a property points
+    // to is entered, as it may belong to another window.
     void TranslateObject(QObject* object);
 
 private:

@@ -1,5 +1,8 @@
 #include "loadtext.h"
 
+#include "controls/chart/plotta.h"
+#include "controls/chart/scaleprops.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -8,17 +11,6 @@
 #include <memory>
 #include <vector>
 
-// A property object that points back to its owner, as axis properties may.
-class AxisProps : public QObject {
-    Q_OBJECT
-    Q_PROPERTY(QString Caption MEMBER Caption)
-    Q_PROPERTY(QObject* Owner MEMBER Owner)
-public:
-    using QObject::QObject;
-    QString Caption;
-    QObject* Owner = nullptr;
-};
-
 class Item : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Caption MEMBER Caption)
@@ -26,26 +18,27 @@ public:
     QString Caption;
 };
 
-// A control with an axis property object (also its child), a collection and string lists.
+// A control with a collection, string lists, a published Name and a property object
+// that is neither axis settings nor a collection.
 class Gadget : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(AxisProps* Axis READ Axis)
+    Q_PROPERTY(QString Name MEMBER Name)
     Q_PROPERTY(QList<Item*> Items READ Items)
     Q_PROPERTY(QStringList Lines MEMBER Lines)
+    Q_PROPERTY(Item* Other MEMBER Other)
 public:
     explicit Gadget(QWidget* parent)
         : QWidget(parent)
     {
-        axis_->Owner = this;
         for (int i = 0; i < 2; ++i)
             items_.push_back(std::make_unique<Item>());
     }
-    AxisProps* Axis() const { return axis_; }
     QList<Item*> Items() const { return {items_[0].get(), items_[1].get()}; }
+    QString Name;
     QStringList Lines;
+    Item* Other = nullptr;
 
 private:
-    AxisProps* axis_ = new AxisProps(this);
     std::vector<std::unique_ptr<Item>> items_;
 };
 
@@ -56,7 +49,7 @@ protected:
         LoadText(tolkar_, "[Linear Regression]=Lineare Regression|$$[Exit]=Ende|$$"
                           "[Data Points]=Datenpunkte|$$[Color Encoding]=Farbe|$$"
                           "[memo1]=Erste\\nZeile|$$[memo2]=Zweite|$$[linear]=linear DE|$$"
-                          "[logarithmic]=log DE|$$[Axis]=TK_Again|$$[one]=eins|$$[two]=zwei|$$");
+                          "[logarithmic]=log DE|$$[Axis]=Achse|$$[one]=eins|$$[two]=zwei|$$");
         tolkar_.SetCollectMissing(true);
         tolkar_.OnTextFound = [this](QObject*, const QString& key, QString&) { found_ << key; };
         form_.setObjectName("TK_Exit");
@@ -67,10 +60,17 @@ protected:
         empty_->setText("TK_");
         memo_->setPlainText("TK_memo1\nplain\nTK_memo2");
         combo_->addItems({"TK_linear", "fixed", "TK_logarithmic"});
-        gadget_->Axis()->Caption = "TK_Axis";
+        gadget_->Name = "TK_Exit";
         gadget_->Items()[0]->Caption = "TK_one";
         gadget_->Items()[1]->Caption = "TK_two";
         gadget_->Lines = {"TK_one", "TK_two"};
+        other_.Caption = "TK_one";
+        gadget_->Other = &other_;
+        for (TPlotta* chart : {chart_, otherFormsChart_}) {
+            chart->SetCaption("TK_Exit");
+            chart->Scale1X()->SetCaption("TK_Axis");
+        }
+        chart_->SetUseDataOf(otherFormsChart_);
     }
 
     TTolkar2000 tolkar_{{}};
@@ -83,27 +83,42 @@ protected:
     QPlainTextEdit* memo_ = new QPlainTextEdit(&form_);
     QComboBox* combo_ = new QComboBox(&form_);
     Gadget* gadget_ = new Gadget(panel_);
+    Item other_;
+    TPlotta* chart_ = new TPlotta(&form_);
+    QWidget otherForm_;
+    TPlotta* otherFormsChart_ = new TPlotta(&otherForm_);
 };
 
-TEST_F(TranslateForm, TranslatesEveryMarkedTextOfTheTree)
+TEST_F(TranslateForm, TranslatesTheMarkedTextsOfTheFormOnly)
 {
+    ASSERT_EQ(chart_->UseDataOf(), otherFormsChart_);
     tolkar_.TranslateComponent(&form_);
-    EXPECT_EQ(form_.objectName(), "TK_Exit");
-    EXPECT_EQ(form_.windowTitle(), "Lineare Regression");
-    EXPECT_EQ(button_->text(), "Ende");
-    EXPECT_EQ(button_->toolTip(), "Datenpunkte");
-    EXPECT_EQ(label_->text(), "Farbe");
-    EXPECT_EQ(empty_->text(), "");
-    EXPECT_EQ(memo_->toPlainText(), "Erste\nZeile\nplain\nZweite");
-    EXPECT_EQ(combo_->itemText(0), "linear DE");
-    EXPECT_EQ(combo_->itemText(2), "log DE");
+
+    const struct {
+        const char* kind;
+        QString text;
+        QString expected;
+    } cases[] = {
+        {"text property", button_->text(), "Ende"},
+        {"text property of the form", form_.windowTitle(), "Lineare Regression"},
+        {"text property of a nested control", button_->toolTip(), "Datenpunkte"},
+        {"text property of a chart", chart_->Caption(), "Ende"},
+        {"prefix alone", empty_->text(), ""},
+        {"object name", form_.objectName(), "TK_Exit"},
+        {"published Name", gadget_->Name, "TK_Exit"},
+        {"axis settings", chart_->Scale1X()->Caption(), "Achse"},
+        {"collection item", gadget_->Items()[1]->Caption, "zwei"},
+        {"string list", gadget_->Lines.join(','), "eins,zwei"},
+        {"memo lines", memo_->toPlainText(), "Erste\nZeile\nplain\nZweite"},
+        {"combo items", combo_->itemText(0) + ',' + combo_->itemText(2), "linear DE,log DE"},
+        {"other property object", other_.Caption, "TK_one"},
+        {"chart whose data is used", otherFormsChart_->Caption(), "TK_Exit"},
+        {"its axis settings", otherFormsChart_->Scale1X()->Caption(), "TK_Axis"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.text.toStdString(), c.expected.toStdString()) << c.kind;
     EXPECT_EQ(combo_->currentText(), "linear DE");
-    EXPECT_EQ(gadget_->Axis()->Caption, "TK_Again");
-    EXPECT_EQ(gadget_->Items()[0]->Caption, "eins");
-    EXPECT_EQ(gadget_->Items()[1]->Caption, "zwei");
-    EXPECT_EQ(gadget_->Lines, QStringList({"eins", "zwei"}));
     EXPECT_EQ(tolkar_.Missing(), QStringList({"[]=|$$"}));
-    EXPECT_EQ(found_.count("Axis"), 1);
 
     // Lines are translated from the last to the first.
     EXPECT_LT(found_.indexOf("memo2"), found_.indexOf("memo1"));
@@ -122,7 +137,7 @@ TEST_F(TranslateForm, OnBeforeTranslateSkipsAnObjectButNotItsChildren)
     tolkar_.TranslateComponent(&form_);
     EXPECT_EQ(label_->text(), "TK_Color Encoding");
     EXPECT_EQ(button_->text(), "Ende");
-    EXPECT_EQ(asked.count(gadget_->Axis()), 1);
+    EXPECT_EQ(asked.count(chart_->Scale1X()), 1);
     EXPECT_EQ(asked.count(gadget_->Items()[1]), 1);
 }
 
