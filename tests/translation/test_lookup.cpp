@@ -48,6 +48,7 @@ TEST(Lookup, CollectsEachMissOnceIgnoringCase)
     for (const char* key : {"Stop", "STOP", "Exit", "stop", "Auto Rotate", ""})
         tolkar.LookupText(key);
     EXPECT_EQ(tolkar.Missing(), QStringList({"[Stop]=Stop|$$", "[Auto Rotate]=Auto Rotate|$$", "[]=|$$"}));
+    tolkar.SetCollectMissing(false); // no language file from this test
 }
 
 // Runs a test body in a fresh temporary directory as the current directory.
