@@ -12,7 +12,7 @@ constexpr double kMinMaxStart = 1.7e38;
 
 template <typename T>
 TMatrixOf<T>::TMatrixOf(QObject* owner)
-    : QObject(owner)
+    : TMatrixNotifier(owner)
 {
     try {
         m_elems.assign(1, T{});
@@ -57,7 +57,7 @@ void TMatrixOf<T>::SetElem(int column, int row, T value)
     if (!Contains(column, row))
         return;
     m_elems[IndexOf(column, row)] = value;
-    Changed();
+    NotifyChange();
 }
 
 template <typename T>
@@ -88,7 +88,7 @@ void TMatrixOf<T>::Reallocate(int columns, int rows)
     m_elems = ResizedElems(columns, rows);
     m_columns = columns;
     m_rows = rows;
-    Changed();
+    NotifyChange();
 }
 
 template <typename T>
@@ -98,8 +98,9 @@ EGryphMatrixError TMatrixOf<T>::OutOfMemory() const
 }
 
 template <typename T>
-void TMatrixOf<T>::Changed()
+void TMatrixOf<T>::NotifyChange()
 {
+    emit Changed();
     if (OnChange)
         OnChange(this);
 }

@@ -24,10 +24,22 @@ public:
 // Asks the owner for the distance between two rows.
 using TCalcDistanceEvent = std::function<void(QObject* Sender, std::int32_t Row1, std::int32_t Row2, double& Distance)>;
 
+// The change notice that any number of listeners can connect to. An owner that keeps
+// its own state in step with a matrix listens here and leaves OnChange to the
+// matrix's users. Changed is emitted before OnChange is called.
+class TMatrixNotifier : public QObject {
+    Q_OBJECT
+signals:
+    void Changed();
+
+protected:
+    using QObject::QObject;
+};
+
 // What the two matrices share: size, storage, element access and the change notice.
 // The element (c, r) is the r-th value of the c-th column.
 template <typename T>
-class TMatrixOf : public QObject {
+class TMatrixOf : public TMatrixNotifier {
 public:
     // At least 1 each.
     int NrOfColumns() const { return m_columns; }
@@ -66,7 +78,7 @@ private:
     std::size_t IndexOf(int column, int row) const;
     std::vector<T> ResizedElems(int columns, int rows) const;
     EGryphMatrixError OutOfMemory() const;
-    void Changed();
+    void NotifyChange();
 
     int m_columns = 1;
     int m_rows = 1;
