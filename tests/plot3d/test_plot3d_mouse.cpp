@@ -85,6 +85,19 @@ TEST(Plot3DMouse, ZoomAndPan)
     EXPECT_EQ(plot.CentY(), 240);
 }
 
+TEST(Plot3DMouse, AControlWithoutAreaIgnoresDrags)
+{
+    for (QSize size : {QSize(0, 300), QSize(300, 0)}) {
+        TPlot3D plot;
+        plot.SetMouseAction(maRotAndZoom);
+        plot.resize(size);
+        Drag(plot, {0, 0}, {0, 0}, Qt::LeftButton | Qt::RightButton);
+        EXPECT_EQ(plot.ViewAngleX(), 60) << size.width();
+        EXPECT_EQ(plot.ViewAngleZ(), 15) << size.width();
+        EXPECT_EQ(plot.Magnification(), 1.0) << size.width();
+    }
+}
+
 TEST(Plot3DMouse, CellUnderThePointer)
 {
     TPlot3D plot;
