@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr int kDefaultWidth = 650;
+constexpr int kDefaultHeight = 500;
 constexpr int kMinTicks = 2;
 constexpr int kMaxTicks = 20;
 constexpr int kMinDecPlaces = -2;
@@ -30,8 +32,9 @@ TPlot3D::TPlot3D(QWidget* parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(650, 500);
-    m_surface->OnChange = [this](QObject*) { SurfaceChanged(); };
+    resize(kDefaultWidth, kDefaultHeight);
+    // OnChange stays free for the owner of the plot.
+    connect(m_surface, &TMatrix::Changed, this, &TPlot3D::SurfaceChanged);
     m_centX = width() / 2;
     m_centY = height() / 2;
     m_view = TViewMatrix::FromAngles(m_viewAngleX, m_viewAngleZ);
@@ -234,11 +237,13 @@ void TPlot3D::Repaint()
     update();
 }
 
-void TPlot3D::setVisible(bool visible)
+QSize TPlot3D::sizeHint() const { return {kDefaultWidth, kDefaultHeight}; }
+
+// Also when the window around the control is shown again: a hidden control does not
+// render, so its picture may be behind.
+void TPlot3D::showEvent(QShowEvent*)
 {
-    QWidget::setVisible(visible);
-    if (visible)
-        RenderIfOutdated();
+    RenderIfOutdated();
 }
 
 void TPlot3D::paintEvent(QPaintEvent*)

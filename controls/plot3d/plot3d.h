@@ -180,7 +180,8 @@ public:
     void SetViewAngles(double angleX, double angleZ);
 
     // The heights: element (c, r) is the height at grid column c and row r. The owner
-    // fills it; the control keeps the screen matrices sized like it.
+    // fills it and may use its OnChange; the control keeps the screen matrices sized
+    // like it through the matrix's Changed signal.
     TMatrix* SurfaceMatrix() const { return m_surface; }
     // Screen x, screen y and drawing-order key of every grid point, as last rendered.
     const TIntMatrix& ScreenXMatrix() const { return *m_screenX; }
@@ -205,10 +206,12 @@ public:
     Tp3BeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
     TMouseMoveOverPlotEvent OnMouseMoveOverPlot;
 
-    void setVisible(bool visible) override;
+    // The default size, so that a layout gives the control room.
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // Dragging turns, zooms or shifts the view as MouseAction says; every move then
     // reports the cell under the pointer.

@@ -17,7 +17,15 @@ constexpr TColor kFrameDarkShadow = 0x000000;
 
 } // namespace
 
-bool TPlot3D::Hidden() const { return IsExplicitlyHidden(*this); }
+// Hidden itself or inside a window that was hidden, like a closed dialog. A window
+// that has not been shown yet does not count: its controls render as usual.
+bool TPlot3D::Hidden() const
+{
+    for (const QWidget* widget = this; widget; widget = widget->parentWidget())
+        if (IsExplicitlyHidden(*widget))
+            return true;
+    return false;
+}
 
 void TPlot3D::Render()
 {

@@ -121,6 +121,23 @@ TEST_F(SurfaceWindow, AutoRotationTurnsTwoDegreesPerTickUntilStoppedOrReset)
     EXPECT_EQ(plot.ViewAngleZ(), 0);
 }
 
+TEST_F(SurfaceWindow, AClosedWindowKeepsTurningAndRendersWhenShownAgain)
+{
+    int renders = 0;
+    plot.OnDataRendered = [&](QObject*, TCanvas&) { ++renders; };
+    main.FillErrorSurface(window);
+    window.show();
+    window.BButAutoRot->click();
+    window.BButClose->click();
+    renders = 0;
+    for (int tick = 0; tick < 5; ++tick)
+        window.Timer1Timer();
+    EXPECT_DOUBLE_EQ(plot.ViewAngleZ(), 10);
+    EXPECT_EQ(renders, 0);
+    window.show();
+    EXPECT_EQ(renders, 1);
+}
+
 TEST_F(SurfaceWindow, ResizingRecentresThePlot)
 {
     window.resize(700, 600);

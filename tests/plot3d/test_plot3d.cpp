@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QMetaProperty>
+#include <QVBoxLayout>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -31,6 +32,11 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 TEST_F(Plot3DTest, Defaults)
 {
     EXPECT_EQ(plot.size(), QSize(650, 500));
+    QWidget window;   // a layout gives it its default size
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new TPlot3D);
+    EXPECT_EQ(window.sizeHint(), QSize(650, 500));
     EXPECT_EQ(plot.CentX(), 325);
     EXPECT_EQ(plot.CentY(), 250);
     EXPECT_EQ(plot.ViewAngleX(), 60.0);
@@ -158,7 +164,10 @@ TEST_F(Plot3DTest, RangeEndsNeverMeet)
 TEST_F(Plot3DTest, SurfaceChangesResizeTheScreenMatricesWithoutRendering)
 {
     TMatrix& surface = *plot.SurfaceMatrix();
+    int ownerNotices = 0;
+    surface.OnChange = [&](QObject*) { ++ownerNotices; };   // the owner's handler does not displace the plot's
     surface.Resize(50, 40);
+    EXPECT_EQ(ownerNotices, 1);
     EXPECT_EQ(plot.ScreenXMatrix().NrOfColumns(), 50);
     EXPECT_EQ(plot.ScreenYMatrix().NrOfRows(), 40);
     EXPECT_EQ(plot.DrawKeyMatrix().NrOfColumns(), 50);
