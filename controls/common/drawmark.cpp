@@ -1,10 +1,14 @@
 #include "controls/common/drawmark.h"
 
 #include "platform/canvas.h"
+#include "platform/codepage.h"
 
 #include <QVector>
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <initializer_list>
+#include <limits>
 
 namespace {
 
@@ -12,6 +16,10 @@ constexpr int kFigureCount = 48;   // types from here on are characters
 constexpr int kMaxPoints = 12;
 constexpr int kPatternSize = 7;
 constexpr int kPatternHalf = kPatternSize / 2;
+
+// Pixel positions are worked out in 64 bits: a centre near the ends of the int range
+// must not wrap round to the far side of the surface.
+using TCoord = std::int64_t;
 
 struct TOffset {
     int dx = 0;
@@ -175,6 +183,42 @@ constexpr std::array<TMark, kFigureCount> kMarks = {
     /* 47 */ Mark(Triangle(TFill::Filled, {-4, -3}, {3, 0}, {-4, 3})),
 };
 
+// How far from the centre any figure or dot pattern reaches, before the pen's width.
+constexpr int LargestReach()
+{
+    constexpr auto magnitude = [](int v) { return v < 0 ? -v : v; };
+    int reach = kPatternHalf;
+    for (const TMark& mark : kMarks)
+        for (const TFigure* figure : {&mark.Main, &mark.Extra})
+            for (int i = 0; i < figure->Count; ++i)
+                reach = std::max({reach, magnitude(figure->Points[i].dx), magnitude(figure->Points[i].dy)});
+    return reach;
+}
+
+constexpr int kFigureReach = LargestReach();
+
+// A position for the canvas, held within the int range. A mark that reaches the
+// surface lies far inside that range, so only the lines of a mark off the surface,
+// traced for the pen's sake, can be held.
+int ToCanvas(TCoord value)
+{
+    return int(std::clamp<TCoord>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+QPoint ToCanvas(TCoord x, TCoord y) { return {ToCanvas(x), ToCanvas(y)}; }
+
+// Whether the box [left, right) x [top, bottom) lies wholly off the canvas's surface.
+bool OffSurface(const TCanvas& canvas, TCoord left, TCoord top, TCoord right, TCoord bottom)
+{
+    return right <= 0 || bottom <= 0 || left >= canvas.Width() || top >= canvas.Height();
+}
+
+bool FigureOffSurface(const TCanvas& canvas, TCoord x, TCoord y)
+{
+    const TCoord reach = TCoord(kFigureReach) + std::max(canvas.Pen.Width, 1);
+    return OffSurface(canvas, x - reach, y - reach, x + reach + 1, y + reach + 1);
+}
+
 bool HasDotPattern(const TMark& mark)
 {
     for (std::uint8_t row : mark.Dots)
@@ -185,7 +229,7 @@ bool HasDotPattern(const TMark& mark)
 
 // Calls visit(px, py) for every pixel of the pattern centred on (x, y).
 template <typename Visit>
-void ForEachDot(const TDotPattern& dots, int x, int y, Visit visit)
+void ForEachDot(const TDotPattern& dots, TCoord x, TCoord y, Visit visit)
 {
     for (int row = 0; row < kPatternSize; ++row) {
         if (dots[row] == 0)
@@ -196,16 +240,27 @@ void ForEachDot(const TDotPattern& dots, int x, int y, Visit visit)
     }
 }
 
-QVector<QPoint> Points(const TFigure& figure, int x, int y)
+QVector<QPoint> Points(const TFigure& figure, TCoord x, TCoord y)
 {
     QVector<QPoint> points;
     for (int i = 0; i < figure.Count; ++i)
-        points.append(QPoint(x + figure.Points[i].dx, y + figure.Points[i].dy));
+        points.append(ToCanvas(x + figure.Points[i].dx, y + figure.Points[i].dy));
     return points;
 }
 
-void DrawShape(TCanvas& canvas, const TFigure& figure, const TDotPattern& dots, int x, int y)
+// Shapes drawn with MoveTo and LineTo, which leave the pen at their end.
+bool MovesPen(TShape shape)
 {
+    return shape == TShape::Path || shape == TShape::Strokes || shape == TShape::PatternDots;
+}
+
+// Off the surface only the shapes that move the pen are traced (the canvas sets none
+// of their pixels there), so the pen ends where a drawn mark leaves it.
+void DrawShape(TCanvas& canvas, const TFigure& figure, const TDotPattern& dots, TCoord x, TCoord y,
+               bool offSurface)
+{
+    if (offSurface && !MovesPen(figure.Shape))
+        return;
     const QVector<QPoint> p = Points(figure, x, y);
     switch (figure.Shape) {
     case TShape::None:
@@ -234,15 +289,16 @@ void DrawShape(TCanvas& canvas, const TFigure& figure, const TDotPattern& dots, 
         canvas.Ellipse(p[0].x(), p[0].y(), p[1].x(), p[1].y());
         break;
     case TShape::PatternDots:
-        ForEachDot(dots, x, y, [&canvas](int px, int py) {
-            canvas.MoveTo(px, py);
-            canvas.LineTo(px, py);
+        ForEachDot(dots, x, y, [&canvas](TCoord px, TCoord py) {
+            canvas.MoveTo(ToCanvas(px), ToCanvas(py));
+            canvas.LineTo(ToCanvas(px), ToCanvas(py));
         });
         break;
     }
 }
 
-void DrawFigure(TCanvas& canvas, const TFigure& figure, const TDotPattern& dots, int x, int y)
+void DrawFigure(TCanvas& canvas, const TFigure& figure, const TDotPattern& dots, TCoord x, TCoord y,
+                bool offSurface)
 {
     if (figure.Fill == TFill::Filled) {
         canvas.Brush.Color = canvas.Pen.Color;
@@ -250,26 +306,39 @@ void DrawFigure(TCanvas& canvas, const TFigure& figure, const TDotPattern& dots,
     } else if (figure.Fill == TFill::Hollow) {
         canvas.Brush.Style = bsClear;
     }
-    DrawShape(canvas, figure, dots, x, y);
+    DrawShape(canvas, figure, dots, x, y, offSurface);
     if (figure.Fill == TFill::Hollow)
         canvas.Brush.Style = bsSolid;
 }
 
-void DrawFigureMark(TCanvas& canvas, const TMark& mark, int x, int y)
+void DrawFigureMark(TCanvas& canvas, const TMark& mark, TCoord x, TCoord y)
 {
+    const bool offSurface = FigureOffSurface(canvas, x, y);
     if (HasDotPattern(mark) && !canvas.IsPrinter()) {
+        if (offSurface)
+            return;
         const TColor color = canvas.Pen.Color;
-        ForEachDot(mark.Dots, x, y, [&canvas, color](int px, int py) { canvas.SetPixel(px, py, color); });
+        ForEachDot(mark.Dots, x, y,
+                   [&canvas, color](TCoord px, TCoord py) { canvas.SetPixel(ToCanvas(px), ToCanvas(py), color); });
         return;
     }
-    DrawFigure(canvas, mark.Main, mark.Dots, x, y);
-    DrawFigure(canvas, mark.Extra, mark.Dots, x, y);
+    DrawFigure(canvas, mark.Main, mark.Dots, x, y, offSurface);
+    DrawFigure(canvas, mark.Extra, mark.Dots, x, y, offSurface);
 }
 
-void DrawCharacterMark(TCanvas& canvas, std::uint8_t code, int x, int y)
+// The character is the code's in Windows-1252; a code that page leaves unassigned
+// has no character and draws nothing.
+void DrawCharacterMark(TCanvas& canvas, std::uint8_t code, TCoord x, TCoord y)
 {
-    const QString text{QChar(char16_t(code))};
-    canvas.TextOut(x - canvas.TextWidth(text) / 2, y - canvas.TextHeight(text) / 2, text);
+    if (!Windows1252Assigns(code))
+        return;
+    const QString text{Windows1252Char(code)};
+    const int width = canvas.TextWidth(text);
+    const int height = canvas.TextHeight(text);
+    const TCoord left = x - width / 2;
+    const TCoord top = y - height / 2;
+    if (!OffSurface(canvas, left, top, left + width, top + height))
+        canvas.TextOut(ToCanvas(left), ToCanvas(top), text);
 }
 
 } // namespace

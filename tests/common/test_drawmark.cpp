@@ -6,7 +6,10 @@
 #include <QPdfWriter>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -107,10 +110,32 @@ TEST_F(DrawMarkTest, FiguresRestoreTheBrushColourAndFillOnlyWithThePen)
     }
 }
 
+TEST_F(DrawMarkTest, MarksNearTheEndsOfTheIntRangeStayOffTheSurface)
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const std::vector<QPoint> farAway = {{kMax - 1, kCentre}, {kMin + 1, kCentre}, {kCentre, kMax}, {kCentre, kMin}};
+    for (int type : {3, 9, 10, 12, 17, 37, 39, 65}) {
+        for (QPoint p : farAway) {
+            Reset();
+            DrawMark(bitmap.Canvas(), std::uint8_t(type), p.x(), p.y());
+            EXPECT_EQ(ChangedPixels(bitmap, kBackground), 0) << "mark " << type << " at " << p.x() << ", " << p.y();
+        }
+    }
+    // Off the surface a mark still leaves the pen at the end of its lines; one that
+    // reaches the surface shows its edge.
+    DrawMark(bitmap.Canvas(), 10, -20, 5);
+    EXPECT_EQ(bitmap.Canvas().PenPos(), QPoint(-21, 4));
+    EXPECT_EQ(ChangedPixels(bitmap, kBackground), 0);
+    DrawMark(bitmap.Canvas(), 9, -3, 5);
+    EXPECT_EQ(ChangedPixels(bitmap, kBackground), 7);
+}
+
 TEST_F(DrawMarkTest, CharacterMarksAreCentredText)
 {
     TBitmap reference(kSize, kSize);
-    for (int code : {48, 65, 119, 255}) {
+    for (auto [code, character] : std::vector<std::pair<int, QChar>>{
+             {48, u'0'}, {65, u'A'}, {119, u'w'}, {255, u'\u00FF'}, {128, u'\u20AC'}, {150, u'\u2013'}, {159, u'\u0178'}}) {
         Reset();
         Clear(reference, kBackground);
         for (TCanvas* canvas : {&bitmap.Canvas(), &reference.Canvas()}) {
@@ -121,11 +146,17 @@ TEST_F(DrawMarkTest, CharacterMarksAreCentredText)
         DrawMark(bitmap.Canvas(), std::uint8_t(code), kCentre, kCentre);
 
         TCanvas& ref = reference.Canvas();
-        const QString text{QChar(char16_t(code))};
+        const QString text{character};
         ref.TextOut(kCentre - ref.TextWidth(text) / 2, kCentre - ref.TextHeight(text) / 2, text);
 
         EXPECT_EQ(bitmap.Image(), reference.Image()) << "mark " << code;
         EXPECT_GT(ChangedPixels(bitmap, kBackground), 0);
+    }
+    // Codes without a character in the code page draw nothing, not even a background.
+    for (int code : {129, 141, 143, 144, 157}) {
+        Reset();
+        DrawMark(bitmap.Canvas(), std::uint8_t(code), kCentre, kCentre);
+        EXPECT_EQ(ChangedPixels(bitmap, kBackground), 0) << "mark " << code;
     }
 }
 
