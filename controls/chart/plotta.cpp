@@ -19,7 +19,6 @@ TPlotta::TPlotta(QWidget* parent)
     m_backGroundImg->OnChange = [this](QObject*) { RepaintIfAutomatic(); };
     m_pixelAspect = DisplayPixelAspect();
     CreateScales();
-    KeepRoomForDataArea();
     resize(280, 200);
     SetStandardLayout(rcl_X1Bottom_Y1Left);
     RecordZoomHistory();

@@ -229,8 +229,8 @@ public:
     TJointLayers* JointLayers() const { return m_layers.JointLayers(); }
     void SetJointLayers(TJointLayers* value);
 
-    // Rims around the data area in pixels; the control keeps room for a data area of
-    // at least 80 x 20 pixels.
+    // Rims around the data area in pixels. Setting them leaves the control's size
+    // alone; resizing keeps room for a data area of at least 80 x 20 pixels.
     int LRim() const { return m_lRim; }
     void SetLRim(int value);
     int RRim() const { return m_rRim; }
@@ -258,6 +258,16 @@ public:
     // layer 16), and the data point at a pixel.
     QPoint DataToPixel(int Layer, double X, double Y) const;
     QPointF PixelToData(int Layer, int X, int Y) const;
+
+    // Resizing raises the size to minimumSizeHint() and brings ranges and axes in
+    // step at once, also while the chart has never been shown (when Qt holds the
+    // resize event back until it is).
+    void resize(int w, int h);
+    void resize(const QSize& size) { resize(size.width(), size.height()); }
+    void setGeometry(int x, int y, int w, int h);
+    void setGeometry(const QRect& rect) { setGeometry(rect.x(), rect.y(), rect.width(), rect.height()); }
+    // Room for the rims, the shadow and a data area of 80 x 20 pixels.
+    QSize minimumSizeHint() const override;
 
     // Ends loading from a stored form: the axes check Logarithmic from now on, and
     // the chart is painted.
@@ -458,7 +468,12 @@ private:
     void AxesChanged();
     void RimsChanged();
     void SetRim(int& rim, int value);
-    void KeepRoomForDataArea();
+    // Adopts a size not yet adopted, and repaints.
+    void FollowSize();
+    // Raises a new size to the least the rims allow, then stretches isometric ranges
+    // and sizes the axis controls for it, without repainting; false when the size
+    // was adopted already.
+    bool AdoptSize();
 
     // Painting
     template <typename T>
@@ -549,6 +564,8 @@ private:
     TrcLayout m_standardLayout = rcl_X1Bottom_Y1Left;
     // Height of a display pixel divided by its width.
     double m_pixelAspect = 1;
+    // The size ranges and axis controls were last brought in step with.
+    QSize m_adoptedSize;
 
     bool m_autoRedraw = true;
     bool m_updatesSuspended = true;

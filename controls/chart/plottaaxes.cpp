@@ -49,15 +49,15 @@ void TPlotta::SetJointLayers(TJointLayers* value)
         JointLayers()->Assign(*value);
 }
 
-void TPlotta::KeepRoomForDataArea()
+QSize TPlotta::minimumSizeHint() const
 {
-    setMinimumSize(m_lRim + m_rRim + kMinDataWidth + m_shadowWidth,
-                   m_tRim + m_bRim + kMinDataHeight + m_shadowWidth);
+    return {m_lRim + m_rRim + kMinDataWidth + m_shadowWidth, m_tRim + m_bRim + kMinDataHeight + m_shadowWidth};
 }
 
+// The rims take their room out of the data area; the control keeps its size.
 void TPlotta::RimsChanged()
 {
-    KeepRoomForDataArea();
+    updateGeometry();
     HandOverAxes();
     RepaintIfAutomatic();
 }
@@ -91,13 +91,48 @@ void TPlotta::SetIsometric(bool value)
     RepaintIfAutomatic();
 }
 
+void TPlotta::resize(int w, int h)
+{
+    QWidget::resize(w, h);
+    FollowSize();
+}
+
+void TPlotta::setGeometry(int x, int y, int w, int h)
+{
+    QWidget::setGeometry(x, y, w, h);
+    FollowSize();
+}
+
 void TPlotta::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    FollowSize();
+}
+
+void TPlotta::FollowSize()
+{
+    if (AdoptSize())
+        RepaintIfAutomatic();
+}
+
+bool TPlotta::AdoptSize()
+{
+    if (size() == m_adoptedSize)
+        return false;
+    const QSize least = size().expandedTo(minimumSizeHint());
+    if (size() != least) {
+        QWidget::resize(least);
+        // A visible chart has adopted it in the resize event this sent.
+        if (size() == m_adoptedSize)
+            return false;
+    }
+    m_adoptedSize = size();
+    const bool wasSuspended = SuspendUpdates();
     if (m_isometric)
         m_layers.MakeIsometric(Geometry(), m_pixelAspect);
     HandOverAxes();
-    RepaintIfAutomatic();
+    m_updatesSuspended = wasSuspended;
+    return true;
 }
 
 void TPlotta::SetStandardLayout(TrcLayout value)

@@ -113,6 +113,7 @@ void TPlotta::paintEvent(QPaintEvent* event)
 
 void TPlotta::RenderPicture()
 {
+    AdoptSize();
     m_picture.SetSize(width(), height());
     TCanvas* canvas = &m_picture.Canvas();
     PaintWindow(*canvas);
@@ -259,6 +260,7 @@ void TPlotta::RefreshDataArea()
 
 void TPlotta::RenderData(TCanvas*& Canvas, const TRenderOptions& Options)
 {
+    AdoptSize();
     ::RenderDataArea(Scene(), Canvas, Options);
 }
 

@@ -58,11 +58,16 @@ TEST(ChartLayers, MapsFollowSizeRimsAndShadow)
     chart.SetTRim(30);
     EXPECT_EQ(chart.DataToPixel(1, 0, 1), QPoint(50, 30));
 
-    // The control keeps room for a data area of 80 x 20 pixels.
+    // Rims and shadow take their room from the data area; only resizing keeps room
+    // for a data area of 80 x 20 pixels.
     chart.SetLRim(300);
-    EXPECT_EQ(chart.width(), 300 + 20 + 80 + 4);
+    EXPECT_EQ(chart.size(), QSize(400, 300));
     chart.resize(10, 10);
     EXPECT_EQ(chart.size(), QSize(404, 30 + 40 + 20 + 4));
+    chart.SetShadowWidth(32);
+    chart.SetStandardLayout(rcl_X2Both_Y2Both);
+    EXPECT_EQ(chart.size(), QSize(404, 94));
+    EXPECT_EQ(chart.minimumSizeHint(), QSize(50 + 50 + 80 + 32, 48 + 40 + 20 + 32));
 }
 
 TEST(ChartLayers, LogarithmicAndDegenerateMaps)

@@ -43,6 +43,30 @@ TEST(ChartPaint, ShowItemsRedrawsOnlyTheDataAreaWhileAutoRedrawIsOn)
     EXPECT_EQ(shown.pixel(150, 90), qRgb(255, 255, 0));
 }
 
+// Qt holds the resize event of a chart never shown back until it is shown or
+// grabbed; the chart's own picture must not wait for it.
+TEST(ChartPaint, AChartNeverShownFollowsANewSizeAtOnce)
+{
+    TPlotta chart;
+    chart.SetIsometric(true);
+    const auto shown = [&] { return chart.grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    chart.resize(400, 300);   // a data-area bitmap of 331 x 241
+    EXPECT_DOUBLE_EQ(chart.Scale1Y()->RangeHigh(), 241.0 / 331);
+    chart.ShowItems();
+    const QImage picture = chart.Picture().Image().convertToFormat(QImage::Format_RGB32);
+    QImage exported(chart.size(), QImage::Format_RGB32);
+    chart.render(&exported);
+    EXPECT_EQ(exported, picture);
+    EXPECT_EQ(shown(), picture);
+
+    // Resized as a plain widget, it catches up when it next draws.
+    static_cast<QWidget&>(chart).resize(300, 300);
+    chart.ShowItems();
+    EXPECT_DOUBLE_EQ(chart.Scale1Y()->RangeHigh(), 241.0 / 231);
+    const QImage smaller = chart.Picture().Image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown(), smaller);
+}
+
 TEST(ChartPaint, ShadowInBothStyles)
 {
     TPlotta chart;
