@@ -3,17 +3,14 @@
 #include "controls/chart/bakgndimg.h"
 #include "platform/canvas.h"
 
-const TBitmap* TDataBackground::Picture(TBakGndImg& image)
+bool TDataBackground::LoadPicture(TBakGndImg& image)
 {
-    if (image.Name() != m_pictureName) {
-        m_pictureName.clear();
-        if (!m_picture.LoadFromFile(image.Name()) || m_picture.Empty()) {
-            image.ForgetName();
-            return nullptr;
-        }
-        m_pictureName = image.Name();
-    }
-    return &m_picture;
+    if (image.Name().isEmpty())
+        return false;
+    if (m_picture.LoadFromFile(image.Name()))
+        return true;
+    image.ForgetName();
+    return false;
 }
 
 void TDataBackground::Paint(TCanvas& canvas, TColor chartColor, TColor frameColor, TBakGndImg& image)
@@ -22,18 +19,17 @@ void TDataBackground::Paint(TCanvas& canvas, TColor chartColor, TColor frameColo
     const int height = canvas.Height();
     canvas.Pen = TPen{frameColor, 1, psSolid, pmCopy};
     canvas.Brush = TBrush{chartColor, bsSolid};
-    const TBitmap* picture = image.Name().isEmpty() ? nullptr : Picture(image);
-    if (!picture) {
+    if (!LoadPicture(image)) {
         canvas.Rectangle(0, 0, width, height);
         return;
     }
     switch (image.FillMode()) {
     case bfSimple:
         canvas.Rectangle(0, 0, width, height);
-        canvas.Draw(0, 0, *picture);
+        canvas.Draw(0, 0, m_picture);
         break;
     case bfStretch:
-        canvas.StretchDraw(Rect(0, 0, width, height), *picture);
+        canvas.StretchDraw(Rect(0, 0, width, height), m_picture);
         break;
     case bfTile:
         PaintTiles(canvas);

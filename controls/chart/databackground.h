@@ -1,11 +1,9 @@
 #pragma once
 // What a chart paints behind its data: the chart colour, or the background picture
-// placed as its fill mode says. The picture is read from its file once and kept until
-// the name changes.
+// placed as its fill mode says. The picture is read from its file at every paint, so
+// that a changed or removed file shows at once.
 #include "platform/bitmap.h"
 #include "platform/color.h"
-
-#include <QString>
 
 class TBakGndImg;
 class TCanvas;
@@ -17,10 +15,9 @@ public:
     void Paint(TCanvas& canvas, TColor chartColor, TColor frameColor, TBakGndImg& image);
 
 private:
-    // The picture of image's file, or nullptr when it cannot be loaded.
-    const TBitmap* Picture(TBakGndImg& image);
+    // Reads image's file; false (and the name forgotten) when there is no picture.
+    bool LoadPicture(TBakGndImg& image);
     void PaintTiles(TCanvas& canvas) const;
 
     TBitmap m_picture;
-    QString m_pictureName;   // file m_picture was loaded from; empty for none
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QMap>
 #include <QSet>
@@ -91,7 +92,7 @@ TEST(ChartPaint, ShadowInBothStyles)
     EXPECT_EQ(ColorAt(picture, 276, 100), clGray);
 }
 
-TEST(ChartPaint, BackgroundPictureFillsAsItsModeSaysAndABadFileIsForgotten)
+TEST(ChartPaint, BackgroundPictureFillsAsItsModeSaysAndFollowsItsFile)
 {
     QTemporaryDir dir;
     QImage image(4, 3, QImage::Format_RGB32);
@@ -129,6 +130,16 @@ TEST(ChartPaint, BackgroundPictureFillsAsItsModeSaysAndABadFileIsForgotten)
     EXPECT_EQ(ColorAt(area, 1, 1), imageColor(0, 0));
     EXPECT_EQ(ColorAt(area, area.Width() - 2, area.Height() - 2), imageColor(3, 2));
     EXPECT_EQ(ColorAt(area, 0, 50), clBlack) << "the frame is drawn over the picture";
+
+    // The file is read at every paint: a change shows, a removed file is forgotten.
+    image.fill(qRgb(0, 0, 255));
+    ASSERT_TRUE(image.save(path));
+    chart.ShowItems();
+    EXPECT_EQ(ColorAt(area, 1, 1), clBlue);
+    ASSERT_TRUE(QFile::remove(path));
+    chart.ShowItems();
+    EXPECT_EQ(background.Name(), QString());
+    EXPECT_EQ(ColorAt(area, 1, 1), clWhite);
 
     background.SetName(dir.filePath(QStringLiteral("missing.bmp")));
     EXPECT_EQ(background.Name(), QString());
