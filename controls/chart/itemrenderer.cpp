@@ -23,6 +23,17 @@ int LimitedOffset(double pixels)
     return Round(std::clamp(pixels, double(-kPixelLimit), double(kPixelLimit)));
 }
 
+bool HasFiniteCoordinates(const TPlottaItem& item)
+{
+    return std::isfinite(item.X) && std::isfinite(item.Y) && std::isfinite(item.X2) && std::isfinite(item.Y2);
+}
+
+// Items that place the pen for the line-to items after them.
+bool IsLinePoint(std::uint8_t kind)
+{
+    return kind == ikLineTo || kind == ikMoveTo || kind == ikRelMoveTo;
+}
+
 // Moves the right (bottom) corner one pixel further, so that a shape whose right and
 // bottom edges are left out covers both corner pixels. Of equal coordinates the
 // second one moves.
@@ -74,6 +85,10 @@ void TItemRenderer::DrawItems()
 
 void TItemRenderer::DrawItem(const TPlottaItem& item)
 {
+    if (!HasFiniteCoordinates(item)) {
+        LeaveOut(item);
+        return;
+    }
     switch (item.Kind) {
     case ikMark: DrawMark(item); break;
     case ikLine: DrawLine(item); break;
@@ -89,6 +104,21 @@ void TItemRenderer::DrawItem(const TPlottaItem& item)
     case ikArrow: DrawArrow(item); break;
     default: break;   // codes that are never stored
     }
+}
+
+void TItemRenderer::LeaveOut(const TPlottaItem& item)
+{
+    if (!IsLinePoint(item.Kind))
+        return;
+    DrawBatch();
+    m_lineBroken = true;
+}
+
+void TItemRenderer::StartLineAt(QPoint p)
+{
+    m_batch.StartAt(p);
+    m_canvas.MoveTo(p.x(), p.y());
+    m_lineBroken = false;
 }
 
 bool TItemRenderer::DrawAsPixel(QPoint a, QPoint b, TColor color)
@@ -150,7 +180,9 @@ void TItemRenderer::AddLineTo(const TPlottaItem& item)
         DrawBatch();
         m_attributes.SetPen(color, item.PenStyle);
     }
-    if (m_batch.Add(p))
+    if (m_lineBroken)
+        StartLineAt(p);
+    else if (m_batch.Add(p))
         DrawBatch();
 }
 
@@ -254,10 +286,8 @@ void TItemRenderer::DrawText(const TPlottaItem& item)
 
 void TItemRenderer::MoveTo(const TPlottaItem& item)
 {
-    const QPoint p = Place(item);
     DrawBatch();
-    m_batch.StartAt(p);
-    m_canvas.MoveTo(p.x(), p.y());
+    StartLineAt(Place(item));
 }
 
 void TItemRenderer::DrawEllipse(const TPlottaItem& item)
@@ -282,9 +312,7 @@ QPoint TItemRenderer::PenPosMovedBy(const TPlottaItem& item) const
 void TItemRenderer::MoveBy(const TPlottaItem& item)
 {
     DrawBatch();
-    const QPoint target = PenPosMovedBy(item);
-    m_batch.StartAt(target);
-    m_canvas.MoveTo(target.x(), target.y());
+    StartLineAt(PenPosMovedBy(item));
 }
 
 void TItemRenderer::DrawLineBy(const TPlottaItem& item)

@@ -17,6 +17,12 @@ public:
 
 private:
     void DrawItem(const TPlottaItem& item);
+    // An item with a coordinate that is no finite number is not drawn; if it is a
+    // point of a line (a line-to or a move), the line ends there and the next
+    // line-to starts a new one.
+    void LeaveOut(const TPlottaItem& item);
+    // The next line-to continues from p; the pen goes there.
+    void StartLineAt(QPoint p);
     void DrawMark(const TPlottaItem& item);
     void DrawLine(const TPlottaItem& item);
     void AddLineTo(const TPlottaItem& item);
@@ -55,4 +61,6 @@ private:
     bool m_monochrome;
     TCanvasAttributes m_attributes;
     TLineBatch m_batch;
+    // A point was left out: the next line-to starts the line afresh.
+    bool m_lineBroken = false;
 };

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -149,6 +150,40 @@ TEST(ChartRenderer, FarAwayPointsAreLimitedTo30000Pixels)
         EXPECT_EQ(DataColorAt(chart, x, 70), clRed) << x;
     EXPECT_EQ(DataColorAt(chart, 101, 70), kWhite);
     EXPECT_EQ(DataColorAt(chart, 35, 35), kWhite);
+}
+
+TEST(ChartRenderer, PointsThatAreNoNumbersBreakTheLineAndMarksThereAreLeftOut)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    TPlotta chart;
+    UsePixelUnits(chart);
+    chart.SetDataColor(clRed);
+    chart.AddMoveTo(10, 10);
+    chart.AddLineTo(30, 10);
+    chart.AddLineTo(nan, 10);
+    chart.AddLineTo(50, 10);   // starts afresh
+    chart.AddLineTo(70, 10);
+    chart.AddLineTo(80, inf);
+    chart.AddMoveTo(-inf, 10);
+    chart.AddLineTo(90, 10);   // starts afresh
+    chart.AddLineTo(110, 10);
+    chart.AddMark(0, 120, nan);
+    // Rendered onto the whole control's area, which such points used to reach.
+    TBitmap control(280, 200);
+    TCanvas* canvas = &control.Canvas();
+    chart.RenderData(canvas, {.OffsetX = 50, .OffsetY = 20});
+
+    const int row = 160 - 10;
+    for (int x : {20, 60, 100})
+        EXPECT_EQ(ColorAt(control, 50 + x, row), clRed) << x;
+    for (int x : {40, 80})
+        EXPECT_EQ(ColorAt(control, 50 + x, row), kWhite) << x;
+    int redElsewhere = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 280; ++x)
+            redElsewhere += y != row && ColorAt(control, x, y) == clRed;
+    EXPECT_EQ(redElsewhere, 0);
 }
 
 TEST(ChartRenderer, RightAlignedLinesOfALabelEndTogether)
