@@ -109,6 +109,13 @@ void TPlotta::paintEvent(QPaintEvent* event)
     painter.drawImage(event->rect().topLeft(), m_picture.Image(), event->rect());
 }
 
+void TPlotta::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        RepaintIfAutomatic();
+}
+
 // --- The whole picture ------------------------------------------------------------
 
 void TPlotta::RenderPicture()

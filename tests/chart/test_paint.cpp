@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFont>
 #include <QImage>
 #include <QMap>
 #include <QSet>
@@ -66,6 +67,22 @@ TEST(ChartPaint, AChartNeverShownFollowsANewSizeAtOnce)
     EXPECT_DOUBLE_EQ(chart.Scale1Y()->RangeHigh(), 241.0 / 231);
     const QImage smaller = chart.Picture().Image().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown(), smaller);
+}
+
+TEST(ChartPaint, ANewFontRewritesCaptionAndCharacterMarks)
+{
+    QFont large;
+    large.setPixelSize(24);
+    TPlotta fontFirst;
+    fontFirst.setFont(large);
+    TPlotta fontLast;
+    for (TPlotta* chart : {&fontFirst, &fontLast}) {
+        chart->SetCaption(QStringLiteral("Wm"));
+        chart->AddMark('W', 0.5, 0.5);
+        chart->ShowItems();
+    }
+    fontLast.setFont(large);
+    EXPECT_EQ(fontLast.Picture().Image(), fontFirst.Picture().Image());
 }
 
 TEST(ChartPaint, ShadowInBothStyles)
