@@ -402,11 +402,13 @@ public:
     // range changed. Repaints unless updates are suspended.
     void SetLayerRange(int Layer, double XLow, double YLow, double XHigh, double YHigh, bool RecordHistory,
                        bool ApplyLimits);
-    // Snapshots of all layers' ranges after creation, each zoom window, pan, drag
-    // zoom and isometric stretch; a snapshot equal to the newest is not added.
+    // Snapshots of all layers' ranges after creation, before and after each zoom
+    // window, pan and drag zoom, and after each isometric stretch; a snapshot equal
+    // to the newest is not added.
     const TZoomHistory& ZoomHistory() const { return m_zoomHistory; }
-    // Returns all layers to the ranges before the newest snapshot and repaints;
-    // false (and nothing changes) when the history holds no earlier snapshot.
+    // Returns all layers to the ranges before the newest snapshot, repaints and
+    // reports OnZoomPan; false (and nothing changes) when the history holds no
+    // earlier snapshot.
     bool ZoomBack();
 
     // Arms the selection rectangle: the next press (other than with the right button,
@@ -420,7 +422,7 @@ public:
     QPoint SelectionEnd() const { return m_selection.End; }
 
     TMouseMoveInChartEvent OnMouseMoveInChart;
-    // After each pan or drag-zoom step and each zoom window applied.
+    // After each pan or drag-zoom step, each zoom window applied and each ZoomBack.
     TZoomPanEvent OnZoomPan;
     TCrossHairMoveEvent OnCrossHairMove;
     TTextLabelMoveEvent OnTextLabelMove;

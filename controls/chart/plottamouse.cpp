@@ -21,6 +21,12 @@ bool IsZoomWindowMode(TMouseActMode mode)
     return mode == maZoomWind || mode == maZoomWindPos;
 }
 
+// Modes in which dragging with the left button changes the ranges.
+bool IsPanOrZoomMode(TMouseActMode mode)
+{
+    return IsPanMode(mode) || IsZoomWindowMode(mode) || mode == maZoomDrag;
+}
+
 double Squared(double d)
 {
     return d * d;
@@ -86,6 +92,10 @@ void TPlotta::MouseDown(TMouseButton button, QPoint p)
             m_selection.State = TSelectionState::Dragging;
         }
     }
+    // The view before a pan or zoom, which ZoomBack returns to, may have been set
+    // by code since the last snapshot.
+    if (button == mbLeft && IsPanOrZoomMode(m_mouseAction))
+        RecordZoomHistory();
     if (IsZoomWindowMode(m_mouseAction) && !m_zoomWindow.Active && button == mbLeft
         && Geometry().InDataArea(p.x(), p.y())) {
         m_zoomWindow.Active = true;

@@ -115,6 +115,8 @@ bool TPlotta::ZoomBack()
     m_layers.FollowLeaders();
     HandOverAxes();
     Repaint();
+    if (OnZoomPan)
+        OnZoomPan(this);
     return true;
 }
 

@@ -200,6 +200,28 @@ TEST(ChartMouse, ZoomHistoryKeepsTheLastSixteenSnapshots)
     EXPECT_EQ(chart.ZoomHistory().Count(), 2);
 }
 
+TEST(ChartMouse, ZoomBackReturnsToTheViewBeforeTheZoomAndReportsIt)
+{
+    TPlotta chart;
+    UsePixelUnits(chart);   // ranges set by code are not in the history
+    int zoomPans = 0;
+    chart.OnZoomPan = [&](QObject*) { ++zoomPans; };
+    chart.SetMouseAction(maZoomWindPos);
+    Drag(chart, {71, 34}, {155, 90});
+    ExpectRange(chart.Scale1X(), 21, 105);
+    ASSERT_TRUE(chart.ZoomBack());
+    ExpectRange(chart.Scale1X(), 0, 210);
+    ExpectRange(chart.Scale1Y(), 0, 140);
+    EXPECT_EQ(zoomPans, 2);
+
+    chart.Scale1X()->SetRangeHigh(420);
+    chart.SetMouseAction(maPan);
+    Drag(chart, {100, 90}, {155, 90});
+    ASSERT_TRUE(chart.ZoomBack());
+    ExpectRange(chart.Scale1X(), 0, 420);
+    EXPECT_EQ(zoomPans, 4);
+}
+
 TEST(ChartMouse, CrossHairNearestToTheDragStartFollows)
 {
     TPlotta chart;
