@@ -2,6 +2,7 @@
 // Everything one repaint of an axis draws, computed ahead of drawing: the ticks in
 // drawing order with their labels, or the message that replaces them.
 #include "controls/scale/axissettings.h"
+#include "controls/scale/decimals.h"
 #include "controls/scale/ticks.h"
 
 #include <QString>
@@ -26,7 +27,7 @@ struct TAxisTicks {
     QString Message;                // why a date/time axis shows no ticks, in one line
     QStringList MessageLines;       // the same message in the lines of a vertical axis
     TTickSpacing Spacing;           // the spacing of Linear ticks
-    int Decimals = 0;               // decimal places of numeric labels (-1: scientific)
+    TLabelDigits Digits;            // digits of numeric labels
 };
 
 // The ticks, labels and messages of `axis` as one repaint draws them.

@@ -7,6 +7,10 @@
 
 namespace {
 
+constexpr int kMostDecimals = 12;
+constexpr int kMostMantissaDecimals = 7;   // " 1.2345678E+00" fills a 14-character label
+constexpr long double kNoiseExponent = 1e-9L;
+
 // Widths this large or this small get scientific labels.
 bool NeedsScientific(long double width)
 {
@@ -40,4 +44,19 @@ int LogarithmicDecimals(int decPlaces, double rangeLow, double rangeHigh)
     if (lower <= 0)   // no logarithmic ticks to label
         return kScientificLabels;
     return 1 - Round(std::log10(lower));
+}
+
+int DecimalExponent(long double magnitude)
+{
+    return static_cast<int>(std::floor(std::log10(std::fabs(magnitude)) + kNoiseExponent));
+}
+
+TLabelDigits DigitsForGrid(int decimals, int gridExponent, long double largest)
+{
+    TLabelDigits digits{decimals, 1};
+    if (decimals >= 0)
+        digits.Decimals = std::max(decimals, std::min(-gridExponent, kMostDecimals));
+    else if (decimals == kScientificLabels && largest != 0)
+        digits.MantissaDecimals = std::clamp(DecimalExponent(largest) - gridExponent, 1, kMostMantissaDecimals);
+    return digits;
 }

@@ -1,6 +1,5 @@
 #include "controls/scale/numericlabels.h"
 
-#include "controls/scale/decimals.h"
 #include "controls/scale/ticklabels.h"
 
 #include <cmath>
@@ -32,21 +31,21 @@ QString WithoutTrailingZeros(QString label)
 
 } // namespace
 
-QString LinearTickLabel(long double value, int decimals, double rangeLow, double rangeHigh)
+QString LinearTickLabel(long double value, const TLabelDigits& digits, double rangeLow, double rangeHigh)
 {
     const long double width = static_cast<long double>(rangeHigh) - rangeLow;
     if (std::fabs(value / width) >= kZeroRatio)
-        return CutToLength(FormatTickNumber(value, decimals));
+        return CutToLength(FormatTickNumber(value, digits.Decimals, digits.MantissaDecimals));
     if (std::fabs(width) <= kExactZeroWidth)
-        return CutToLength(FormatTickNumber(0, decimals));
-    return QString::fromLatin1(decimals == 0 ? "0" : "0.0");
+        return CutToLength(FormatTickNumber(0, digits.Decimals, digits.MantissaDecimals));
+    return QString::fromLatin1(digits.Decimals == 0 ? "0" : "0.0");
 }
 
-QString LogTickLabel(double value, bool decade, int decimals, int decPlaces)
+QString LogTickLabel(double value, bool decade, const TLabelDigits& digits, int decPlaces)
 {
-    if (decimals == kExponentLabels)
+    if (digits.Decimals == kExponentLabels)
         return decade ? QString::number(std::lround(std::log10(value))) : QString();
-    const QString label = CutToLength(FormatTickNumber(value, decimals));
+    const QString label = CutToLength(FormatTickNumber(value, digits.Decimals, digits.MantissaDecimals));
     return decPlaces == kAutomaticDecimals ? WithoutTrailingZeros(label) : label;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -45,7 +46,6 @@ void AddLinearTicks(const TAxisSettings& axis, int minTicks, TAxisTicks& result)
     const TTickSpacing spacing = CalcTickSpacing(minTicks, low, high);
     result.Kind = TAxisKind::Linear;
     result.Spacing = spacing;
-    result.Decimals = LinearLabelDecimals(axis);
     if (spacing.Step == 0)
         return;
     const long double dir = high > low ? 1 : -1;
@@ -63,13 +63,19 @@ void AddLinearTicks(const TAxisSettings& axis, int minTicks, TAxisTicks& result)
                 break;
         }
     }
-    TLabelWriter labels(axis);
+    std::vector<long double> longValues;
     for (int i = 0;; ++i) {
-        const long double value = spacing.FirstTick + i * spacing.Step;
-        const QString number = LinearTickLabel(value, result.Decimals, axis.RangeLow, axis.RangeHigh);
-        result.Ticks.push_back({static_cast<double>(value), true, !axis.ShortTicks, labels.Finish(number), {}});
+        longValues.push_back(spacing.FirstTick + i * spacing.Step);
         if (!(dir * (spacing.FirstTick + (i + 1) * spacing.Step - high) <= kEndTolerance * std::fabs(spacing.Step)))
             break;
+    }
+    // Every long tick is a multiple of the step, whose digits tell neighbours apart.
+    const long double largest = std::max(std::fabs(longValues.front()), std::fabs(longValues.back()));
+    result.Digits = DigitsForGrid(LinearLabelDecimals(axis), DecimalExponent(spacing.Step), largest);
+    TLabelWriter labels(axis);
+    for (const long double value : longValues) {
+        const QString number = LinearTickLabel(value, result.Digits, axis.RangeLow, axis.RangeHigh);
+        result.Ticks.push_back({static_cast<double>(value), true, !axis.ShortTicks, labels.Finish(number), {}});
     }
 }
 
@@ -80,31 +86,51 @@ long double DecadeMultiple(int mantissa, int exponent)
     return exponent >= 0 ? mantissa * power : mantissa / power;
 }
 
-void AddLogarithmicTicks(const TAxisSettings& axis, int minTicks, double decades, TAxisTicks& result)
+struct TLogTick {
+    long double Value;
+    int Mantissa;   // 1..9
+    int Exponent;   // of the decade
+
+    bool Long() const { return Mantissa == 1 || Mantissa == 2 || Mantissa == 5; }
+};
+
+// The drawn positions of a logarithmic axis in ascending order: every decade, with
+// intermediate ticks also the 2 and 5 and, with short ticks, the other multiples.
+std::vector<TLogTick> LogarithmicPositions(const TAxisSettings& axis, bool intermediate)
 {
     const double lower = std::min(axis.RangeLow, axis.RangeHigh);
     const double upper = std::max(axis.RangeLow, axis.RangeHigh);
-    const bool intermediate = minTicks > decades + 0.5;
-    result.Kind = TAxisKind::Logarithmic;
-    result.Decimals = LogarithmicDecimals(axis.DecPlaces, axis.RangeLow, axis.RangeHigh);
-    TLabelWriter labels(axis);
+    std::vector<TLogTick> positions;
     const int firstExponent = Floor(static_cast<double>(std::log10(lower * kRelativeSlack)));
     for (int exponent = firstExponent;; ++exponent) {
         for (int mantissa = 1; mantissa <= (intermediate ? 9 : 1); ++mantissa) {
-            const bool isLong = mantissa == 1 || mantissa == 2 || mantissa == 5;
-            const long double value = DecadeMultiple(mantissa, exponent);
-            const bool inside = lower < value / kRelativeSlack && upper > value * kRelativeSlack;
-            if (!inside || (!isLong && !axis.ShortTicks))
-                continue;
-            QString label;
-            if (isLong) {
-                label = labels.Finish(
-                    LogTickLabel(static_cast<double>(value), mantissa == 1, result.Decimals, axis.DecPlaces));
-            }
-            result.Ticks.push_back({static_cast<double>(value), isLong, true, label, {}});
+            const TLogTick tick{DecadeMultiple(mantissa, exponent), mantissa, exponent};
+            const bool inside = lower < tick.Value / kRelativeSlack && upper > tick.Value * kRelativeSlack;
+            if (inside && (tick.Long() || axis.ShortTicks))
+                positions.push_back(tick);
         }
         if (!(upper >= kRelativeSlack * DecadeMultiple(1, exponent + 1)))
             break;
+    }
+    return positions;
+}
+
+void AddLogarithmicTicks(const TAxisSettings& axis, int minTicks, double decades, TAxisTicks& result)
+{
+    result.Kind = TAxisKind::Logarithmic;
+    const std::vector<TLogTick> positions = LogarithmicPositions(axis, minTicks > decades + 0.5);
+    // The smallest labelled tick needs the most decimals.
+    const auto smallest = std::find_if(positions.begin(), positions.end(), [](const TLogTick& t) { return t.Long(); });
+    const int decimals = LogarithmicDecimals(axis.DecPlaces, axis.RangeLow, axis.RangeHigh);
+    result.Digits = smallest == positions.end() ? TLabelDigits{decimals, 1}
+                                                : DigitsForGrid(decimals, smallest->Exponent, smallest->Value);
+    TLabelWriter labels(axis);
+    for (const TLogTick& tick : positions) {
+        const double value = static_cast<double>(tick.Value);
+        QString label;
+        if (tick.Long())
+            label = labels.Finish(LogTickLabel(value, tick.Mantissa == 1, result.Digits, axis.DecPlaces));
+        result.Ticks.push_back({value, tick.Long(), true, label, {}});
     }
 }
 

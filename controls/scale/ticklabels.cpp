@@ -4,11 +4,11 @@
 #include "platform/rounding.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int kScientificDigits = 2;
 constexpr int kExponentDigits = 2;
 
 // True when the exponent of a scientific text needs more than two digits.
@@ -27,9 +27,15 @@ QString TwoDigits(qint64 number)
 
 QString FormatTickNumber(long double value, int decimals)
 {
+    return FormatTickNumber(value, decimals, 1);
+}
+
+QString FormatTickNumber(long double value, int decimals, int mantissaDecimals)
+{
     if (decimals >= 0)
         return FormatFixed(value, decimals);
-    const QString text = FormatExponent(value, kScientificDigits, kExponentDigits, TPositiveSign::Blank);
+    const int significantDigits = 1 + std::max(mantissaDecimals, 1);
+    const QString text = FormatExponent(value, significantDigits, kExponentDigits, TPositiveSign::Blank);
     return ExponentTooLong(text) ? QString(text.size(), QLatin1Char('*')) : text;
 }
 

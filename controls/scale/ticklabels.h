@@ -9,6 +9,10 @@
 // digits is shown as a row of "*" of the same length.
 QString FormatTickNumber(long double value, int decimals);
 
+// The same, with `mantissaDecimals` digits (at least 1) after the point of a
+// scientific label's mantissa instead of one.
+QString FormatTickNumber(long double value, int decimals, int mantissaDecimals);
+
 // The n-th "|"-separated field of `text`, counting from 1; the last field when n
 // exceeds the number of fields; empty when n < 1 or `text` is empty.
 QString UserTickField(const QString& text, int n);

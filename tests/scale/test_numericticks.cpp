@@ -3,6 +3,7 @@
 
 #include "axistesting.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -25,6 +26,20 @@ TAxisSettings LogAxis(double low, double high, int minTicks = 3)
 {
     TAxisSettings axis = Axis(low, high, minTicks);
     axis.Logarithmic = true;
+    return axis;
+}
+
+TAxisSettings WithDecPlaces(TAxisSettings axis, int decPlaces)
+{
+    axis.DecPlaces = decPlaces;
+    return axis;
+}
+
+TAxisSettings TimeAxis(double low, double high)
+{
+    TAxisSettings axis = Axis(low, high);
+    axis.LabelType = ftTime;
+    axis.DecPlaces = 4;   // as the scale sets it for time labels
     return axis;
 }
 
@@ -85,6 +100,35 @@ TEST(NumericLabels, ZeroRuleScientificAndCut)
     axis = Axis(0, 1e6);
     axis.DecPlaces = 12;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).at(1), "200000.0000000");
+}
+
+TEST(NumericLabels, NoTwoTicksReadAlike)
+{
+    // Labels carry at least the digits of the spacing between their ticks.
+    const struct {
+        TAxisSettings axis;
+        QStringList labels;
+    } rows[] = {
+        {LogAxis(1.1, 1.5), {"1.1", "1.2", "1.3", "1.4", "1.5"}},
+        {LogAxis(1, 3), {"1.0", "1.5", "2.0", "2.5", "3.0"}},
+        {LogAxis(1.6, 2.8, 2), {"2.0", "2.5"}},
+        {WithDecPlaces(LogAxis(0.01, 100), 0), {"0.01", "0.10", "1.00", "10.00", "100.00"}},
+        {LogAxis(0.03, 3000), {"0.1", "1", "10", "100", "1000"}},
+        {Axis(1e6, 1e6 + 1), {"1000000.00", "1000000.20", "1000000.40", "1000000.60", "1000000.80", "1000001.00"}},
+        {Axis(1, 1.00001), {" 1.000000E+00", " 1.000002E+00", " 1.000004E+00", " 1.000006E+00", " 1.000008E+00",
+                            " 1.000010E+00"}},
+        {Axis(1e7, 1.2e7), {" 1.00E+07", " 1.05E+07", " 1.10E+07", " 1.15E+07", " 1.20E+07"}},
+        {Axis(0, 1e-5), {" 0.0E+00", " 2.0E-06", " 4.0E-06", " 6.0E-06", " 8.0E-06", " 1.0E-05"}},
+        {WithDecPlaces(Axis(0, 1), 0), {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}},
+        {TimeAxis(0, 0.0002), {"0.00000", "0.00005", "0.00010", "0.00015", "0.00020"}},
+        {TimeAxis(86399.997, 86400.001),
+         {" 23:59:59.997", " 23:59:59.998", " 23:59:59.999", " 24:00:00.000", " 24:00:00.001"}},
+    };
+    for (const auto& row : rows) {
+        const QStringList labels = LongLabels(ComputeAxisTicks(row.axis));
+        EXPECT_EQ(labels.join('|').toStdString(), row.labels.join('|').toStdString());
+        EXPECT_EQ(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
+    }
 }
 
 TEST(NumericLabels, InscriptionsUserTextsAndNoFigures)
