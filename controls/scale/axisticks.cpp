@@ -11,11 +11,8 @@ namespace {
 constexpr int kFewestTicks = 2;
 constexpr int kMostTicks = 10;
 
-} // namespace
-
-TAxisTicks ComputeAxisTicks(const TAxisSettings& axis)
+TAxisTicks TicksOfKind(const TAxisSettings& axis, int minTicks)
 {
-    const int minTicks = std::clamp(axis.MinTicks, kFewestTicks, kMostTicks);
     switch (axis.LabelType) {
     case ftDateTime: return DateTimeAxisTicks(axis, minTicks);
     case ftTime: {
@@ -31,4 +28,18 @@ TAxisTicks ComputeAxisTicks(const TAxisSettings& axis)
     case ftUserText: break;
     }
     return NumericAxisTicks(axis, minTicks);
+}
+
+} // namespace
+
+TAxisTicks ComputeAxisTicks(const TAxisSettings& axis)
+{
+    TAxisTicks ticks = TicksOfKind(axis, std::clamp(axis.MinTicks, kFewestTicks, kMostTicks));
+    // Each procedure keeps a tick that misses an end of the range by no more than
+    // rounding noise; such a tick lies on that end.
+    const double lower = std::min(axis.RangeLow, axis.RangeHigh);
+    const double upper = std::max(axis.RangeLow, axis.RangeHigh);
+    for (TAxisTick& tick : ticks.Ticks)
+        tick.Value = std::clamp(tick.Value, lower, upper);
+    return ticks;
 }

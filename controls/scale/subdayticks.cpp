@@ -3,12 +3,13 @@
 #include "platform/rounding.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 
 namespace {
 
 constexpr qint64 kMSecsPerDay = 86400000;
-constexpr double kEndTolerance = 1e-8;   // days beyond RangeHigh
+constexpr long double kEndTolerance = 0.001L;   // of a minor step, beyond either end
 
 struct TStepPair {
     int Major;
@@ -96,17 +97,26 @@ private:
     int m_written = 0;
 };
 
+long double ExactMSecs(double days)
+{
+    return static_cast<long double>(days) * kMSecsPerDay;
+}
+
 qint64 ToMSecs(double days)
 {
-    return RoundHalfEven(static_cast<long double>(days) * kMSecsPerDay);
+    return RoundHalfEven(ExactMSecs(days));
 }
 
 } // namespace
 
 void AddSubDayTicks(const TAxisSettings& axis, TClockLevel level, int minTicks, TAxisTicks& result)
 {
-    const qint64 low = ToMSecs(axis.RangeLow);
-    const TStepPair steps = StepsInMSecs(level, static_cast<double>(ToMSecs(axis.RangeHigh) - low) / minTicks);
+    const TStepPair steps = StepsInMSecs(level, static_cast<double>(ToMSecs(axis.RangeHigh) - ToMSecs(axis.RangeLow)) / minTicks);
+    // Ticks lie on whole milliseconds; one that misses an end of the range by rounding
+    // noise still counts as inside, one that misses it by more does not.
+    const long double tolerance = kEndTolerance * steps.Minor;
+    const qint64 low = static_cast<qint64>(std::ceil(ExactMSecs(axis.RangeLow) - tolerance));
+    const long double high = ExactMSecs(axis.RangeHigh) + tolerance;
     // The first multiple of the major step after midnight of RangeLow's day that is
     // not before RangeLow; with short ticks the minor ticks before it come first.
     const qint64 midnight = FloorDiv(low, kMSecsPerDay) * kMSecsPerDay;
@@ -117,7 +127,7 @@ void AddSubDayTicks(const TAxisSettings& axis, TClockLevel level, int minTicks, 
     }
     const qint64 advance = axis.ShortTicks ? steps.Minor : steps.Major;
     TDateLineWriter dateLines(axis.DateFormat);
-    for (; ToDays(tick) - axis.RangeHigh < kEndTolerance; tick += advance) {
+    for (; tick <= high; tick += advance) {
         if (tick < low)
             continue;
         const std::optional<TDateTimeParts> parts = DecodeTickInstant(ToDays(tick));

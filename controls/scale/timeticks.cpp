@@ -2,7 +2,6 @@
 
 #include "controls/scale/ticklabels.h"
 
-#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -21,8 +20,7 @@ constexpr TTimeStep kTimeSteps[] = {
 };
 constexpr std::size_t kStepCount = std::size(kTimeSteps);
 constexpr std::size_t kFirstWholeSecondStep = 9;   // steps before it get milliseconds
-constexpr long double kRelativeSlack = 0.999999999L;
-constexpr long double kLongTickTolerance = 0.01L;  // of a step
+constexpr long double kEndTolerance = 0.001L;      // of a short step, beyond either end
 constexpr int kExtraShortSteps = 5;
 
 // Index of the largest step not above `interval`; kStepCount when there is none.
@@ -33,16 +31,6 @@ std::size_t StepIndexFor(double interval)
             return i;
     }
     return kStepCount;
-}
-
-long double WidenedDown(long double x)
-{
-    return x >= 0 ? x * kRelativeSlack : x / kRelativeSlack;
-}
-
-long double WidenedUp(long double x)
-{
-    return x > 0 ? x / kRelativeSlack : x * kRelativeSlack;
 }
 
 } // namespace
@@ -56,17 +44,21 @@ std::optional<TAxisTicks> TimeAxisTicks(const TAxisSettings& axis, int minTicks)
         return std::nullopt;
 
     const long double dir = high > low ? 1 : -1;
+    const int subIntervals = kTimeSteps[index].SubIntervals;
     const long double step = dir * kTimeSteps[index].Seconds;
-    const long double shortStep = step / kTimeSteps[index].SubIntervals;
+    const long double shortStep = step / subIntervals;
     const bool withMillis = index < kFirstWholeSecondStep;
-    // The start is a multiple of the step at or before RangeLow; the count of short
-    // steps is measured from it, so that the walk always reaches RangeHigh.
-    const long double start = std::floor(low / step / kRelativeSlack) * step;
+    // The walk starts on the last multiple of the step at or before RangeLow, so every
+    // sub-th position is a long tick; the count of short steps is measured from it, so
+    // that the walk always reaches RangeHigh.
+    const long double start = std::floor(low / step) * step;
     const long long count = static_cast<long long>(std::trunc((high - start) / shortStep)) + kExtraShortSteps;
-    // The range widened by a relative 1e-9 at both ends, whichever way the axis runs.
-    const long double lowest = WidenedDown(std::min(low, high));
-    const long double highest = WidenedUp(std::max(low, high));
-    const auto inside = [&](long double value) { return lowest <= value && value <= highest; };
+    // A position that misses an end by rounding noise, whatever the size of the values,
+    // still counts as inside.
+    const long double tolerance = kEndTolerance * std::fabs(shortStep);
+    const auto inside = [&](long double value) {
+        return dir * (value - low) >= -tolerance && dir * (value - high) <= tolerance;
+    };
 
     TAxisTicks result;
     result.Kind = TAxisKind::Time;
@@ -77,10 +69,9 @@ std::optional<TAxisTicks> TimeAxisTicks(const TAxisSettings& axis, int minTicks)
                 result.Ticks.push_back({static_cast<double>(value), false, true, {}, {}});
         }
     }
-    for (long long j = 0; j <= count; ++j) {
+    for (long long j = 0; j <= count; j += subIntervals) {
         const long double value = start + j * shortStep;
-        const long double steps = value / step;
-        if (std::fabs(steps - std::round(steps)) < kLongTickTolerance && inside(value)) {
+        if (inside(value)) {
             result.Ticks.push_back({static_cast<double>(value), true, !axis.ShortTicks,
                                     TimeLabel(static_cast<double>(value), withMillis), {}});
         }

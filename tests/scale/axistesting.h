@@ -3,6 +3,7 @@
 #include "controls/scale/axisticks.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <vector>
 
@@ -42,6 +43,14 @@ inline std::vector<double> ShortValues(const TAxisTicks& ticks)
 inline std::vector<double> RecordedValues(const TAxisTicks& ticks)
 {
     return ValuesWhere(ticks, [](const TAxisTick& tick) { return tick.Recorded; });
+}
+
+// The values of the ticks that lie outside the axis range.
+inline std::vector<double> OutsideValues(const TAxisTicks& ticks, const TAxisSettings& axis)
+{
+    const double lower = std::min(axis.RangeLow, axis.RangeHigh);
+    const double upper = std::max(axis.RangeLow, axis.RangeHigh);
+    return ValuesWhere(ticks, [&](const TAxisTick& tick) { return tick.Value < lower || tick.Value > upper; });
 }
 
 inline QStringList LongLabels(const TAxisTicks& ticks)

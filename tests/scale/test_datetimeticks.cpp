@@ -4,6 +4,7 @@
 #include "axistesting.h"
 
 #include <gtest/gtest.h>
+#include <iomanip>
 
 using namespace axistesting;
 using testing::ElementsAre;
@@ -206,5 +207,23 @@ TEST(DateTimeTicks, NoTickBeyondTheEndOfYear9999)
         ticks = ComputeAxisTicks(DateAxis(low, high));
         ASSERT_FALSE(ticks.Ticks.empty());
         EXPECT_LT(ticks.Ticks.back().Value, lastDay + 1);
+    }
+}
+
+TEST(DateTimeTicks, StayInsideTheRangeAtEveryLevelAndMagnitude)
+{
+    // Each range starts 0.4 ms after a whole day and ends 0.4 ms before a round width.
+    constexpr double kNoise = 0.0004 / 86400;
+    for (const double day : {-693000.0, 0.0, 45000.0, 2950000.0}) {
+        for (const double width : {3e-5, 2e-4, 0.01, 0.5, 20.0, 200.0, 3000.0}) {
+            for (const TScaleType type : {sctXB, sctYL}) {
+                const TAxisSettings axis = DateAxis(day + kNoise, day + width - kNoise, 3, type);
+                const TAxisTicks ticks = ComputeAxisTicks(axis);
+                SCOPED_TRACE(testing::Message() << std::setprecision(15) << axis.RangeLow << ".." << axis.RangeHigh);
+                // Only vertical axes go below seconds.
+                EXPECT_EQ(ticks.Ticks.empty(), IsHorizontal(type) && width < 1e-4);
+                EXPECT_THAT(OutsideValues(ticks, axis), testing::IsEmpty());
+            }
+        }
     }
 }

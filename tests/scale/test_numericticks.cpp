@@ -84,6 +84,18 @@ TEST(LinearTicks, EndsReversalAndDefaults)
     EXPECT_EQ(LongValues(ComputeAxisTicks(Axis(0, 1, 1000))).size(), 11u);   // counts above 10 count as 10
 }
 
+TEST(LinearTicks, TicksWithinTheEndToleranceLieOnTheEnds)
+{
+    // 0 and 1 miss the range by less than 0.1 % of a step, 1 by less than 1e-9 of itself.
+    for (const TAxisSettings& axis : {Axis(0.0001, 0.9999), Axis(0.9999, 0.0001), LogAxis(1 + 1e-10, 1000)}) {
+        const TAxisTicks ticks = ComputeAxisTicks(axis);
+        EXPECT_THAT(OutsideValues(ticks, axis), testing::IsEmpty());
+        EXPECT_EQ(LongValues(ticks).front(), axis.RangeLow);
+        EXPECT_EQ(LongValues(ticks).back(), axis.RangeHigh);
+    }
+    EXPECT_EQ(LongLabels(ComputeAxisTicks(Axis(0.0001, 0.9999))).front(), "0.00");
+}
+
 TEST(NumericLabels, ZeroRuleScientificAndCut)
 {
     EXPECT_EQ(LongLabels(ComputeAxisTicks(Axis(-1e7, 1e7))),

@@ -2,7 +2,9 @@
 
 #include "axistesting.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <iomanip>
 
 using namespace axistesting;
 using testing::ElementsAre;
@@ -70,4 +72,27 @@ TEST(TimeTicks, NegativeAndReversedRangesReachBothEnds)
     ticks = ComputeAxisTicks(TimeAxis(719.9, 1260));
     EXPECT_THAT(LongValues(ticks), ElementsAre(720, 900, 1080, 1260));
     EXPECT_EQ(ShortValues(ticks).back(), 1260);
+}
+
+TEST(TimeTicks, CoverEveryRangeAndStayInsideItAtAnyMagnitude)
+{
+    const auto check = [](const TAxisSettings& axis) {
+        const TAxisTicks ticks = ComputeAxisTicks(axis);
+        SCOPED_TRACE(testing::Message() << std::setprecision(15) << axis.RangeLow << ".." << axis.RangeHigh);
+        ASSERT_EQ(ticks.Kind, TAxisKind::Time);
+        EXPECT_THAT(OutsideValues(ticks, axis), testing::IsEmpty());
+        EXPECT_GE(LongValues(ticks).size(), 3u);
+        // The short ticks reach both ends to within one short step.
+        const std::vector<double> shorts = ShortValues(ticks);
+        ASSERT_GE(shorts.size(), 2u);
+        const double shortStep = std::fabs(shorts[1] - shorts[0]);
+        EXPECT_LT(std::fabs(shorts.front() - axis.RangeLow), shortStep);
+        EXPECT_LT(std::fabs(axis.RangeHigh - shorts.back()), shortStep);
+    };
+    for (const double start : {0.0, 3600.5, 1.7e9, -1.7e9, 1e11}) {
+        for (const double width : {0.003, 0.1, 1.0, 10.0, 1000.0, 50000.0}) {
+            check(TimeAxis(start, start + width));
+            check(TimeAxis(start + width, start));
+        }
+    }
 }
