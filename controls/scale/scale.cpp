@@ -192,6 +192,8 @@ void TScale::SetDrawTarget(TCanvas* canvas, int offsetX, int offsetY)
     // Drawing onto a target, the scale's own picture is never shown: free it.
     if (canvas)
         m_surface.SetSize(0, 0);
+    update();
+    RequestRepaint();
 }
 
 void TScale::SetSuppressPaint(bool value)

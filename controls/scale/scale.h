@@ -2,9 +2,10 @@
 // TScale: a control that shows one axis: a base line with long and short ticks, labels,
 // a caption, and unless transparent a background and a frame.
 //
-// Every property change ends in a repaint request: an opaque scale, and a scale that
-// draws for a chart (ChartOwned), renders at once; a transparent stand-alone scale only
-// schedules a repaint, so that what lies beneath it is drawn first. An opaque scale
+// Every property change ends in a repaint request: an opaque scale, a scale that draws
+// for a chart (ChartOwned) and a scale with a draw target render at once; a transparent
+// scale on its own widget only schedules a repaint, so that what lies beneath it is
+// drawn first. An opaque scale
 // renders into its own bitmap, which painting copies to the screen; with a draw target
 // the scale renders onto that canvas instead and shows nothing of its own.
 //
@@ -153,7 +154,8 @@ public:
 
     // --- Drawing --------------------------------------------------------------------
     // From now on the scale draws onto `canvas` (nullptr: its own bitmap again), with
-    // the base line moved by the offset across the axis. The canvas must outlive its
+    // the base line moved by the offset across the axis, and repaints. On a target a
+    // transparent scale draws at once, like an opaque one. The canvas must outlive its
     // use here.
     void SetDrawTarget(TCanvas* canvas, int offsetX, int offsetY);
     // While on, the scale draws nothing; switching it off repaints.

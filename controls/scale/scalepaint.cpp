@@ -8,8 +8,9 @@
 
 void TScale::RequestRepaint()
 {
-    // What lies beneath a transparent stand-alone scale has to be drawn first.
-    if (m_transparent && !m_chartOwned)
+    // What lies beneath a transparent scale on its own widget has to be drawn first;
+    // a draw target's content is its owner's business.
+    if (m_transparent && !m_chartOwned && !m_drawTarget)
         update();
     else
         PaintNow();

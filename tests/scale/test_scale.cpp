@@ -166,20 +166,43 @@ TEST(Scale, AChartOwnedScaleDrawsOntoItsTargetWhenAsked)
     EXPECT_EQ(PixelOf(target, 0, 49), clWhite);
     EXPECT_EQ(PixelOf(target, 200, 100), clWhite);
 
-    // Without the chart, a transparent scale leaves drawing to the widget's own painting,
-    // which comes after its parent's.
-    scale.SetTransparent(true);
-    scale.SetChartOwned(false);
-    renders = 0;
-    scale.ForcePaint();
-    EXPECT_EQ(renders, 0);
-
     // An invisible chart axis draws nothing.
-    scale.SetChartOwned(true);
+    scale.SetTransparent(true);
     scale.SetVisible(false);
     renders = 0;
     scale.ForcePaint();
     EXPECT_EQ(renders, 0);
+
+    // Without the chart and without a target, a transparent scale leaves drawing to the
+    // widget's own painting, which comes after its parent's.
+    scale.SetVisible(true);
+    scale.SetChartOwned(false);
+    scale.SetDrawTarget(nullptr, 0, 0);
+    renders = 0;
+    scale.ForcePaint();
+    EXPECT_EQ(renders, 0);
+}
+
+TEST(Scale, AStandAloneScaleDrawsOntoItsTargetAndBackOntoItsOwnPicture)
+{
+    TBitmap target(300, 200);
+    TScale scale;
+    scale.SetBounds(0, 0, 200, 100);
+    scale.SetTransparent(true);
+    const int base = 50 + 100 - 20 - 1;
+    const auto drawsBaseLine = [&](auto change) {
+        FillWhite(target);
+        change();
+        return PixelOf(target, 100, base) == clBlack;
+    };
+    EXPECT_TRUE(drawsBaseLine([&] { scale.SetDrawTarget(&target.Canvas(), 0, 50); }));
+    EXPECT_TRUE(drawsBaseLine([&] { scale.SetRangeHigh(50); }));
+
+    // Back on its own picture, an opaque scale shows itself at once.
+    scale.SetTransparent(false);
+    EXPECT_FALSE(drawsBaseLine([&] { scale.SetDrawTarget(nullptr, 0, 0); }));
+    ASSERT_EQ(scale.Bitmap().Width(), 200);
+    EXPECT_EQ(PixelOf(scale.Bitmap(), 100, 79), clBlack);
 }
 
 TEST(Scale, AssignTakesOverTheAxisButNotTheChartRole)
