@@ -3,7 +3,6 @@
 
 #include "controls/common/gryph_error.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -247,8 +246,8 @@ TEST(Scale, AssignTakesOverTheAxisButNotTheChartRole)
     EXPECT_THROW(dest.AssignTo(&stranger), EGryphError);
 }
 
-// Renders an axis of every kind in both directions next to the test program, for a
-// look by eye; each must show ticks.
+// Renders an axis of every kind in both directions; each must show ticks. For a look
+// by eye the pictures go into the folder that SLOPELAB_SCALE_PICTURES names, if any.
 TEST(Scale, PicturesOfEveryKindOfAxis)
 {
     struct TPicture {
@@ -266,8 +265,9 @@ TEST(Scale, PicturesOfEveryKindOfAxis)
         {"months", 44927, 45292, ftDateTime, false, "2023"},
         {"years", 32874, 47484, ftDateTime, false, "year"},
     };
-    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/scale-pictures"));
-    ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
+    const QString folderName = qEnvironmentVariable("SLOPELAB_SCALE_PICTURES");
+    const QDir folder(folderName);
+    ASSERT_TRUE(folderName.isEmpty() || folder.mkpath(QStringLiteral(".")));
     for (const TPicture& picture : pictures) {
         for (TScaleType type : {sctXB, sctXT, sctYL, sctYR}) {
             TScale scale;
@@ -284,6 +284,8 @@ TEST(Scale, PicturesOfEveryKindOfAxis)
             scale.SetLogarithmic(picture.Logarithmic);
             scale.SetCaption(QString::fromLatin1(picture.Caption));
             EXPECT_GT(scale.NumTicks(), 3) << picture.Name;
+            if (folderName.isEmpty())
+                continue;
             const char* typeNames[] = {"bottom", "top", "left", "right"};
             const QString file = QStringLiteral("%1-%2.png").arg(QString::fromLatin1(picture.Name),
                                                                  QString::fromLatin1(typeNames[type]));
