@@ -1,5 +1,6 @@
 #include "controls/scale/decimals.h"
 
+#include "controls/scale/ticklabels.h"
 #include "platform/rounding.h"
 
 #include <algorithm>
@@ -8,7 +9,7 @@
 namespace {
 
 constexpr int kMostDecimals = 12;
-constexpr int kMostMantissaDecimals = 7;   // " 1.2345678E+00" fills a 14-character label
+constexpr int kMostMantissaDecimals = kLongestTickLabel - 7;   // " 1.2345678E+00"
 constexpr long double kNoiseExponent = 1e-9L;
 
 // Widths this large or this small get scientific labels.
@@ -51,12 +52,31 @@ int DecimalExponent(long double magnitude)
     return static_cast<int>(std::floor(std::log10(std::fabs(magnitude)) + kNoiseExponent));
 }
 
-TLabelDigits DigitsForGrid(int decimals, int gridExponent, long double largest)
+TLabelNeeds LinearLabelNeeds(long double step, long double first, long double last)
 {
-    TLabelDigits digits{decimals, 1};
-    if (decimals >= 0)
-        digits.Decimals = std::max(decimals, std::min(-gridExponent, kMostDecimals));
-    else if (decimals == kScientificLabels && largest != 0)
-        digits.MantissaDecimals = std::clamp(DecimalExponent(largest) - gridExponent, 1, kMostMantissaDecimals);
-    return digits;
+    const int grid = DecimalExponent(step);
+    const long double largest = std::max(std::fabs(first), std::fabs(last));
+    const int mantissa = largest == 0 ? 1 : std::max(DecimalExponent(largest) - grid, 1);
+    return {std::max(-grid, 0), mantissa, first, last};
+}
+
+TLabelNeeds LogarithmicLabelNeeds(long double smallest, long double largest)
+{
+    return {std::max(-DecimalExponent(smallest), 0), 1, smallest, largest};
+}
+
+TLabelDigits DigitsFor(int decimals, const TLabelNeeds& needs)
+{
+    if (decimals < 0 && decimals != kScientificLabels)
+        return {decimals, 1};
+    const auto fixedFits = [&](long double value) {
+        return FormatTickNumber(value, needs.Decimals).size() <= kLongestTickLabel;
+    };
+    const bool fixedWritesApart = needs.Decimals <= kMostDecimals && fixedFits(needs.First) && fixedFits(needs.Last);
+    const bool scientificWritesApart = needs.MantissaDecimals <= kMostMantissaDecimals;
+    const bool scientific = decimals == kScientificLabels ? scientificWritesApart || !fixedWritesApart
+                                                          : scientificWritesApart && !fixedWritesApart;
+    if (scientific)
+        return {kScientificLabels, std::min(needs.MantissaDecimals, kMostMantissaDecimals)};
+    return {std::max({decimals, 0, std::min(needs.Decimals, kMostDecimals)}), 1};
 }

@@ -19,13 +19,32 @@ struct TLabelDigits {
     int MantissaDecimals = 1;   // digits after the point of a scientific label's mantissa
 };
 
+// Labels are cut to this many characters.
+constexpr int kLongestTickLabel = 14;
+
 // The exponent of the largest power of ten not above `magnitude` (> 0), for 1, 2 or 5
 // times a power of ten also when the value misses it by rounding noise.
 int DecimalExponent(long double magnitude);
 
-// The digits for labels of ticks that all lie on multiples of 10^gridExponent, the
-// largest of them `largest` in magnitude: `decimals` as resolved above, raised where
-// fewer digits would write two neighbouring ticks alike. Fixed-point labels get the
-// decimals of the grid (at most 12), scientific ones the mantissa digits from the
-// largest label's exponent down to the grid (at most what a 14-character label holds).
-TLabelDigits DigitsForGrid(int decimals, int gridExponent, long double largest);
+// The least digits that write every labelled tick of an axis apart from the others,
+// and the labelled values at the two ends, whose labels are the longest.
+struct TLabelNeeds {
+    int Decimals = 0;           // fixed-point decimals
+    int MantissaDecimals = 1;   // digits after the point of a scientific mantissa
+    long double First = 0;
+    long double Last = 0;
+};
+
+// Ticks on the multiples of `step` (1, 2 or 5 times a power of ten) from `first` to
+// `last`: the digits of the step, in a mantissa counted from the largest label.
+TLabelNeeds LinearLabelNeeds(long double step, long double first, long double last);
+
+// Logarithmic ticks, each 1, 2 or 5 times a power of ten, from `smallest` to
+// `largest`: the decimals of the smallest, one mantissa digit.
+TLabelNeeds LogarithmicLabelNeeds(long double smallest, long double largest);
+
+// The digits of an axis's labels: `decimals` as resolved above, raised to the needs
+// where fewer digits would write two ticks alike (fixed-point decimals at most 12).
+// When the labels' notation cannot write the ticks apart within a label's 14
+// characters but the other notation can, the labels take the other notation.
+TLabelDigits DigitsFor(int decimals, const TLabelNeeds& needs);

@@ -6,13 +6,12 @@
 
 namespace {
 
-constexpr int kMaxLabelLength = 14;
 constexpr long double kZeroRatio = 1e-14L;
 constexpr long double kExactZeroWidth = 100000;
 
 QString CutToLength(const QString& label)
 {
-    return label.left(kMaxLabelLength);
+    return label.left(kLongestTickLabel);
 }
 
 // "0.0500" gives "0.05", "2.00" gives "2"; scientific texts stay as they are.

@@ -69,9 +69,8 @@ void AddLinearTicks(const TAxisSettings& axis, int minTicks, TAxisTicks& result)
         if (!(dir * (spacing.FirstTick + (i + 1) * spacing.Step - high) <= kEndTolerance * std::fabs(spacing.Step)))
             break;
     }
-    // Every long tick is a multiple of the step, whose digits tell neighbours apart.
-    const long double largest = std::max(std::fabs(longValues.front()), std::fabs(longValues.back()));
-    result.Digits = DigitsForGrid(LinearLabelDecimals(axis), DecimalExponent(spacing.Step), largest);
+    const TLabelNeeds needs = LinearLabelNeeds(spacing.Step, longValues.front(), longValues.back());
+    result.Digits = DigitsFor(LinearLabelDecimals(axis), needs);
     TLabelWriter labels(axis);
     for (const long double value : longValues) {
         const QString number = LinearTickLabel(value, result.Digits, axis.RangeLow, axis.RangeHigh);
@@ -88,8 +87,7 @@ long double DecadeMultiple(int mantissa, int exponent)
 
 struct TLogTick {
     long double Value;
-    int Mantissa;   // 1..9
-    int Exponent;   // of the decade
+    int Mantissa;   // 1..9 times a power of ten
 
     bool Long() const { return Mantissa == 1 || Mantissa == 2 || Mantissa == 5; }
 };
@@ -104,7 +102,7 @@ std::vector<TLogTick> LogarithmicPositions(const TAxisSettings& axis, bool inter
     const int firstExponent = Floor(static_cast<double>(std::log10(lower * kRelativeSlack)));
     for (int exponent = firstExponent;; ++exponent) {
         for (int mantissa = 1; mantissa <= (intermediate ? 9 : 1); ++mantissa) {
-            const TLogTick tick{DecadeMultiple(mantissa, exponent), mantissa, exponent};
+            const TLogTick tick{DecadeMultiple(mantissa, exponent), mantissa};
             const bool inside = lower < tick.Value / kRelativeSlack && upper > tick.Value * kRelativeSlack;
             if (inside && (tick.Long() || axis.ShortTicks))
                 positions.push_back(tick);
@@ -119,11 +117,12 @@ void AddLogarithmicTicks(const TAxisSettings& axis, int minTicks, double decades
 {
     result.Kind = TAxisKind::Logarithmic;
     const std::vector<TLogTick> positions = LogarithmicPositions(axis, minTicks > decades + 0.5);
-    // The smallest labelled tick needs the most decimals.
-    const auto smallest = std::find_if(positions.begin(), positions.end(), [](const TLogTick& t) { return t.Long(); });
+    const auto isLong = [](const TLogTick& tick) { return tick.Long(); };
+    const auto smallest = std::find_if(positions.begin(), positions.end(), isLong);
+    const auto largest = std::find_if(positions.rbegin(), positions.rend(), isLong);
     const int decimals = LogarithmicDecimals(axis.DecPlaces, axis.RangeLow, axis.RangeHigh);
     result.Digits = smallest == positions.end() ? TLabelDigits{decimals, 1}
-                                                : DigitsForGrid(decimals, smallest->Exponent, smallest->Value);
+                                                : DigitsFor(decimals, LogarithmicLabelNeeds(smallest->Value, largest->Value));
     TLabelWriter labels(axis);
     for (const TLogTick& tick : positions) {
         const double value = static_cast<double>(tick.Value);
