@@ -1,5 +1,6 @@
 #include "app/chartdesign.h"
 
+#include "controls/chart/chartgeometry.h"
 #include "controls/chart/plotta.h"
 #include "controls/chart/scaleprops.h"
 
@@ -48,4 +49,11 @@ void ApplyLessonChartDesign(TPlotta& chart, int leftRim)
     for (int which = 1; which <= 4; ++which)
         chart.CrossHair(which)->SetMode(chOff);
     chart.Loaded();
+}
+
+bool InDataArea(const TPlotta& chart, int x, int y)
+{
+    const TChartGeometry geometry{chart.width(), chart.height(), chart.LRim(), chart.RRim(),
+                                  chart.TRim(), chart.BRim(), chart.ShadowWidth()};
+    return geometry.InDataArea(x, y);
 }

@@ -5,3 +5,6 @@ class TPlotta;
 
 // Applies the design; leftRim differs between the two charts.
 void ApplyLessonChartDesign(TPlotta& chart, int leftRim);
+
+// Whether pixel (x, y) of the chart lies in its data area, edges included.
+bool InDataArea(const TPlotta& chart, int x, int y);

@@ -34,8 +34,11 @@ TFrmSetPoints::TFrmSetPoints(TFrmMain& main, TTolkar2000& translator, QWidget* p
     Plotta1->setGeometry(-8, 32, 353, 249);
     Plotta1->SetMouseAction(maNone);
     ApplyLessonChartDesign(*Plotta1, 50);
-    Plotta1->OnMouseDown = [this](QObject*, TMouseButton, TShiftState, int, int) {
-        ChartMouseDown(Plotta1->MousePosX(), Plotta1->MousePosY());
+    // The chart keeps the last position inside its data area; a press in the rims
+    // around it has no position of its own and does nothing.
+    Plotta1->OnMouseDown = [this](QObject*, TMouseButton, TShiftState, int X, int Y) {
+        if (InDataArea(*Plotta1, X, Y))
+            ChartMouseDown(Plotta1->MousePosX(), Plotta1->MousePosY());
     };
 
     NumLab1 = new TNumLab(this);

@@ -146,3 +146,25 @@ TEST_F(PointEditor, AClickIntoTheChartSetsAPointWhereItLands)
     EXPECT_NEAR(main.DataY[21], 0.5, 0.02);
     EXPECT_EQ(MarksShown(), 21);
 }
+
+TEST_F(PointEditor, AClickOutsideTheDataAreaDoesNothing)
+{
+    TPlotta& chart = *editor.Plotta1;
+    // One pixel into each rim: left, right, top, bottom.
+    const QPoint inRims[] = {{chart.LRim() - 1, 100},
+                             {chart.width() - chart.RRim() - chart.ShadowWidth() + 1, 100},
+                             {150, chart.TRim() - 1},
+                             {150, chart.height() - chart.BRim() - chart.ShadowWidth() + 1}};
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, chart.DataToPixel(1, 1.0, 0.5));
+    ASSERT_EQ(main.NumPoints, 21);
+    for (bool removing : {false, true}) {
+        if (removing)
+            editor.SBRemove->click();
+        for (const QPoint& pixel : inRims) {
+            QTest::mouseClick(&chart, Qt::LeftButton, {}, pixel);
+            EXPECT_EQ(main.NumPoints, 21) << (removing ? "remove at " : "set at ") << pixel.x()
+                                          << "," << pixel.y();
+        }
+    }
+    EXPECT_EQ(MarksShown(), 21);
+}
