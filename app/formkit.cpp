@@ -1,5 +1,6 @@
 #include "app/formkit.h"
 
+#include "controls/numlab/numlab.h"
 #include "platform/color.h"
 
 TSpeedButton::TSpeedButton(QWidget* parent, const QString& caption, const QRect& place)
@@ -104,4 +105,12 @@ void FitLabelsToText(QWidget* form)
         if (label->alignment() & Qt::AlignRight)
             label->move(before.right() + 1 - label->width(), before.top());
     }
+}
+
+void ShowWithDecimalsThatFit(TNumLab& label, double value, int maxDecimals)
+{
+    label.SetPrecision(maxDecimals);
+    label.SetValue(value);
+    while (label.Precision() > 0 && label.DisplayText() == label.OverflowIndicator())
+        label.SetPrecision(label.Precision() - 1);
 }

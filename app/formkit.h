@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+class TNumLab;
+
 // A flat push button of a button bar. Tag is a free integer the form may use.
 // Buttons of one parent given the same group index form a group of which exactly
 // one is down.
@@ -51,3 +53,7 @@ QLabel* MakeRightAlignedLabel(QWidget* parent, const QString& name, const QStrin
 // Sizes the form's text-sized labels to their current texts (after a translation);
 // left-aligned ones keep their left edge, right-aligned ones their right edge.
 void FitLabelsToText(QWidget* form);
+
+// Shows value in a numeric label with as many decimals as the field has room for, at
+// most maxDecimals: a growing number gives up decimals before it overflows.
+void ShowWithDecimalsThatFit(TNumLab& label, double value, int maxDecimals);

@@ -153,7 +153,8 @@ void TFrmMain::BuildValueFields()
     };
     NLk = field("NLk", QRect(27, 409, 86, 22), "k", 55, 15, 2);
     NLd = field("NLd", QRect(128, 409, 81, 22), "d", 55, 15, 2);
-    NLSum_e2 = field("NLSum_e2", QRect(70, 440, 273, 21), "TK_Sum of squared residuals", 60, 204, 4);
+    NLSum_e2 = field("NLSum_e2", QRect(70, 440, 273, 21), "TK_Sum of squared residuals", 60, 204,
+                     SumDecimals);
 
     CBSquares = new QCheckBox(QStringLiteral("TK_Show residuals"), this);
     CBSquares->setObjectName(QStringLiteral("CBSquares"));

@@ -51,6 +51,8 @@ public:
     static constexpr int FirstPage = 1;
     static constexpr int LastPage = 5;
     int Page() const;
+    // Decimals of the sum of squares; a large sum shows fewer, as many as fit.
+    static constexpr int SumDecimals = 4;
 
     void ResetSimulation(bool KeepData);
     void ShowPage();

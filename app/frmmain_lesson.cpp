@@ -126,7 +126,8 @@ void TFrmMain::DrawChart()
 
 void TFrmMain::ShowSumOfSquares()
 {
-    NLSum_e2->SetValue(SumOfSquares(DataX, DataY, NumPoints, K, D));
+    ShowWithDecimalsThatFit(*NLSum_e2, SumOfSquares(DataX, DataY, NumPoints, K, D),
+                            SumDecimals);
 }
 
 void TFrmMain::GenerateRandomPoints() { ::GenerateRandomPoints(DataX, DataY, NumPoints); }

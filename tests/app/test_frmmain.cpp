@@ -205,6 +205,36 @@ TEST_F(MainWindow, WithoutPointsTheMapIsFlatAndTheSumIsZero)
     EXPECT_EQ(form.NLSum_e2->DisplayText(), QStringLiteral("0.0000"));
 }
 
+TEST_F(MainWindow, TheSumOfSquaresGivesUpDecimalsBeforeItOverflows)
+{
+    Next(2);
+    // One point at (0, y) and the line y = 0: the sum is y².
+    form.NumPoints = 1;
+    form.DataX[1] = 0;
+    form.K = 0;
+    form.D = 0;
+    const struct {
+        double sum;
+        const char* shown;
+    } cases[] = {{12.3456, "12.3456"},     {999.99994, "999.9999"}, {999.99996, "1000.000"},
+                 {12345.678, "12345.68"},  {1234567.8, "1234568"},  {1e15, "*********"},
+                 {0.5, "0.5000"}};
+    for (const auto& c : cases) {
+        form.DataY[1] = std::sqrt(c.sum);
+        form.ShowSumOfSquares();
+        EXPECT_EQ(form.NLSum_e2->DisplayText(), QString::fromLatin1(c.shown)) << c.sum;
+    }
+
+    // The largest sum in reach: 35 points in the chart's top right corner and the
+    // line picked in the map's bottom left corner.
+    form.NumPoints = 35;
+    form.DataX.fill(2.5);
+    form.DataY.fill(2.5);
+    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(0, 199));
+    EXPECT_GT(form.NLSum_e2->Value(), 5000);
+    EXPECT_NE(form.NLSum_e2->DisplayText(), form.NLSum_e2->OverflowIndicator());
+}
+
 TEST(MainWindowTexts, DesignTextsAreTranslatedThroughTheLanguageFile)
 {
     {
