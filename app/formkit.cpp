@@ -3,6 +3,8 @@
 #include "controls/numlab/numlab.h"
 #include "platform/color.h"
 
+#include <QScreen>
+
 TSpeedButton::TSpeedButton(QWidget* parent, const QString& caption, const QRect& place)
     : QToolButton(parent)
 {
@@ -59,6 +61,16 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& place, TPan
     else
         panel->setFrameStyle(QFrame::NoFrame);
     return panel;
+}
+
+void CenterOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
 }
 
 namespace {

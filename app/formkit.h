@@ -50,6 +50,9 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
 QLabel* MakeRightAlignedLabel(QWidget* parent, const QString& name, const QString& text,
                               int right, int y, const QFont& font);
 
+// Places a window with its frame in the middle of the screen's work area.
+void CenterOnScreen(QWidget& window);
+
 // Sizes the form's text-sized labels to their current texts (after a translation);
 // left-aligned ones keep their left edge, right-aligned ones their right edge.
 void FitLabelsToText(QWidget* form);

@@ -102,6 +102,7 @@ TFrmAbout::TFrmAbout(QWidget* parent)
 void TFrmAbout::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    CenterOnScreen(*this);
     LblHomePage->show();
 }
 

@@ -9,10 +9,8 @@
 #include "platform/random.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScreen>
 
 TFrmMain* FrmMain = nullptr;
 
@@ -214,8 +212,7 @@ void TFrmMain::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CenterOnScreen(*this);
     // The splash follows once the window is on the screen.
     QMetaObject::invokeMethod(this, &TFrmMain::FormShow, Qt::QueuedConnection);
 }

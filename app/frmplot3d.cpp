@@ -12,6 +12,7 @@ namespace {
 
 // The window's design size: 615 × 539 outside, which leaves this client area
 // inside a frame of 4 pixels and a caption of 23.
+constexpr int DesignFrameWidth = 4;
 constexpr int DesignClientWidth = 607;
 constexpr int DesignClientHeight = 512;
 constexpr int ButtonBarHeight = 37;
@@ -105,6 +106,12 @@ void TFrmPlot3D::BuildPlot()
     P3D->SetViewAngles(60, 15);
 }
 
+void TFrmPlot3D::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    CenterOnScreen(*this);
+}
+
 void TFrmPlot3D::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
@@ -112,7 +119,9 @@ void TFrmPlot3D::resizeEvent(QResizeEvent* event)
     BButClose->move(width() - CloseRightMargin - BButClose->width(), BButClose->y());
     MMExplain3D->setGeometry(0, ButtonBarHeight, width(), MemoHeight);
     P3D->setGeometry(0, PlotTop, width(), std::max(0, height() - PlotTop));
-    P3D->SetCentX(frameGeometry().width() / 2);
+    // Half the outer width of the window in its designed frame, whatever frame the
+    // desktop gives it: the plot sits the same on every screen and in screenshots.
+    P3D->SetCentX((width() + 2 * DesignFrameWidth) / 2);
     P3D->SetCentY(P3D->height() / 2);
 }
 

@@ -29,6 +29,7 @@ public:
     void Timer1Timer();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -143,7 +143,7 @@ TEST_F(SurfaceWindow, ResizingRecentresThePlot)
     window.resize(700, 600);
     QResizeEvent event(window.size(), QSize(607, 512));
     QCoreApplication::sendEvent(&window, &event);
-    EXPECT_EQ(plot.CentX(), window.frameGeometry().width() / 2);
+    EXPECT_EQ(plot.CentX(), (700 + 8) / 2);   // half the outer width, with the designed frame
     EXPECT_EQ(plot.CentY(), plot.height() / 2);
     EXPECT_EQ(plot.width(), 700);
     EXPECT_EQ(window.BButClose->geometry().right(), 700 - 7);
@@ -157,4 +157,16 @@ TEST_F(SurfaceWindow, DraggingWithTheLeftButtonTurnsTheSurface)
     QTest::mouseMove(window.P3D, QPoint(240, 170));
     QTest::mouseRelease(window.P3D, Qt::LeftButton, {}, QPoint(240, 170));
     EXPECT_TRUE(plot.ViewAngleX() != 0 || plot.ViewAngleZ() != 0);
+}
+
+TEST_F(SurfaceWindow, ThePlotCentreIsTheSameRenderedAndShown)
+{
+    QImage picture(window.size(), QImage::Format_RGB32);
+    window.render(&picture);
+    // Half the designed outer width of 615 pixels.
+    EXPECT_EQ(plot.CentX(), 307);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(plot.CentX(), 307);
+    EXPECT_EQ(plot.CentY(), plot.height() / 2);
 }

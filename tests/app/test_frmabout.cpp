@@ -6,11 +6,13 @@
 #include "app/program.h"
 #include "courseware/demon.h"
 #include "support/language_file_beside_program.h"
+#include "translation/tolkar.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -127,4 +129,31 @@ TEST(StartUp, TheSplashFollowsTheShownMainWindowWithAllTextsInPlace)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_TRUE(splashSeen);
     FrmMain->hide();
+}
+
+TEST(StartUp, TheAboutBoxAndTheErrorSurfaceAreCenteredOnTheScreenAtEveryShowing)
+{
+    TTolkar2000 translator{QString()};
+    TFrmAbout about;
+    TFrmPlot3D surface(translator);
+    // An active window in the top left corner, where the main window might be.
+    QWidget main;
+    main.setGeometry(0, 0, 629, 475);
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    for (QDialog* dialog : {static_cast<QDialog*>(&about), static_cast<QDialog*>(&surface)}) {
+        for (int showing = 1; showing <= 2; ++showing) {
+            dialog->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            const QPoint offset =
+                dialog->frameGeometry().center() - dialog->screen()->availableGeometry().center();
+            EXPECT_LE(offset.manhattanLength(), 1)
+                << dialog->objectName().toStdString() << " showing " << showing << " is off by "
+                << offset.x() << "," << offset.y();
+            dialog->hide();
+            // Where the learner may have dragged it.
+            dialog->move(main.pos());
+        }
+    }
 }
