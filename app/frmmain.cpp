@@ -8,6 +8,7 @@
 #include "platform/image.h"
 #include "platform/random.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -189,12 +190,22 @@ void TFrmMain::BuildCoursewareLink()
     clidemon->SetAutoCreateItlFile(false);
     clidemon->SetMultiStart(false);
     clidemon->SetUseOrvindeServer(false);
-    // Another copy handed over its parameters: come to the front.
-    clidemon->OnParamsChange = [this](QObject*) {
+    clidemon->OnParamsChange = [this](QObject*) { BringToFront(); };
+}
+
+// Another copy was started and handed over to this one: come to the front, so that the
+// user sees why no new window opened.
+void TFrmMain::BringToFront()
+{
+    if (isMinimized())
         showNormal();
-        raise();
-        activateWindow();
-    };
+    raise();
+    activateWindow();
+    // A dialog the window waits for stays in front of it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void TFrmMain::FormCreate(std::optional<std::uint64_t> fixedSeed)

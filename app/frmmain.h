@@ -105,6 +105,7 @@ private:
     void BuildValueFields();
     void ConnectHandlers();
     void BuildCoursewareLink();
+    void BringToFront();
     void FormCreate(std::optional<std::uint64_t> fixedSeed);
 
     void Image1MouseDown(int X, int Y);

@@ -131,21 +131,28 @@ void TkdbCustomDemon::KeepToSingleCopy()
         // Lock files are known by the process that holds them.
         m_ownEntity.SetAuxHandle(quint32(QCoreApplication::applicationPid()));
         return;
-    case TSingleInstanceLock::TResult::HeldElsewhere:
+    case TSingleInstanceLock::TResult::HeldElsewhere: {
+        const qint64 lockHolder = m_lock->HolderProcessId();
         m_lock.reset();
-        HandOverToRunningCopy();
+        HandOverToRunningCopy(lockHolder);
         EndThisCopy();
         return;
+    }
     case TSingleInstanceLock::TResult::Unavailable:
         m_lock.reset();
         return;
     }
 }
 
-void TkdbCustomDemon::HandOverToRunningCopy()
+void TkdbCustomDemon::HandOverToRunningCopy(qint64 lockHolder)
 {
     try {
-        const std::unique_ptr<TEntity> running = FindEntityByTitle(ApplicationTitle());
+        // A server finds the running copy by its title. Without one (or when the running
+        // copy is not registered with it) the copy is the lock's holder, so that the
+        // user still sees the running copy come forward instead of nothing at all.
+        std::unique_ptr<TEntity> running = FindEntityByTitle(ApplicationTitle());
+        if (!running)
+            running = LinkOfProcess(lockHolder);
         if (!running)
             return;
         TQuilletMessageStream parameters(this, QuilletCode::NewParameters);
@@ -154,6 +161,16 @@ void TkdbCustomDemon::HandOverToRunningCopy()
     } catch (const EQuillet& error) {
         qWarning("Parameters not handed over: %s", error.what());
     }
+}
+
+std::unique_ptr<TEntity> TkdbCustomDemon::LinkOfProcess(qint64 processId)
+{
+    const TWindowHandle handle = WindowDirectory::FindOfProcess(WindowClassName(), processId);
+    if (handle == 0)
+        return nullptr;
+    auto entity = std::make_unique<TEntity>(this);
+    entity->SetHandle(handle);
+    return entity;
 }
 
 void TkdbCustomDemon::EndThisCopy()

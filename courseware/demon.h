@@ -127,7 +127,9 @@ private:
     void LoadLanguageFile();
     std::unique_ptr<QIODevice> OpenLanguageFile();
     void KeepToSingleCopy();
-    void HandOverToRunningCopy();
+    void HandOverToRunningCopy(qint64 lockHolder);
+    // The link of another process, found by its message window; none when it has none.
+    std::unique_ptr<TEntity> LinkOfProcess(qint64 processId);
     void EndThisCopy();
     void HandleQuit(TQuilletMessageStream& msg);
     void ReplaceParameters(TQuilletMessageStream& msg);

@@ -24,3 +24,9 @@ TSingleInstanceLock::TResult TSingleInstanceLock::TryAcquire()
     return file_.error() == QLockFile::LockFailedError ? TResult::HeldElsewhere
                                                         : TResult::Unavailable;
 }
+
+qint64 TSingleInstanceLock::HolderProcessId() const
+{
+    qint64 processId = 0;
+    return file_.getLockInfo(&processId, nullptr, nullptr) ? processId : 0;
+}

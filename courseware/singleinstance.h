@@ -17,6 +17,8 @@ public:
     static QString NameFor(const QString& programFile);
 
     TResult TryAcquire();
+    // The process that holds the lock; 0 when that cannot be told.
+    qint64 HolderProcessId() const;
     const QString& Name() const { return name_; }
 
 private:

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include <cerrno>
+#include <functional>
 #include <csignal>
 #include <limits>
 
@@ -127,7 +128,10 @@ std::optional<TWindowRecord> Lookup(TWindowHandle handle)
     return record;
 }
 
-TWindowHandle Find(const QString& className, const QString& windowName)
+namespace {
+
+// The handle of the first existing window whose record matches; 0 when none does.
+TWindowHandle FindFirst(const std::function<bool(const TWindowRecord&)>& matches)
 {
     const QStringList files =
         QDir(DirectoryPath()).entryList({QStringLiteral("*") + RecordSuffix}, QDir::Files);
@@ -136,11 +140,31 @@ TWindowHandle Find(const QString& className, const QString& windowName)
         if (!handle)
             continue;
         const std::optional<TWindowRecord> record = Lookup(*handle);
-        if (record && record->className.compare(className, Qt::CaseInsensitive) == 0 &&
-            record->windowName.compare(windowName, Qt::CaseInsensitive) == 0)
+        if (record && matches(*record))
             return *handle;
     }
     return 0;
+}
+
+bool SameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+TWindowHandle Find(const QString& className, const QString& windowName)
+{
+    return FindFirst([&](const TWindowRecord& record) {
+        return SameName(record.className, className) && SameName(record.windowName, windowName);
+    });
+}
+
+TWindowHandle FindOfProcess(const QString& className, qint64 processId)
+{
+    return FindFirst([&](const TWindowRecord& record) {
+        return record.processId == processId && SameName(record.className, className);
+    });
 }
 
 } // namespace WindowDirectory

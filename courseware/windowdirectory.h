@@ -35,5 +35,8 @@ std::optional<TWindowRecord> Lookup(TWindowHandle handle);
 // The handle of an existing window with this class and window name (compared without
 // regard to letter case); 0 when there is none.
 TWindowHandle Find(const QString& className, const QString& windowName);
+// The handle of an existing window of this class (compared without regard to letter
+// case) that the process owns; 0 when there is none.
+TWindowHandle FindOfProcess(const QString& className, qint64 processId);
 
 } // namespace WindowDirectory

@@ -157,3 +157,40 @@ TEST(StartUp, TheAboutBoxAndTheErrorSurfaceAreCenteredOnTheScreenAtEveryShowing)
         }
     }
 }
+
+TEST(StartUp, AHandOverFromASecondCopyBringsTheProgramToTheFront)
+{
+    TProgramWindows windows(std::uint64_t{1});
+    QWidget other;
+    other.show();
+    auto handOverWhileOtherIsActive = [&] {
+        FrmMain->showMinimized();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        TQuilletMessageStream parameters(FrmMain->clidemon, QuilletCode::NewParameters);
+        parameters.WriteLines({QStringLiteral("slopelab"), QStringLiteral("again")});
+        FrmMain->clidemon->ReceiveDataBlock(0, QuilletCode::NewParameters, parameters.DataBlock());
+        EXPECT_FALSE(FrmMain->isMinimized());
+    };
+
+    // During the splash, the splash stays in front of the main window.
+    bool splashSeen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!FrmAbout->isVisible() || splashSeen)
+            return;
+        splashSeen = true;
+        handOverWhileOtherIsActive();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(FrmAbout));
+        FrmAbout->accept();
+    });
+    poll.start();
+    FrmMain->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return splashSeen && !FrmAbout->isVisible(); }));
+
+    handOverWhileOtherIsActive();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(FrmMain));
+    EXPECT_EQ(FrmMain->clidemon->ParamStr(1), QStringLiteral("again"));
+    FrmMain->hide();
+}

@@ -77,7 +77,7 @@ TEST(CoursewarePrograms, QuitWhileTheServerGoesDownSendsNoNotice)
     EXPECT_FALSE(server.program.Lines().contains("unregistered " + ClientTitle));
 }
 
-TEST(CoursewarePrograms, LockOfACrashedCopyIsTakenOver)
+TEST(CoursewarePrograms, WithoutServerTheLockOfACrashedCopyIsTakenOverAndCopiesHandOver)
 {
     TChildProgram crashing(ClientProgram(), {}, ClientEnvironment(false));
     ASSERT_TRUE(crashing.WaitForLine("loaded Exit"));
@@ -86,9 +86,11 @@ TEST(CoursewarePrograms, LockOfACrashedCopyIsTakenOver)
 
     TChildProgram next(ClientProgram(), {}, ClientEnvironment(false));
     EXPECT_TRUE(next.WaitForLine("loaded Exit"));
-    TChildProgram another(ClientProgram(), {}, ClientEnvironment(false));
+    // With no server to find it by title, the copy that holds the lock is reached.
+    TChildProgram another(ClientProgram(), {"three"}, ClientEnvironment(false));
     ASSERT_TRUE(another.WaitForEnd());
     EXPECT_FALSE(another.Lines().contains("loaded Exit"));
+    EXPECT_TRUE(next.WaitForLine("params three"));
     next.Process().closeWriteChannel();
     EXPECT_TRUE(next.WaitForLine("ended"));
 }
