@@ -5,14 +5,14 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 
 TFrmAbout* FrmAbout = nullptr;
-
-const QString SimulationsPageURL = QStringLiteral("https://slopelab.example.org/simulations/");
 
 namespace {
 
@@ -84,8 +84,7 @@ TFrmAbout::TFrmAbout(QWidget* parent)
     LblHomePage = MakeTextLabel(Panel2, QStringLiteral("LblHomePage"), QRect(152, 12, 369, 16),
                                 Qt::AlignLeft, QStringLiteral("TK_HomePage"));
     LblHomePage->hide();
-    LblSimus = MakeTextLabel(Panel2, QStringLiteral("LblSimus"), QRect(152, 36, 369, 16), Qt::AlignLeft,
-                             SimulationsPageURL);
+    LblSimus = MakeTextLabel(Panel2, QStringLiteral("LblSimus"), QRect(152, 36, 369, 16), Qt::AlignLeft);
     for (QLabel* link : {LblHomePage, LblSimus}) {
         link->setFont(LinkFont());
         link->setCursor(Qt::PointingHandCursor);
@@ -99,11 +98,32 @@ TFrmAbout::TFrmAbout(QWidget* parent)
     connect(BButOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+QUrl LinkTarget(const QString& address, const QString& folder)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    if (url.isValid() && !url.scheme().isEmpty())
+        return url;
+    const QFileInfo file(QDir(folder), address);
+    if (address.isEmpty() || !file.isFile())
+        return {};
+    return QUrl::fromLocalFile(file.absoluteFilePath());
+}
+
 void TFrmAbout::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     CenterOnScreen(*this);
-    LblHomePage->show();
+    ShowLinks();
+}
+
+void TFrmAbout::ShowLinks()
+{
+    const bool homePage = !LinkTarget(HomePageURL, LocalPagesFolder).isEmpty();
+    const bool simulationsPage = !LinkTarget(SimulationsPageURL, LocalPagesFolder).isEmpty();
+    LblHomePage->setVisible(homePage);
+    LblSimus->setText(SimulationsPageURL);
+    LblSimus->setVisible(simulationsPage);
+    Panel2->setVisible(homePage || simulationsPage);
 }
 
 void TFrmAbout::SetLinkColor(QLabel* link, const QColor& color)
@@ -127,19 +147,18 @@ bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && watched == LblHomePage)
-            OpenWithBusyCursor(HomePageURL);
+            OpenWithBusyCursor(LinkTarget(HomePageURL, LocalPagesFolder));
         else if (mouse->button() == Qt::LeftButton && watched == LblSimus)
-            OpenWithBusyCursor(SimulationsPageURL);
+            OpenWithBusyCursor(LinkTarget(SimulationsPageURL, LocalPagesFolder));
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void TFrmAbout::OpenWithBusyCursor(const QString& address)
+void TFrmAbout::OpenWithBusyCursor(const QUrl& address)
 {
     const QCursor remembered = cursor();
     setCursor(Qt::BusyCursor);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    // An address without a scheme (a missing language entry) opens nothing.
-    OpenAddress(QUrl(address, QUrl::StrictMode));
+    OpenAddress(address);
     setCursor(remembered);
 }

@@ -26,14 +26,22 @@ public:
     QLabel* LblSimus = nullptr;
     TBitBtn* BButOK = nullptr;
 
-    // The home-page address, set by the main window from the language file.
+    // The addresses of the two links, set by the main window from the language file,
+    // and the folder in which an address without a scheme names a page (the program's
+    // own pages, which work offline).
     QString HomePageURL;
+    QString SimulationsPageURL;
+    QString LocalPagesFolder;
+
+    // Shows the links whose addresses lead to a page, with the simulations link
+    // reading its address; hides the others, and their panel when none is left.
+    void ShowLinks();
 
     // Opens an address with the desktop's default action; the result is not checked.
     std::function<void(const QUrl&)> OpenAddress;
 
     // Opens an address with the busy cursor showing meanwhile.
-    void OpenWithBusyCursor(const QString& address);
+    void OpenWithBusyCursor(const QUrl& address);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -43,7 +51,9 @@ private:
     void SetLinkColor(QLabel* link, const QColor& color);
 };
 
-// The address of the publisher's page of simulations.
-extern const QString SimulationsPageURL;
+// The page an address leads to: a URL with a scheme as it stands, or else a file of
+// that name in folder; an empty URL when it leads nowhere (no such file, or the key
+// itself that a lookup without a language entry gives).
+QUrl LinkTarget(const QString& address, const QString& folder);
 
 extern TFrmAbout* FrmAbout;

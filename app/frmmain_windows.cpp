@@ -5,6 +5,7 @@
 #include "app/frmmain.h"
 #include "app/frmplot3d.h"
 #include "app/frmsetpoints.h"
+#include "app/program.h"
 #include "controls/plot3d/plot3d.h"
 #include "courseware/demon.h"
 #include "translation/tolkar.h"
@@ -28,11 +29,15 @@ void TFrmMain::PrepareStartUp(TFrmAbout& about, TFrmPlot3D& surface)
     TTolkar2000& translator = clidemon->Translator();
     LoadIcon(about);
 
-    about.LblName->setText(QStringLiteral("SlopeLab"));
+    about.LblName->setText(ProductName);
     about.LblVersion->setText(QStringLiteral("Version 2.0"));
-    about.LblCopyright->setText(QStringLiteral("Copyright \u00A9 2026 the SlopeLab developers"));
-    about.LblAuthor->setText(QStringLiteral("Written by the SlopeLab team"));
+    // The English lines are their own keys in the language file.
+    about.LblCopyright->setText(
+        translator.LookupText(QStringLiteral("Copyright \u00A9 2026 the SlopeLab developers")));
+    about.LblAuthor->setText(translator.LookupText(QStringLiteral("Written by the SlopeLab team")));
     about.HomePageURL = translator.LookupText(QStringLiteral("HomePageURL"));
+    about.SimulationsPageURL = translator.LookupText(QStringLiteral("SimulationsPageURL"));
+    about.LocalPagesFolder = clidemon->ServerParam(QStringLiteral("OrvindeWorkArea"));
     const QString language = translator.LookupText(QStringLiteral("$dlglanguage$")).toLower();
     translator.TranslateComponent(&about);
     translator.TranslateComponent(&surface);
@@ -112,6 +117,6 @@ void TFrmMain::FillErrorSurface(TFrmPlot3D& window)
     plot.SetRangeYLow(-2.2);
     plot.SetViewAngleX(0);
     plot.SetViewAngleZ(0);
-    // The map's middle colour, so that the surface shows the map's three colours.
+    // The map's middle color, so that the surface shows the map's three colors.
     plot.SetColorMid(MapColorMid);
 }

@@ -35,6 +35,7 @@ int main(int argc, char** argv)
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(privateRuntimeDir->path()));
     }
     QApplication app(argc, argv);
+    NameTheApplication();
 
     QString error;
     const std::optional<TProgramOptions> options = ParseProgramOptions(app.arguments(), error);

@@ -5,9 +5,9 @@
 #include "app/frmplot3d.h"
 #include "app/frmsetpoints.h"
 #include "app/formkit.h"
-#include <QLabel>
 #include "courseware/demon.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QToolButton>
@@ -41,6 +41,11 @@ std::optional<TProgramOptions> ParseProgramOptions(const QStringList& arguments,
         }
     }
     return options;
+}
+
+void NameTheApplication()
+{
+    QApplication::setApplicationName(ProductName);
 }
 
 TProgramWindows::TProgramWindows(std::optional<std::uint64_t> seed)
@@ -91,7 +96,7 @@ bool WriteScreenshots(const QString& dir, int page, QString& error)
         FrmMain->SBNext->click();
 
     FrmMain->PrepareStartUp(*FrmAbout, *FrmPlot3D);
-    FrmAbout->LblHomePage->show();
+    FrmAbout->ShowLinks();
     FrmMain->FillErrorSurface(*FrmPlot3D);
     FrmSetPoints->FormShow();
     const std::pair<QWidget*, const char*> shots[] = {{FrmMain, "main.png"},

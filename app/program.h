@@ -12,6 +12,12 @@ class TFrmSetPoints;
 class TFrmAbout;
 class TFrmPlot3D;
 
+// The program's name as the learner reads it.
+inline const QString ProductName = QStringLiteral("SlopeLab");
+
+// Gives the application the product name, which its information boxes carry as title.
+void NameTheApplication();
+
 struct TProgramOptions {
     std::optional<QString> screenshotDir;
     std::optional<std::uint64_t> seed;

@@ -9,10 +9,12 @@
 #include "translation/tolkar.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QTimer>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -43,8 +45,9 @@ TEST(AboutBox, EnglishTextsAndTranslatedWindowsWithoutALanguageFile)
     StartUp start;
     EXPECT_EQ(start.about.LblName->text(), QStringLiteral("SlopeLab"));
     EXPECT_EQ(start.about.LblVersion->text(), QStringLiteral("Version 2.0"));
-    EXPECT_FALSE(start.about.LblAuthor->text().isEmpty());
-    EXPECT_FALSE(start.about.LblCopyright->text().isEmpty());
+    EXPECT_EQ(start.about.LblAuthor->text(), QStringLiteral("Written by the SlopeLab team"));
+    EXPECT_EQ(start.about.LblCopyright->text(),
+              QStringLiteral("Copyright \u00A9 2026 the SlopeLab developers"));
     EXPECT_EQ(start.about.LblWebSite->text(),
               QStringLiteral("More information can be found at the following Web sites:"));
     EXPECT_TRUE(start.about.LblDescription->text().startsWith(QStringLiteral(
@@ -54,24 +57,70 @@ TEST(AboutBox, EnglishTextsAndTranslatedWindowsWithoutALanguageFile)
     EXPECT_EQ(start.about.BButOK->text(), QStringLiteral("OK"));
     EXPECT_EQ(start.surface.BButReset->text(), QStringLiteral("Reset"));
     EXPECT_EQ(start.surface.MMExplain3D->toPlainText(), QStringLiteral("Explain3D"));
+    // No addresses, so no links, and no panel promising web sites.
+    start.about.show();
+    EXPECT_FALSE(start.about.LblHomePage->isVisible());
+    EXPECT_FALSE(start.about.LblSimus->isVisible());
+    EXPECT_FALSE(start.about.Panel2->isVisible());
 }
 
-TEST(AboutBox, GermanTextsWhateverTheLetterCaseOfTheLanguage)
+TEST(AboutBox, GermanTextsFromTheShippedFileWhateverTheLetterCaseOfTheLanguage)
 {
-    LanguageFileBesideProgram file("[$dlglanguage$]=LgGerman|$$[HomePageURL]=https://home.example/|$$"
-                                   "[OK]=Gut|$$");
+    QFile german(QStringLiteral(SLOPELAB_SOURCE_DIR "/lang/de/slopelab.itl"));
+    ASSERT_TRUE(german.open(QIODevice::ReadOnly));
+    // Its language is "lgGerman".
+    LanguageFileBesideProgram file(german.readAll() + "[HomePageURL]=https://home.example/|$$");
     StartUp start;
     EXPECT_EQ(start.about.LblWebSite->text(),
               QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
     EXPECT_TRUE(start.about.LblDescription->text().startsWith(QStringLiteral(
         "Dieses Programm zeigt die Berechnung der Regressionsgeraden als Optimierungsproblem.")));
+    EXPECT_EQ(start.about.LblAuthor->text(), QStringLiteral("Geschrieben vom SlopeLab-Team"));
+    EXPECT_EQ(start.about.LblCopyright->text(),
+              QStringLiteral("Copyright \u00A9 2026 die SlopeLab-Entwickler"));
     EXPECT_EQ(start.about.HomePageURL, QStringLiteral("https://home.example/"));
-    EXPECT_EQ(start.about.BButOK->text(), QStringLiteral("Gut"));
+    EXPECT_EQ(start.about.windowTitle(), QStringLiteral("Info"));
+}
+
+TEST(AboutBox, ALinkShowsOnlyWhenItsAddressLeadsToAPage)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile guide(folder.filePath(QStringLiteral("guide.html")));
+    ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
+    const struct {
+        const char* address;
+        QUrl target;
+    } cases[] = {{"https://home.example/", QUrl(QStringLiteral("https://home.example/"))},
+                 {"guide.html", QUrl::fromLocalFile(guide.fileName())},
+                 {"missing.html", QUrl()},
+                 {"HomePageURL", QUrl()},   // a lookup without a language entry
+                 {"", QUrl()}};
+    TFrmAbout about;
+    about.LocalPagesFolder = folder.path();
+    about.show();
+    for (const auto& c : cases) {
+        const QString address = QString::fromLatin1(c.address);
+        EXPECT_EQ(LinkTarget(address, folder.path()), c.target) << c.address;
+        about.HomePageURL = address;
+        about.SimulationsPageURL = QString();
+        about.ShowLinks();
+        EXPECT_EQ(about.LblHomePage->isVisible(), !c.target.isEmpty()) << c.address;
+        EXPECT_FALSE(about.LblSimus->isVisible());
+        EXPECT_EQ(about.Panel2->isVisible(), !c.target.isEmpty()) << c.address;
+    }
+    about.SimulationsPageURL = QStringLiteral("guide.html");
+    about.ShowLinks();
+    EXPECT_TRUE(about.Panel2->isVisible());
+    EXPECT_TRUE(about.LblSimus->isVisible());
+    EXPECT_EQ(about.LblSimus->text(), QStringLiteral("guide.html"));
 }
 
 TEST(AboutBox, LinksTurnRedUnderTheMouseAndBlueOverThePanel)
 {
     TFrmAbout about;
+    about.HomePageURL = QStringLiteral("https://home.example/");
+    about.SimulationsPageURL = QStringLiteral("https://simulations.example/");
     about.show();
     ASSERT_TRUE(about.LblHomePage->isVisible());
     HoverOver(about.LblSimus, QPoint(5, 5));
@@ -83,8 +132,12 @@ TEST(AboutBox, LinksTurnRedUnderTheMouseAndBlueOverThePanel)
     EXPECT_EQ(TextColor(about.LblHomePage), QColor(Qt::blue));
 }
 
-TEST(AboutBox, ClickingALinkOpensItsAddressAndRestoresTheCursor)
+TEST(AboutBox, ClickingALinkOpensItsPageAndRestoresTheCursor)
 {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile guide(folder.filePath(QStringLiteral("guide.html")));
+    ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
     TFrmAbout about;
     QList<QUrl> opened;
     Qt::CursorShape cursorWhileOpening = Qt::ArrowCursor;
@@ -92,14 +145,15 @@ TEST(AboutBox, ClickingALinkOpensItsAddressAndRestoresTheCursor)
         opened << url;
         cursorWhileOpening = about.cursor().shape();
     };
-    about.HomePageURL = QStringLiteral("HomePageURL");
+    about.HomePageURL = QStringLiteral("guide.html");
+    about.SimulationsPageURL = QStringLiteral("https://simulations.example/");
+    about.LocalPagesFolder = folder.path();
     about.show();
     QTest::mouseClick(about.LblSimus, Qt::LeftButton);
     QTest::mouseClick(about.LblHomePage, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 2);
-    EXPECT_EQ(opened[0], QUrl(SimulationsPageURL));
-    // Without a language entry the address has no scheme, so nothing would open.
-    EXPECT_TRUE(opened[1].scheme().isEmpty());
+    EXPECT_EQ(opened[0], QUrl(QStringLiteral("https://simulations.example/")));
+    EXPECT_EQ(opened[1], QUrl::fromLocalFile(guide.fileName()));
     EXPECT_EQ(cursorWhileOpening, Qt::BusyCursor);
     EXPECT_EQ(about.cursor().shape(), Qt::ArrowCursor);
 }
@@ -117,7 +171,7 @@ TEST(StartUp, TheSplashFollowsTheShownMainWindowWithAllTextsInPlace)
         EXPECT_TRUE(FrmMain->isVisible());
         EXPECT_EQ(FrmMain->SBExit->text(), QStringLiteral("Exit"));
         EXPECT_EQ(FrmAbout->LblName->text(), QStringLiteral("SlopeLab"));
-        EXPECT_TRUE(FrmAbout->LblHomePage->isVisible());
+        EXPECT_FALSE(FrmAbout->LblHomePage->isVisible());   // no address without a language file
         EXPECT_EQ(FrmPlot3D->BButClose->text(), QStringLiteral("Close"));
         FrmAbout->accept();
     });

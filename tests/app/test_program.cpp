@@ -2,6 +2,7 @@
 #include "app/frmmain.h"
 #include "app/program.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -47,4 +48,11 @@ TEST(ProgramOptions, ScreenshotsRepeatForTheSameSeed)
         else
             EXPECT_EQ(shot, first);
     }
+}
+
+TEST(ProgramOptions, TheApplicationIsNamedForTheLearner)
+{
+    // Information boxes take the application's name as their title.
+    NameTheApplication();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("SlopeLab"));
 }
