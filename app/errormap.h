@@ -1,5 +1,5 @@
 #pragma once
-// The error map: the sum of squares over a grid of (k, d), its colour image,
+// The error map: the sum of squares over a grid of (k, d), its color image,
 // and the mapping between map pixels and (k, d).
 //
 // Grid cell (i, j), i, j = 0..N with N = width div 2 + 1, stands for
@@ -15,7 +15,7 @@ class TCanvas;
 constexpr int ErrGridCapacity = 11001;
 using TErrGrid = std::array<double, ErrGridCapacity>;
 
-// The three colours of the map and of the colour bar.
+// The three colors of the map and of the color bar.
 constexpr TColor MapColorLow = clGreen;
 constexpr TColor MapColorMid = 0x14698B;
 constexpr TColor MapColorHigh = clWhite;
@@ -39,9 +39,9 @@ struct TErrExtremes {
 TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TPointArray& dataX,
                            const TPointArray& dataY, std::uint16_t numPoints);
 
-// The colour level 0..1 (logarithmic: up to about 1.0022) of one cell.
+// The color level 0..1 (logarithmic: up to about 1.0022) of one cell.
 // A flat surface (ErrMax ≤ ErrMin, e.g. no points at all) gives level 0 everywhere:
-// every line fits equally well, so the whole map shows the "small residual" colour.
+// every line fits equally well, so the whole map shows the "small residual" color.
 double ErrorLevel(double cell, const TErrExtremes& extremes, bool logarithmic);
 
 // Paints every cell of the grid as its 2 × 2 block into bitmap; pixels outside are dropped.
@@ -59,7 +59,7 @@ bool IsPickable(int x, int y, int w, int h);
 // The map's markers: black pixels at (x + a, y + b) for a, b in from..to.
 void DrawMarkerBlock(TCanvas& canvas, int x, int y, int from, int to);
 
-// The tick strips and the colour bar beside the map.
+// The tick strips and the color bar beside the map.
 void DrawVerticalTickStrip(TCanvas& canvas, int width, int height);
 void DrawHorizontalTickStrip(TCanvas& canvas, int width, int height);
 void DrawColorBar(TCanvas& canvas, int width, int height);

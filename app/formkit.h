@@ -32,7 +32,7 @@ public:
     int Tag = 0;
 };
 
-// A read-only text box on the information colour that offers no selection and no
+// A read-only text box on the information color that offers no selection and no
 // context menu (the tutorial and explanation texts).
 QPlainTextEdit* MakeInfoMemo(QWidget* parent, const QString& name, const QRect& place);
 

@@ -121,7 +121,7 @@ void TFrmMain::BuildColorPanel()
 
     Label5 = MakeLabel(Panel2, QStringLiteral("Label5"), QStringLiteral("TK_small residual"), 20,
                        41, font());
-    // Right-aligned at the end of the colour bar.
+    // Right-aligned at the end of the color bar.
     Label6 = MakeRightAlignedLabel(Panel2, QStringLiteral("Label6"),
                                    QStringLiteral("TK_large residual"), 233, 41, font());
 

@@ -1,5 +1,5 @@
 #pragma once
-// The data point editor: the learner sets, removes, clears and randomises the main
+// The data point editor: the learner sets, removes, clears and randomizes the main
 // window's points by clicking into a chart. It edits the main window's arrays
 // directly; there is no copy and no cancel.
 #include <QDialog>

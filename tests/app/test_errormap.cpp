@@ -126,7 +126,7 @@ TEST(ErrorMap, LevelsOfBothEncodings)
     EXPECT_DOUBLE_EQ(ErrorLevel(6, e, false), 0.5);
     EXPECT_NEAR(ErrorLevel(2, e, true), 0, 1e-15);
     EXPECT_NEAR(ErrorLevel(10, e, true), 1.0022, 1e-4);
-    // The logarithmic encoding spreads the colours near the minimum.
+    // The logarithmic encoding spreads the colors near the minimum.
     EXPECT_GT(ErrorLevel(3, e, true), ErrorLevel(3, e, false));
 
     // A flat surface gives the lowest level, never NaN or infinity.
@@ -158,7 +158,7 @@ TEST(ErrorMap, CellsArePaintedAsTwoByTwoBlocksWithDUpwards)
     }
 }
 
-TEST(ErrorMap, FlatSurfaceShowsTheSmallResidualColourEverywhere)
+TEST(ErrorMap, FlatSurfaceShowsTheSmallResidualColorEverywhere)
 {
     const int n = GridSize(200);
     Points none;
@@ -190,7 +190,7 @@ TEST(ErrorMap, PixelsAndParameters)
     EXPECT_FALSE(IsPickable(10, 200, 200, 200));
 }
 
-TEST(ErrorMap, ScaleStripsAndColourBar)
+TEST(ErrorMap, ScaleStripsAndColorBar)
 {
     TBitmap vertical(9, 209);
     DrawVerticalTickStrip(vertical.Canvas(), 9, 209);

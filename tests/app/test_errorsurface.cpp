@@ -70,7 +70,7 @@ protected:
 
 } // namespace
 
-TEST_F(SurfaceWindow, FillingSetsRangesAnglesAndColours)
+TEST_F(SurfaceWindow, FillingSetsRangesAnglesAndColors)
 {
     plot.SetViewAngles(33, 44);
     main.FillErrorSurface(window);   // logarithmic at start
@@ -138,7 +138,7 @@ TEST_F(SurfaceWindow, AClosedWindowKeepsTurningAndRendersWhenShownAgain)
     EXPECT_EQ(renders, 1);
 }
 
-TEST_F(SurfaceWindow, ResizingRecentresThePlot)
+TEST_F(SurfaceWindow, ResizingRecentersThePlot)
 {
     window.resize(700, 600);
     QResizeEvent event(window.size(), QSize(607, 512));
@@ -159,7 +159,7 @@ TEST_F(SurfaceWindow, DraggingWithTheLeftButtonTurnsTheSurface)
     EXPECT_TRUE(plot.ViewAngleX() != 0 || plot.ViewAngleZ() != 0);
 }
 
-TEST_F(SurfaceWindow, ThePlotCentreIsTheSameRenderedAndShown)
+TEST_F(SurfaceWindow, ThePlotCenterIsTheSameRenderedAndShown)
 {
     QImage picture(window.size(), QImage::Format_RGB32);
     window.render(&picture);

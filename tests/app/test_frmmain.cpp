@@ -27,7 +27,7 @@ protected:
     bool Shown(QWidget* w) const { return !w->isHidden(); }
     TCanvas& Map() { return form.Image1->Canvas(); }
 
-    // The 3 × 3 learner's marker centred at (x, y) is black.
+    // The 3 × 3 learner's marker centered at (x, y) is black.
     void ExpectLearnerMarkerAt(int x, int y)
     {
         for (int a = -1; a <= 1; ++a)
@@ -132,7 +132,7 @@ TEST_F(MainWindow, BelowPageFourTheMapIsBlankExceptTheLearnersMarker)
     EXPECT_EQ(black, 9);
 }
 
-TEST_F(MainWindow, FromPageFourTheColourMapShowsBothMarkers)
+TEST_F(MainWindow, FromPageFourTheColorMapShowsBothMarkers)
 {
     Next(3);
     ExpectLearnerMarkerAt(133, 100);
@@ -259,7 +259,7 @@ TEST(MainWindowTexts, DesignTextsAreTranslatedThroughTheLanguageFile)
     EXPECT_EQ(form.SB3dPlot->text(), QStringLiteral("3D Plot"));
     EXPECT_EQ(form.Memo->toPlainText(), QStringLiteral("Erste Seite\nzweite Zeile"));
     EXPECT_EQ(form.Label6->text(), QString::fromUtf8("gro\xc3\x9f" "es Residuum"));
-    // The right-aligned label keeps its right edge at the end of the colour bar.
+    // The right-aligned label keeps its right edge at the end of the color bar.
     EXPECT_EQ(form.Label6->geometry().right(), 232);
 }
 
