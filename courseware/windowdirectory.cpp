@@ -9,8 +9,8 @@
 #include <QUrl>
 
 #include <cerrno>
-#include <functional>
 #include <csignal>
+#include <functional>
 #include <limits>
 
 namespace {
