@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,7 +55,6 @@ TChildProgram::TChildProgram(const QString& program, const QStringList& argument
                              const QProcessEnvironment& environment)
 {
     process_.setProcessEnvironment(environment);
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(program, arguments);
     EXPECT_TRUE(process_.waitForStarted(5000)) << program.toStdString();
 }
@@ -65,12 +65,20 @@ TChildProgram::~TChildProgram()
         process_.kill();
         process_.waitForFinished(5000);
     }
+    if (::testing::Test::HasFailure() && !ErrorText().isEmpty())
+        std::fprintf(stderr, "%s said:\n%s", qPrintable(process_.program()), qPrintable(ErrorText()));
 }
 
 QStringList TChildProgram::Lines()
 {
     output_ += process_.readAllStandardOutput();
     return QString::fromUtf8(output_).split(u'\n', Qt::SkipEmptyParts);
+}
+
+QString TChildProgram::ErrorText()
+{
+    errors_ += process_.readAllStandardError();
+    return QString::fromUtf8(errors_);
 }
 
 bool TChildProgram::WaitForLine(const QString& line, int timeoutMs)

@@ -43,7 +43,8 @@ struct TInProcessServer {
     std::unique_ptr<TCoursewareServer> server;
 };
 
-// A program started for a test; killed at the end of the test if still running.
+// A program started for a test; killed at the end of the test if still running. What
+// it writes on standard error is kept, and shown when the test has failed.
 class TChildProgram {
 public:
     TChildProgram(const QString& program, const QStringList& arguments,
@@ -55,12 +56,14 @@ public:
     bool WaitForLine(const QString& line, int timeoutMs = 5000);
     bool WaitForEnd(int timeoutMs = 5000);
     QStringList Lines();
+    QString ErrorText();
     void Send(const QString& line);
     QProcess& Process() { return process_; }
 
 private:
     QProcess process_;
     QByteArray output_;
+    QByteArray errors_;
 };
 
 // The test programs built beside the test executable.

@@ -144,13 +144,13 @@ TEST(CoursewareRequests, QuitMessageEndsTheProgramUnlessRefused)
         AllowQuit = allow;
     };
 
-    EXPECT_TRUE(served.server->SendQuit(TestTitle, false));
+    EXPECT_EQ(served.server->SendQuit(TestTitle, false), TCoursewareServer::TQuitResult::Acknowledged);
     EXPECT_EQ(serverDownFlags, std::vector<bool>{false});
     EXPECT_EQ(probe.terminations, 0);
     EXPECT_TRUE(form.link->WindowExists());
 
     allow = true;
-    EXPECT_TRUE(served.server->SendQuit(TestTitle, false));
+    EXPECT_EQ(served.server->SendQuit(TestTitle, false), TCoursewareServer::TQuitResult::Acknowledged);
     EXPECT_EQ(probe.terminations, 1);
     EXPECT_FALSE(form.link->WindowExists());
     // The server was told; the lock is free for the next copy.

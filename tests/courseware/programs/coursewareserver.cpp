@@ -155,14 +155,16 @@ QByteArray TCoursewareServer::FetchFile(TQuilletMessageStream& request)
     });
 }
 
-bool TCoursewareServer::SendQuit(const QString& title, bool serverDown)
+TCoursewareServer::TQuitResult TCoursewareServer::SendQuit(const QString& title, bool serverDown)
 {
     TEntity* client = ClientWithTitle(title, 0);
     if (!client)
-        return false;
+        return TQuitResult::NoClient;
     TQuilletMessageStream quit;
     quit.WriteByte(serverDown ? 1 : 0);
-    return window_.Send(client->Handle(), QuilletCode::Quit, quit.DataBlock());
+    return window_.Send(client->Handle(), QuilletCode::Quit, quit.DataBlock())
+               ? TQuitResult::Acknowledged
+               : TQuitResult::NotAcknowledged;
 }
 
 void TCoursewareServer::Answer(TWindowHandle requester, const TStamp& stamp,

@@ -31,8 +31,9 @@ public:
 
     // The registered clients, in the order they registered.
     const std::vector<TEntity>& Clients() const { return clients_; }
-    // Asks the client of that title to quit; false when there is none.
-    bool SendQuit(const QString& title, bool serverDown);
+    enum class TQuitResult { Acknowledged, NotAcknowledged, NoClient };
+    // Asks the client of that title to quit.
+    TQuitResult SendQuit(const QString& title, bool serverDown);
 
     // The server window's procedure.
     void Receive(TWindowHandle sender, quint32 dataCode, const QByteArray& block);

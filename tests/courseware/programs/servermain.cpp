@@ -5,7 +5,8 @@
 // Clients find it through the argument /serverhandle=ID. It prints "ready" once its
 // window is open and then one line per registration, unregistration and relay. It reads
 // commands from standard input: "quit FLAG TITLE" asks the client of that title to quit
-// (FLAG 1: the server is going down). It ends when its input ends.
+// (FLAG 1: the server is going down) and prints "quit sent TITLE" once the client has
+// acknowledged it, "quit failed TITLE" when it has not. It ends when its input ends.
 #include "tests/courseware/programs/coursewareserver.h"
 #include "tests/courseware/programs/stdinlines.h"
 
@@ -40,8 +41,17 @@ void RunCommand(TCoursewareServer& server, const QString& line)
     const QStringList words = line.split(u' ');
     if (words.size() >= 3 && words[0] == QLatin1String("quit")) {
         const QString title = line.section(u' ', 2);
-        const bool sent = server.SendQuit(title, words[1] == QLatin1String("1"));
-        Print(sent ? QStringLiteral("quit sent ") + title : QStringLiteral("no client ") + title);
+        switch (server.SendQuit(title, words[1] == QLatin1String("1"))) {
+        case TCoursewareServer::TQuitResult::Acknowledged:
+            Print(QStringLiteral("quit sent ") + title);
+            break;
+        case TCoursewareServer::TQuitResult::NotAcknowledged:
+            Print(QStringLiteral("quit failed ") + title);
+            break;
+        case TCoursewareServer::TQuitResult::NoClient:
+            Print(QStringLiteral("no client ") + title);
+            break;
+        }
     } else if (!line.isEmpty()) {
         Print(QStringLiteral("unknown command ") + line);
     }
