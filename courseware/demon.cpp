@@ -1,6 +1,7 @@
 #include "courseware/demon.h"
 
 #include "courseware/commandline.h"
+#include "courseware/runtimefolder.h"
 #include "courseware/singleinstance.h"
 #include "courseware/windowdirectory.h"
 #include "translation/languagefile.h"
@@ -45,8 +46,10 @@ TkdbCustomDemon::~TkdbCustomDemon()
 void TkdbCustomDemon::OpenWindow()
 {
     QString error;
-    if (!WindowDirectory::Prepare(error))
-        throw EQuillet(error);
+    if (!WindowDirectory::Prepare(error)) {
+        qWarning("Running without the courseware link: %s", qPrintable(error));
+        return;
+    }
     m_window = std::make_unique<TMessageWindow>(
         WindowClassName(), WindowTitle(),
         [this](TWindowHandle sender, quint32 dataCode, const QByteArray& block) {
@@ -125,7 +128,12 @@ std::unique_ptr<QIODevice> TkdbCustomDemon::OpenLanguageFile()
 
 void TkdbCustomDemon::KeepToSingleCopy()
 {
-    m_lock = std::make_unique<TSingleInstanceLock>(m_ownEntity.FileName());
+    // Without a private runtime folder there is no lock either: the program runs on its
+    // own, as standard error has said.
+    const QString& folder = UserRuntimeFolder().path;
+    if (folder.isEmpty())
+        return;
+    m_lock = std::make_unique<TSingleInstanceLock>(folder, m_ownEntity.FileName());
     switch (m_lock->TryAcquire()) {
     case TSingleInstanceLock::TResult::Acquired:
         // Lock files are known by the process that holds them.
@@ -138,9 +146,11 @@ void TkdbCustomDemon::KeepToSingleCopy()
         EndThisCopy();
         return;
     }
-    case TSingleInstanceLock::TResult::Unavailable:
+    case TSingleInstanceLock::TResult::Unavailable: {
+        const QString problem = m_lock->Problem();
         m_lock.reset();
-        return;
+        throw EQuillet(QStringLiteral("Cannot start: ") + problem);
+    }
     }
 }
 

@@ -91,7 +91,8 @@ public:
     QString ParamStr(int Index) const;
 
     // Called once the owning form has been built: loads the language file, translates
-    // the form and, unless MultiStart, makes sure this is the only running copy.
+    // the form and, unless MultiStart, makes sure this is the only running copy. When
+    // the single-copy lock cannot be had at all, raises EQuillet saying why.
     virtual void Loaded();
 
     // Sends a message to an entity and waits; the answer (code 4097 with the message's
@@ -105,7 +106,8 @@ public:
     bool ServerDown() const { return m_serverDown != 0; }
     // Received answers that no request has collected yet.
     int PendingReplyCount() const { return int(m_pendingReplies.size()); }
-    // Whether the link's message window exists.
+    // Whether the link's message window exists and can be reached. Without a private
+    // runtime folder the link has none: the program runs on its own.
     bool WindowExists() const;
     QString ProgramPath() const { return m_environment.programPath; }
     QString ApplicationTitle() const { return m_environment.applicationTitle; }
@@ -115,7 +117,8 @@ protected:
     TkdbCustomDemon(QObject* owner, TDemonEnvironment environment);
 
     // Creates the link's message window; the derived class calls it once its window
-    // class name and title are there.
+    // class name and title are there. Without a private runtime folder there is no
+    // window, and standard error says why.
     void OpenWindow();
     // What destruction does, at most once: forgets pending answers, destroys the window,
     // releases the single-copy lock and asks the application to end. A quit message

@@ -1,10 +1,11 @@
 #include "courseware/windowdirectory.h"
 
+#include "courseware/runtimefolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
 
@@ -20,9 +21,11 @@ constexpr qint64 MaxRecordSize = 4096;
 constexpr QFileDevice::Permissions OwnerOnly =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
+// Empty when the user has no private runtime folder.
 QString DirectoryPath()
 {
-    return UserRuntimeDirectory() + QStringLiteral("/message-windows");
+    const QString& folder = UserRuntimeFolder().path;
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/message-windows");
 }
 
 QString HandleText(TWindowHandle handle)
@@ -32,7 +35,8 @@ QString HandleText(TWindowHandle handle)
 
 QString RecordPath(TWindowHandle handle)
 {
-    return DirectoryPath() + QLatin1Char('/') + HandleText(handle) + RecordSuffix;
+    const QString socket = WindowDirectory::SocketPath(handle);
+    return socket.isEmpty() ? QString() : socket + RecordSuffix;
 }
 
 bool ProcessIsAlive(qint64 processId)
@@ -45,7 +49,7 @@ bool ProcessIsAlive(qint64 processId)
 std::optional<TWindowRecord> ReadRecord(TWindowHandle handle)
 {
     QFile file(RecordPath(handle));
-    if (!file.open(QIODevice::ReadOnly))
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QStringList lines = QString::fromUtf8(file.read(MaxRecordSize)).split(QLatin1Char('\n'));
     bool pidOk = false;
@@ -73,36 +77,54 @@ std::optional<TWindowHandle> HandleOfRecordFile(const QString& fileName)
     return handle;
 }
 
-} // namespace
-
-QString UserRuntimeDirectory()
+QStringList RecordFiles(const QString& directory)
 {
-    static const QString directory =
-        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return directory;
+    return QDir(directory).entryList({QStringLiteral("*") + RecordSuffix}, QDir::Files);
 }
+
+// Forgets every window whose process has died, and every record that is none (nothing
+// the directory writes looks like that: records are replaced whole).
+void RemoveDeadWindows(const QString& directory)
+{
+    for (const QString& file : RecordFiles(directory)) {
+        const std::optional<TWindowHandle> handle = HandleOfRecordFile(file);
+        if (!handle)
+            continue;
+        const std::optional<TWindowRecord> record = ReadRecord(*handle);
+        if (!record || !ProcessIsAlive(record->processId))
+            RemoveStale(*handle);
+    }
+}
+
+} // namespace
 
 namespace WindowDirectory {
 
 bool Prepare(QString& error)
 {
     const QString path = DirectoryPath();
+    if (path.isEmpty()) {
+        error = QStringLiteral("No private runtime folder:\n") + UserRuntimeFolder().problems.trimmed();
+        return false;
+    }
     if (!QDir().mkpath(path) || !QFile::setPermissions(path, OwnerOnly)) {
         error = QStringLiteral("Cannot prepare the message window directory %1").arg(path);
         return false;
     }
+    RemoveDeadWindows(path);
     return true;
 }
 
 QString SocketPath(TWindowHandle handle)
 {
-    return DirectoryPath() + QLatin1Char('/') + HandleText(handle);
+    const QString directory = DirectoryPath();
+    return directory.isEmpty() ? QString() : directory + QLatin1Char('/') + HandleText(handle);
 }
 
 bool Publish(const TWindowRecord& record)
 {
     QSaveFile file(RecordPath(record.handle));
-    if (!file.open(QIODevice::WriteOnly))
+    if (file.fileName().isEmpty() || !file.open(QIODevice::WriteOnly))
         return false;
     // Names are stored percent-encoded, so that they stay on their line.
     file.write(QUrl::toPercentEncoding(record.className) + '\n' +
@@ -113,7 +135,9 @@ bool Publish(const TWindowRecord& record)
 
 void Withdraw(TWindowHandle handle)
 {
-    QFile::remove(RecordPath(handle));
+    const QString path = RecordPath(handle);
+    if (!path.isEmpty())
+        QFile::remove(path);
 }
 
 std::optional<TWindowRecord> Lookup(TWindowHandle handle)
@@ -133,9 +157,10 @@ namespace {
 // The handle of the first existing window whose record matches; 0 when none does.
 TWindowHandle FindFirst(const std::function<bool(const TWindowRecord&)>& matches)
 {
-    const QStringList files =
-        QDir(DirectoryPath()).entryList({QStringLiteral("*") + RecordSuffix}, QDir::Files);
-    for (const QString& file : files) {
+    const QString directory = DirectoryPath();
+    if (directory.isEmpty())
+        return 0;
+    for (const QString& file : RecordFiles(directory)) {
         const std::optional<TWindowHandle> handle = HandleOfRecordFile(file);
         if (!handle)
             continue;

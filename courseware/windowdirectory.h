@@ -21,10 +21,11 @@ struct TWindowRecord {
 
 namespace WindowDirectory {
 
-// Creates the directory (private to the user) if needed; false when that fails,
+// Creates the directory (private to the user) if needed and removes the records, and
+// sockets, of windows whose processes have died; false when there is no directory,
 // with the reason in error.
 bool Prepare(QString& error);
-// Where the window with this handle listens.
+// Where the window with this handle listens; empty when there is no directory.
 QString SocketPath(TWindowHandle handle);
 // Makes a listening window findable.
 bool Publish(const TWindowRecord& record);

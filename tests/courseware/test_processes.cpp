@@ -3,9 +3,13 @@
 #include "courseware/windowdirectory.h"
 #include "tests/courseware/coursewaretesting.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,6 +20,48 @@ QProcessEnvironment ClientEnvironment(bool useServer)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("COURSEWARE_CLIENT_USE_SERVER"), useServer ? "1" : "0");
     return environment;
+}
+
+// The runtime folder this test process and its children share.
+QString RuntimeFolder()
+{
+    return qEnvironmentVariable("XDG_RUNTIME_DIR");
+}
+
+QString ClientLockFile()
+{
+    return RuntimeFolder() + QStringLiteral("/QL_courseware-testclient.lock");
+}
+
+// The client window of the one client program running.
+TWindowHandle RunningClientWindow()
+{
+    return WindowDirectory::Find(QuilletClientWindowClass, QString());
+}
+
+// The files a window has in the directory: its socket and its record.
+QStringList FilesOfWindow(TWindowHandle handle)
+{
+    const QFileInfo socket(WindowDirectory::SocketPath(handle));
+    return QDir(socket.path()).entryList({socket.fileName() + QLatin1Char('*')},
+                                         QDir::AllEntries | QDir::System | QDir::Hidden);
+}
+
+// The permission bits of a file or folder.
+int ModeOf(const QString& path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
+
+// A client program that ends by its input ending, as it should.
+void EndNormally(TChildProgram& client)
+{
+    client.Process().closeWriteChannel();
+    EXPECT_TRUE(client.WaitForLine("ended"));
+    ASSERT_TRUE(client.WaitForEnd());
+    EXPECT_EQ(client.Process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(client.Process().exitCode(), 0);
 }
 
 struct ServerProgramRun {
@@ -77,15 +123,28 @@ TEST(CoursewarePrograms, QuitWhileTheServerGoesDownSendsNoNotice)
     EXPECT_FALSE(server.program.Lines().contains("unregistered " + ClientTitle));
 }
 
-TEST(CoursewarePrograms, WithoutServerTheLockOfACrashedCopyIsTakenOverAndCopiesHandOver)
+TEST(CoursewarePrograms, ACrashedCopyLeavesNothingThatStopsOrMisleadsTheNextAndCopiesHandOver)
 {
     TChildProgram crashing(ClientProgram(), {}, ClientEnvironment(false));
     ASSERT_TRUE(crashing.WaitForLine("loaded Exit"));
+    const TWindowHandle crashed = RunningClientWindow();
     crashing.Process().kill();
     ASSERT_TRUE(crashing.WaitForEnd());
+    EXPECT_EQ(FilesOfWindow(crashed).size(), 2);
+    // A record that is not one, with its socket, as a power cut might leave them.
+    const TWindowHandle garbled = 0x0badf00d;
+    for (const QString& path : {WindowDirectory::SocketPath(garbled),
+                                WindowDirectory::SocketPath(garbled) + ".window"}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\x01\xfe not a record");
+    }
 
+    // The next copy takes the lock over and tidies the directory when it first uses it.
     TChildProgram next(ClientProgram(), {}, ClientEnvironment(false));
     EXPECT_TRUE(next.WaitForLine("loaded Exit"));
+    EXPECT_EQ(FilesOfWindow(crashed), QStringList());
+    EXPECT_EQ(FilesOfWindow(garbled), QStringList());
     // With no server to find it by title, the copy that holds the lock is reached.
     TChildProgram another(ClientProgram(), {"three"}, ClientEnvironment(false));
     ASSERT_TRUE(another.WaitForEnd());
@@ -121,3 +180,69 @@ TEST(CoursewarePrograms, ServerThatStallsOrVanishesIsGivenUp)
                                     QuilletServerWindowName(stalling.id)),
               0u);
 }
+
+TEST(CoursewarePrograms, OnlyALiveCopyHoldsTheLock)
+{
+    // Lock files no running copy holds: a power cut while writing one, a lock written
+    // on another machine, junk.
+    for (const QByteArray& content :
+         {QByteArray(), QByteArray("12"), QByteArray("4242\ncourseware-testclient\nelsewhere\n"),
+          QByteArray("\xff\xfe\x00\x01", 4)}) {
+        QFile lock(ClientLockFile());
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lock.write(content);
+        lock.close();
+        TChildProgram client(ClientProgram(), {}, ClientEnvironment(false));
+        EXPECT_TRUE(client.WaitForLine("loaded Exit", 3000)) << content.toHex().toStdString();
+        EndNormally(client);
+    }
+
+    // A lock that cannot be taken at all stops the start with an error.
+    ASSERT_TRUE(QFile::remove(ClientLockFile()));
+    ASSERT_TRUE(QDir().mkpath(ClientLockFile() + "/inside"));
+    TChildProgram blocked(ClientProgram(), {}, ClientEnvironment(false));
+    ASSERT_TRUE(blocked.WaitForEnd(3000));
+    EXPECT_EQ(blocked.Process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(blocked.Process().exitCode(), 1);
+    EXPECT_TRUE(blocked.ErrorText().contains(ClientLockFile())) << blocked.ErrorText().toStdString();
+    EXPECT_FALSE(blocked.Lines().contains("loaded Exit"));
+    EXPECT_TRUE(QDir(ClientLockFile()).removeRecursively());
+}
+
+TEST(CoursewarePrograms, RuntimeFolderNotPrivateToTheUserIsNeverUsed)
+{
+    QTemporaryDir place;
+    const QString shared = place.filePath("shared");
+    const QString temp = place.filePath("tmp");
+    ASSERT_TRUE(QDir().mkdir(shared) && QDir().mkdir(temp));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0755), 0);
+    const QString fallback = temp + QStringLiteral("/courseware-%1").arg(::getuid());
+    QProcessEnvironment environment = ClientEnvironment(false);
+    environment.insert("XDG_RUNTIME_DIR", shared);
+    environment.insert("TMPDIR", temp);
+
+    // A folder of our own in the temporary folder stands in, for every copy.
+    TChildProgram first(ClientProgram(), {}, environment);
+    ASSERT_TRUE(first.WaitForLine("loaded Exit"));
+    EXPECT_EQ(ModeOf(fallback), 0700);
+    EXPECT_TRUE(QFileInfo::exists(fallback + "/QL_courseware-testclient.lock"));
+    TChildProgram second(ClientProgram(), {}, environment);
+    ASSERT_TRUE(second.WaitForEnd());
+    EXPECT_FALSE(second.Lines().contains("loaded Exit"));
+    EndNormally(first);
+
+    // When that folder is not private either, the program runs without the link.
+    ASSERT_TRUE(QDir(fallback).removeRecursively());
+    ASSERT_TRUE(QDir().mkdir(fallback));
+    ASSERT_EQ(::chmod(QFile::encodeName(fallback).constData(), 0755), 0);
+    environment.remove("XDG_RUNTIME_DIR");
+    TChildProgram alone(ClientProgram(), {}, environment);
+    EXPECT_TRUE(alone.WaitForLine("loaded Exit"));
+    EndNormally(alone);
+    EXPECT_TRUE(alone.ErrorText().contains("without the courseware link"))
+        << alone.ErrorText().toStdString();
+    for (const QString& folder : {shared, fallback})
+        EXPECT_TRUE(QDir(folder).isEmpty()) << folder.toStdString();
+    EXPECT_EQ(ModeOf(shared), 0755);
+}
+
