@@ -260,8 +260,10 @@ void TkdbCustomDemon::HandleQuit(TQuilletMessageStream& msg)
     bool allowQuit = true;
     if (OnQuitMsgReceived)
         OnQuitMsgReceived(this, m_serverDown != 0, allowQuit);
+    // The server waits for this message to be acknowledged: the link shuts down once
+    // the acknowledgement is on its way.
     if (allowQuit)
-        Shutdown();
+        QMetaObject::invokeMethod(this, [this] { Shutdown(); }, Qt::QueuedConnection);
 }
 
 void TkdbCustomDemon::KeepReply(std::unique_ptr<TQuilletMessageStream> reply)

@@ -122,7 +122,8 @@ protected:
     void OpenWindow();
     // What destruction does, at most once: forgets pending answers, destroys the window,
     // releases the single-copy lock and asks the application to end. A quit message
-    // does this without destroying the object, which its owner still refers to.
+    // (once it is acknowledged) does this without destroying the object, which its
+    // owner still refers to.
     virtual void Shutdown();
     bool IsShutDown() const { return m_shutDown; }
 

@@ -4,13 +4,15 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QRandomGenerator>
-#include <QTimer>
+#include <algorithm>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -28,20 +30,53 @@ bool PeerIsSameUser(const QLocalSocket& socket)
            credentials.uid == ::getuid();
 }
 
-// One connection to a window: reads a single frame, has the window handle it and
-// acknowledges it, then goes away.
-class TIncomingBlock : public QObject {
+TWindowHandle RandomHandle()
+{
+    TWindowHandle handle = 0;
+    while (handle == 0)
+        handle = QRandomGenerator::global()->generate();
+    return handle;
+}
+
+// The identity of the socket file at path; 0 when there is no socket file there.
+quint64 SocketInode(const QString& path)
+{
+    struct stat info {};
+    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &info) != 0 ||
+        !S_ISSOCK(info.st_mode))
+        return 0;
+    return info.st_ino;
+}
+
+} // namespace
+
+// One connection to a window: reads a single frame, which must be whole within the
+// send timeout, has the window handle it and acknowledges it, then goes away.
+class TIncomingConnection : public QObject {
 public:
-    TIncomingBlock(QLocalSocket* socket, TMessageWindow* window)
+    TIncomingConnection(QLocalSocket* socket, TMessageWindow* window)
         : QObject(window)
         , socket_(socket)
         , window_(window)
     {
         socket_->setParent(this);
         socket_->setReadBufferSize(ReceiveBufferSize);
-        connect(socket_, &QLocalSocket::readyRead, this, &TIncomingBlock::ReadAvailable);
-        connect(socket_, &QLocalSocket::disconnected, this, &QObject::deleteLater);
-        ReadAvailable();
+        connect(socket_, &QLocalSocket::readyRead, this, &TIncomingConnection::ReadAvailable);
+        connect(socket_, &QLocalSocket::disconnected, this, &TIncomingConnection::Finish);
+        deadline_.setSingleShot(true);
+        connect(&deadline_, &QTimer::timeout, this, &TIncomingConnection::Drop);
+        deadline_.start(window->SendTimeout());
+        // Bytes that came with the connection are read once the window has taken it on.
+        QMetaObject::invokeMethod(this, &TIncomingConnection::ReadAvailable, Qt::QueuedConnection);
+    }
+
+    // Whether the whole frame is there (it is then being handled, or has been).
+    bool HasFrame() const { return reader_.CurrentStatus() == TFrameReader::Status::Complete; }
+
+    void Drop()
+    {
+        socket_->abort();
+        Finish();
     }
 
 private:
@@ -52,14 +87,15 @@ private:
             reader_.Append(socket_->read(reader_.Wanted()));
         if (reader_.CurrentStatus() == TFrameReader::Status::Invalid)
             Drop();
-        else if (reader_.CurrentStatus() == TFrameReader::Status::Complete && !delivered_)
+        else if (HasFrame() && !delivered_)
             DeliverFrame();
     }
 
     void DeliverFrame()
     {
         delivered_ = true;
-        const QPointer<TIncomingBlock> alive(this);
+        deadline_.stop();
+        const QPointer<TIncomingConnection> alive(this);
         const bool handled = window_->Deliver(reader_.Frame());
         if (!alive)
             return;
@@ -67,31 +103,30 @@ private:
             Drop();
             return;
         }
+        // The acknowledgement leaves at once, before whatever the procedure has set
+        // going (the end of the program, say) can take it away.
         socket_->write(Acknowledgement);
+        socket_->flush();
         socket_->disconnectFromServer();
     }
 
-    void Drop()
+    void Finish()
     {
-        socket_->abort();
+        if (finished_)
+            return;
+        finished_ = true;
+        deadline_.stop();
+        window_->Forget(this);
         deleteLater();
     }
 
     QLocalSocket* socket_;
     TMessageWindow* window_;
     TFrameReader reader_;
+    QTimer deadline_;
     bool delivered_ = false;
+    bool finished_ = false;
 };
-
-TWindowHandle RandomHandle()
-{
-    TWindowHandle handle = 0;
-    while (handle == 0)
-        handle = QRandomGenerator::global()->generate();
-    return handle;
-}
-
-} // namespace
 
 TMessageWindow::TMessageWindow(const QString& className, const QString& windowName,
                                TProcedure procedure, QObject* parent)
@@ -100,6 +135,8 @@ TMessageWindow::TMessageWindow(const QString& className, const QString& windowNa
     , windowName_(windowName)
     , procedure_(std::move(procedure))
 {
+    watch_.setInterval(WatchIntervalMs);
+    connect(&watch_, &QTimer::timeout, this, &TMessageWindow::KeepReachable);
 }
 
 TMessageWindow::~TMessageWindow()
@@ -109,19 +146,28 @@ TMessageWindow::~TMessageWindow()
 
 bool TMessageWindow::Open()
 {
+    if (exists_)
+        return true;
     QString directoryError;
     if (!WindowDirectory::Prepare(directoryError))
         return false;
-    for (int attempt = 0; attempt < HandleAttempts && !IsOpen(); ++attempt) {
-        const TWindowHandle candidate = RandomHandle();
-        if (Listen(candidate) &&
-            !WindowDirectory::Publish({candidate, className_, windowName_,
-                                       QCoreApplication::applicationPid()})) {
-            server_.reset();
-            return false;
-        }
+    for (int attempt = 0; attempt < HandleAttempts && !server_; ++attempt)
+        Listen(RandomHandle());
+    if (!server_)
+        return false;
+    if (!Publish()) {
+        server_.reset();
+        return false;
     }
-    return IsOpen();
+    exists_ = true;
+    watch_.start();
+    return true;
+}
+
+bool TMessageWindow::IsOpen() const
+{
+    return exists_ && server_ && server_->isListening() &&
+           SocketInode(server_->fullServerName()) == socketInode_;
 }
 
 bool TMessageWindow::Listen(TWindowHandle candidate)
@@ -131,34 +177,81 @@ bool TMessageWindow::Listen(TWindowHandle candidate)
     if (!server->listen(WindowDirectory::SocketPath(candidate)))
         return false;
     connect(server.get(), &QLocalServer::newConnection, this, &TMessageWindow::AcceptConnections);
+    socketInode_ = SocketInode(server->fullServerName());
     server_ = std::move(server);
     handle_ = candidate;
     return true;
 }
 
+bool TMessageWindow::Publish()
+{
+    return WindowDirectory::Publish(
+        {handle_, className_, windowName_, QCoreApplication::applicationPid()});
+}
+
+void TMessageWindow::KeepReachable()
+{
+    if (!exists_)
+        return;
+    if (!IsOpen()) {
+        server_.reset();
+        QString directoryError;
+        // When this fails too (no descriptors left, say), the next check tries again.
+        if (!WindowDirectory::Prepare(directoryError))
+            return;
+        QLocalServer::removeServer(WindowDirectory::SocketPath(handle_));
+        if (!Listen(handle_))
+            return;
+    }
+    if (!WindowDirectory::Lookup(handle_))
+        Publish();
+}
+
 void TMessageWindow::Close()
 {
-    if (!IsOpen())
+    if (!exists_)
         return;
+    exists_ = false;
+    watch_.stop();
     WindowDirectory::Withdraw(handle_);
     server_.reset();
 }
 
 void TMessageWindow::AcceptConnections()
 {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        if (PeerIsSameUser(*socket)) {
-            new TIncomingBlock(socket, this);
-        } else {
-            socket->abort();
-            socket->deleteLater();
-        }
+    while (QLocalSocket* socket = server_->nextPendingConnection())
+        Serve(socket);
+}
+
+void TMessageWindow::Serve(QLocalSocket* socket)
+{
+    const bool roomForIt = int(connections_.size()) < MaxConnections || MakeRoom();
+    if (!roomForIt || !PeerIsSameUser(*socket)) {
+        socket->abort();
+        socket->deleteLater();
+        return;
     }
+    connections_.push_back(new TIncomingConnection(socket, this));
+}
+
+bool TMessageWindow::MakeRoom()
+{
+    const auto oldestIncomplete = std::find_if(connections_.begin(), connections_.end(),
+                                               [](const auto* c) { return !c->HasFrame(); });
+    if (oldestIncomplete == connections_.end())
+        return false;
+    (*oldestIncomplete)->Drop();
+    return true;
+}
+
+void TMessageWindow::Forget(TIncomingConnection* connection)
+{
+    std::erase(connections_, connection);
 }
 
 bool TMessageWindow::Deliver(const TDataFrame& frame)
 {
-    if (!IsOpen())
+    if (!exists_)
         return false;
     try {
         procedure_(frame.sender, frame.dataCode, frame.data);
@@ -170,6 +263,9 @@ bool TMessageWindow::Deliver(const TDataFrame& frame)
 
 bool TMessageWindow::Send(TWindowHandle target, quint32 dataCode, const QByteArray& data)
 {
+    // An answer must be able to reach this window while it waits.
+    if (!IsOpen())
+        KeepReachable();
     if (!IsOpen() || target == 0 || data.size() > kMaxDataBlockSize)
         return false;
     bool finished = false;

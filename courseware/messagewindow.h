@@ -6,15 +6,24 @@
 // receiving on its own windows, so that a receiver can answer by sending back to it.
 // A send to a missing or vanished window gets nothing; a receiver that does not answer
 // within the send timeout is given up.
+//
+// A window stays reachable whatever other processes do: a connection that has not
+// brought a whole block within the send timeout is dropped, only so many connections
+// are served at once (a new one pushes out the oldest that is still incomplete), and
+// when the window stops listening for any reason (its socket file removed, the process
+// out of descriptors) it listens again under the same handle.
 #include "courseware/messageframe.h"
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QLocalServer;
 class QLocalSocket;
+class TIncomingConnection;
 
 class TMessageWindow : public QObject {
 public:
@@ -23,6 +32,10 @@ public:
         std::function<void(TWindowHandle sender, quint32 dataCode, const QByteArray& data)>;
 
     static constexpr int DefaultSendTimeoutMs = 5000;
+    // Connections served at once.
+    static constexpr int MaxConnections = 32;
+    // How often the window checks that it can still be reached.
+    static constexpr int WatchIntervalMs = 1000;
 
     TMessageWindow(const QString& className, const QString& windowName, TProcedure procedure,
                    QObject* parent = nullptr);
@@ -33,7 +46,8 @@ public:
     // Destroys the window: it can no longer be found or reached. Safe to call from
     // within the window's own procedure.
     void Close();
-    bool IsOpen() const { return server_ != nullptr; }
+    // Whether the window exists and can be reached now: it listens on its socket file.
+    bool IsOpen() const;
 
     // The handle the window was opened under (0 before that).
     TWindowHandle Handle() const { return handle_; }
@@ -51,15 +65,28 @@ public:
     // Hands a received frame to the procedure; false when the window is closed.
     // Errors the procedure raises are reported as warnings and go no further.
     bool Deliver(const TDataFrame& frame);
+    // A connection has ended; the window no longer serves it.
+    void Forget(TIncomingConnection* connection);
 
 private:
     bool Listen(TWindowHandle candidate);
+    bool Publish();
+    // Listens and publishes again if the window cannot be reached any more.
+    void KeepReachable();
     void AcceptConnections();
+    void Serve(QLocalSocket* socket);
+    // Makes room for one more connection; false when every one has a whole block.
+    bool MakeRoom();
 
     QString className_;
     QString windowName_;
     TProcedure procedure_;
     TWindowHandle handle_ = 0;
+    bool exists_ = false;
     std::unique_ptr<QLocalServer> server_;
+    // The socket file's identity when it was made, to tell it from a stranger's.
+    quint64 socketInode_ = 0;
+    std::vector<TIncomingConnection*> connections_; // oldest first
+    QTimer watch_;
     int sendTimeoutMs_ = DefaultSendTimeoutMs;
 };

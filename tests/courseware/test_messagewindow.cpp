@@ -136,6 +136,45 @@ TEST(MessageWindow, ForeignBytesOnTheSocketAreDropped)
     ASSERT_EQ(target.received.size(), 1u);
 }
 
+TEST(MessageWindow, StaysReachableWhateverOthersDo)
+{
+    RecordingWindow target(UniqueServerId());
+    target.window.SetSendTimeout(200);
+    RecordingWindow sender(UniqueServerId());
+    const TWindowHandle handle = target.window.Handle();
+    const QString socketPath = WindowDirectory::SocketPath(handle);
+
+    // More connections than are served, which never bring a whole frame.
+    std::vector<std::unique_ptr<QLocalSocket>> idle;
+    for (int i = 0; i < TMessageWindow::MaxConnections + 8; ++i) {
+        idle.push_back(std::make_unique<QLocalSocket>());
+        idle.back()->connectToServer(socketPath);
+        idle.back()->write(Header("QMW1", 4).left(i % 16));
+    }
+    QTest::qWait(50);
+    // A sender still gets through at once, and the idle ones go after the timeout.
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(sender.window.Send(handle, 1, "through"));
+    EXPECT_LT(clock.elapsed(), 150);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::all_of(idle.begin(), idle.end(), [](const auto& socket) {
+                return socket->state() == QLocalSocket::UnconnectedState;
+            });
+        },
+        2000));
+
+    // With its socket file and record gone, the window says so and soon listens again.
+    ASSERT_TRUE(QFile::remove(socketPath) && QFile::remove(socketPath + ".window"));
+    EXPECT_FALSE(target.window.IsOpen());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return target.window.IsOpen(); }, 3000));
+    EXPECT_EQ(WindowDirectory::Find(QStringLiteral("RecordingWindowClass"), target.window.WindowName()),
+              handle);
+    EXPECT_TRUE(sender.window.Send(handle, 2, "again"));
+    EXPECT_EQ(target.received.size(), 2u);
+}
+
 TEST(FrameReader, TakesFramesInPiecesAndRefusesBadHeaders)
 {
     const QByteArray frame = EncodeFrame({0x01020304, 4101, "payload"});

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLocalSocket>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -15,10 +17,12 @@ namespace {
 
 const QString ClientTitle = QStringLiteral("courseware-testclient");
 
-QProcessEnvironment ClientEnvironment(bool useServer)
+QProcessEnvironment ClientEnvironment(bool useServer, int timeoutMs = 0)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("COURSEWARE_CLIENT_USE_SERVER"), useServer ? "1" : "0");
+    if (timeoutMs > 0)
+        environment.insert(QStringLiteral("COURSEWARE_CLIENT_TIMEOUT_MS"), QString::number(timeoutMs));
     return environment;
 }
 
@@ -104,6 +108,7 @@ TEST(CoursewarePrograms, SecondCopyHandsOverItsParametersAndEnds)
 
     server.program.Send("quit 0 " + ClientTitle);
     EXPECT_TRUE(first.WaitForLine("quit 0"));
+    EXPECT_TRUE(server.program.WaitForLine("quit sent " + ClientTitle));
     EXPECT_TRUE(first.WaitForLine("ended"));
     EXPECT_TRUE(first.WaitForEnd());
     EXPECT_TRUE(server.program.WaitForLine("unregistered " + ClientTitle));
@@ -117,6 +122,8 @@ TEST(CoursewarePrograms, QuitWhileTheServerGoesDownSendsNoNotice)
     ASSERT_TRUE(server.program.WaitForLine("registered " + ClientTitle));
     server.program.Send("quit 1 " + ClientTitle);
     EXPECT_TRUE(client.WaitForLine("quit 1"));
+    // The quit is acknowledged before the client ends.
+    EXPECT_TRUE(server.program.WaitForLine("quit sent " + ClientTitle));
     EXPECT_TRUE(client.WaitForEnd());
     server.program.Send("quit 0 nobody");
     ASSERT_TRUE(server.program.WaitForLine("no client nobody"));
@@ -244,5 +251,31 @@ TEST(CoursewarePrograms, RuntimeFolderNotPrivateToTheUserIsNeverUsed)
     for (const QString& folder : {shared, fallback})
         EXPECT_TRUE(QDir(folder).isEmpty()) << folder.toStdString();
     EXPECT_EQ(ModeOf(shared), 0755);
+}
+
+TEST(CoursewarePrograms, IdleConnectionsDoNotDeafenTheWindow)
+{
+    ServerProgramRun server;
+    // Few descriptors, so that keeping every connection would soon run out of them.
+    TChildProgram client("/bin/sh",
+                         {"-c", "ulimit -n 128 && exec \"$0\" \"$@\"", ClientProgram(),
+                          server.ServerSwitch()},
+                         ClientEnvironment(true, 500));
+    ASSERT_TRUE(client.WaitForLine("loaded Exit"));
+    ASSERT_TRUE(server.program.WaitForLine("registered " + ClientTitle));
+    const QString socketPath = WindowDirectory::SocketPath(RunningClientWindow());
+
+    std::vector<std::unique_ptr<QLocalSocket>> idle;
+    for (int i = 0; i < 400; ++i) {
+        idle.push_back(std::make_unique<QLocalSocket>());
+        idle.back()->connectToServer(socketPath);
+        if (i % 50 == 0)
+            QTest::qWait(20);
+    }
+    QTest::qWait(200);
+    EXPECT_TRUE(QFileInfo::exists(socketPath));
+    server.program.Send("quit 0 " + ClientTitle);
+    EXPECT_TRUE(server.program.WaitForLine("quit sent " + ClientTitle, 3000));
+    EXPECT_TRUE(client.WaitForLine("ended", 3000));
 }
 
