@@ -3,6 +3,7 @@
 #include "courseware/commandline.h"
 #include "courseware/runtimefolder.h"
 #include "courseware/singleinstance.h"
+#include "courseware/terminationsignals.h"
 #include "courseware/windowdirectory.h"
 #include "translation/languagefile.h"
 #include "translation/tolkar.h"
@@ -36,6 +37,8 @@ TkdbCustomDemon::TkdbCustomDemon(QObject* owner, TDemonEnvironment environment)
     m_serverEntity.SetHandle(
         WindowDirectory::Find(QuilletServerWindowClass(server), QuilletServerWindowName(server)));
     m_params = ProgramParameters(m_environment.programPath, m_environment.arguments);
+    if (m_environment.shutDownOnTerminationSignals)
+        m_terminationSignals = std::make_unique<TTerminationSignals>([this] { Shutdown(); });
 }
 
 TkdbCustomDemon::~TkdbCustomDemon()

@@ -18,6 +18,7 @@
 
 class TTolkar2000;
 class TSingleInstanceLock;
+class TTerminationSignals;
 
 // What the link takes from the running program and the system. Standard() gives the
 // real thing; tests put their own in.
@@ -33,6 +34,9 @@ struct TDemonEnvironment {
     std::function<void()> endProcess;
     // How long a message to another program may take before it is given up.
     int replyTimeoutMs = TMessageWindow::DefaultSendTimeoutMs;
+    // Whether SIGTERM, SIGINT and SIGHUP shut the link down as a quit message does,
+    // so that the program leaves nothing behind.
+    bool shutDownOnTerminationSignals = false;
 
     static TDemonEnvironment Standard();
 };
@@ -122,8 +126,8 @@ protected:
     void OpenWindow();
     // What destruction does, at most once: forgets pending answers, destroys the window,
     // releases the single-copy lock and asks the application to end. A quit message
-    // (once it is acknowledged) does this without destroying the object, which its
-    // owner still refers to.
+    // (once it is acknowledged) and a termination signal do this without destroying
+    // the object, which its owner still refers to.
     virtual void Shutdown();
     bool IsShutDown() const { return m_shutDown; }
 
@@ -150,6 +154,7 @@ private:
     TEntity m_serverEntity;
     std::unique_ptr<TMessageWindow> m_window;
     std::unique_ptr<TSingleInstanceLock> m_lock;
+    std::unique_ptr<TTerminationSignals> m_terminationSignals;
     TStamp m_lastStamp;
     bool m_autoTranslate = true;
     bool m_multiStart = false;

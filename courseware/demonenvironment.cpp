@@ -18,6 +18,7 @@ TDemonEnvironment TDemonEnvironment::Standard()
         return settings.value(QStringLiteral("demon/ViewerHandle")).toString();
     };
     environment.terminateApplication = [] { QCoreApplication::quit(); };
+    environment.shutDownOnTerminationSignals = true;
     environment.endProcess = [] {
         std::fflush(nullptr);
         std::_Exit(0);

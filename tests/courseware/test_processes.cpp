@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -279,3 +280,17 @@ TEST(CoursewarePrograms, IdleConnectionsDoNotDeafenTheWindow)
     EXPECT_TRUE(client.WaitForLine("ended", 3000));
 }
 
+TEST(CoursewarePrograms, TerminationSignalsLeaveNothingBehind)
+{
+    for (const int signal : {SIGTERM, SIGINT}) {
+        TChildProgram client(ClientProgram(), {}, ClientEnvironment(false));
+        ASSERT_TRUE(client.WaitForLine("loaded Exit"));
+        const TWindowHandle window = RunningClientWindow();
+        EXPECT_EQ(FilesOfWindow(window).size(), 2);
+        ASSERT_EQ(::kill(pid_t(client.Process().processId()), signal), 0);
+        EXPECT_TRUE(client.WaitForLine("ended"));
+        ASSERT_TRUE(client.WaitForEnd());
+        EXPECT_EQ(client.Process().exitStatus(), QProcess::NormalExit) << signal;
+        EXPECT_EQ(FilesOfWindow(window), QStringList()) << signal;
+    }
+}
