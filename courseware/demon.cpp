@@ -121,12 +121,16 @@ void TkdbCustomDemon::LoadLanguageFile()
 
 std::unique_ptr<QIODevice> TkdbCustomDemon::OpenLanguageFile()
 {
-    if (m_useOrvindeServer)
-        return FetchFile(LanguageFileName(ServerFileName(ProgramPath())));
-    auto file = std::make_unique<QFile>(LanguageFileName(ProgramPath()));
-    if (!file->open(QIODevice::ReadOnly))
-        return nullptr;
-    return file;
+    if (m_useOrvindeServer && m_serverAnswers) {
+        try {
+            return FetchFile(LanguageFileName(ServerFileName(ProgramPath())));
+        } catch (const EQuillet& error) {
+            qWarning("The courseware server gave no language file (%s); the one beside the "
+                     "program is used",
+                     error.what());
+        }
+    }
+    return OpenRegularFile(LanguageFileName(ProgramPath()));
 }
 
 void TkdbCustomDemon::KeepToSingleCopy()
@@ -194,7 +198,7 @@ void TkdbCustomDemon::EndThisCopy()
         m_environment.endProcess();
 }
 
-void TkdbCustomDemon::SendMessageTo(TEntity& Entity, TQuilletMessageStream& Msg,
+bool TkdbCustomDemon::SendMessageTo(TEntity& Entity, TQuilletMessageStream& Msg,
                                     TQuilletMessageStream* Reply)
 {
     Msg.SetStamp(NextStamp());
@@ -202,11 +206,12 @@ void TkdbCustomDemon::SendMessageTo(TEntity& Entity, TQuilletMessageStream& Msg,
     if (Reply)
         Reply->SetOwner(this);
     if (!WindowExists())
-        return;
+        return false;
     const QPointer<TkdbCustomDemon> alive(this);
-    m_window->Send(Entity.Handle(), Msg.MsgCode(), Msg.DataBlock());
+    const bool taken = m_window->Send(Entity.Handle(), Msg.MsgCode(), Msg.DataBlock());
     if (alive)
         CollectReply(Msg.Stamp(), Reply);
+    return taken;
 }
 
 TStamp TkdbCustomDemon::NextStamp()

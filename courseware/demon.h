@@ -101,7 +101,8 @@ public:
 
     // Sends a message to an entity and waits; the answer (code 4097 with the message's
     // stamp) lands in Reply when given. Nothing is sent once the link has shut down.
-    void SendMessageTo(TEntity& Entity, TQuilletMessageStream& Msg, TQuilletMessageStream* Reply);
+    // True when the entity's window took the message.
+    bool SendMessageTo(TEntity& Entity, TQuilletMessageStream& Msg, TQuilletMessageStream* Reply);
     // The link's window procedure: a data block from another window.
     void ReceiveDataBlock(TWindowHandle sender, quint32 dataCode, const QByteArray& block);
 
@@ -124,6 +125,9 @@ protected:
     // class name and title are there. Without a private runtime folder there is no
     // window, and standard error says why.
     void OpenWindow();
+    // The server took no message during loading: the language file comes from beside
+    // the program instead.
+    void ServerDidNotAnswer() { m_serverAnswers = false; }
     // What destruction does, at most once: forgets pending answers, destroys the window,
     // releases the single-copy lock and asks the application to end. A quit message
     // (once it is acknowledged) and a termination signal do this without destroying
@@ -159,6 +163,7 @@ private:
     bool m_autoTranslate = true;
     bool m_multiStart = false;
     bool m_useOrvindeServer = true;
+    bool m_serverAnswers = true;
     bool m_shutDown = false;
 };
 
@@ -198,5 +203,6 @@ private:
     // A request of one string answered by one string.
     QString AskForText(quint32 code, const QString& text);
     std::unique_ptr<TEntity> FindEntity(TQuilletMessageStream& request);
-    void SendOwnRecord(quint32 code);
+    // True when the server took the record.
+    bool SendOwnRecord(quint32 code);
 };

@@ -137,16 +137,17 @@ void TkdbDemonClient::Loaded()
     if (UseOrvindeServer()) {
         if (ServerEntity().Handle() == 0)
             throw EQuillet(QStringLiteral("Quillet server application is not running"));
-        SendOwnRecord(QuilletCode::Register);
+        if (!SendOwnRecord(QuilletCode::Register))
+            ServerDidNotAnswer();
     }
     TkdbCustomDemon::Loaded();
 }
 
-void TkdbDemonClient::SendOwnRecord(quint32 code)
+bool TkdbDemonClient::SendOwnRecord(quint32 code)
 {
     TQuilletMessageStream message(this, code);
     OwnEntity().WriteRecord(message);
-    message.SendTo(ServerEntity(), nullptr);
+    return SendMessageTo(ServerEntity(), message, nullptr);
 }
 
 void TkdbDemonClient::Shutdown()

@@ -2,7 +2,11 @@
 
 #include "translation/codepage.h"
 
-#include <QIODevice>
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,13 +56,36 @@ QString BlankLineBreaks(QStringView rawValue)
 
 } // namespace
 
-QString ReadLanguageText(QIODevice& stream)
+LanguageText ReadLanguageText(QIODevice& stream, qint64 limit)
 {
     if (!stream.isReadable())
         return {};
     if (!stream.isSequential() && !stream.seek(0))
         return {};
-    return DecodeUtf8OrWindows1252(stream.read(kMaxLanguageFileSize));
+    QByteArray bytes = stream.read(limit + 1);
+    const bool cutShort = bytes.size() > limit;
+    if (cutShort) {
+        const qsizetype lastRecordEnd = bytes.lastIndexOf(kRecordEnd.toLatin1(), limit - kRecordEnd.size());
+        bytes.truncate(lastRecordEnd < 0 ? 0 : lastRecordEnd + kRecordEnd.size());
+    }
+    return {DecodeUtf8OrWindows1252(bytes), cutShort};
+}
+
+std::unique_ptr<QFile> OpenRegularFile(const QString& path)
+{
+    // Opened without waiting (a pipe would wait for a writer), then looked at.
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return nullptr;
+    struct stat info {};
+    auto file = std::make_unique<QFile>(path);
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return nullptr;
+    }
+    return file;
 }
 
 RecordReader::RecordReader(QString text)

@@ -2,19 +2,33 @@
 
 #include <QString>
 #include <QStringView>
+#include <memory>
 #include <optional>
 
+class QFile;
 class QIODevice;
 
 // Language files (".itl") hold records of the form "[" key "]=" value "|$$"; anything
 // between the end of one record and the next "[" is ignored.
 
-// Language files are small: a stream is read up to this many bytes, the rest is ignored.
-inline constexpr qint64 kMaxLanguageFileSize = 4 * 1024 * 1024;
+// Real language files hold a few hundred kilobytes at most. A stream is read up to this
+// many bytes, so that a damaged file or something else entirely cannot hold up the
+// program's start for long or take all its memory.
+inline constexpr qint64 kMaxLanguageFileSize = 64 * 1024 * 1024;
 
-// The whole text of a language file stream, read from its start (a sequential device
-// from where it stands). An unreadable stream gives the empty text.
-QString ReadLanguageText(QIODevice& stream);
+struct LanguageText {
+    QString text;
+    bool cutShort = false; // the stream went on beyond the limit
+};
+
+// The text of a language file stream, read from its start (a sequential device from
+// where it stands) up to limit bytes. When the stream is longer, the text ends with the
+// last record that lies whole within the limit. An unreadable stream gives the empty text.
+LanguageText ReadLanguageText(QIODevice& stream, qint64 limit = kMaxLanguageFileSize);
+
+// A file opened for reading, or nothing when it cannot be opened or is no regular file:
+// a pipe, a device or a folder could hold a read up for ever.
+std::unique_ptr<QFile> OpenRegularFile(const QString& path);
 
 // Hands out the records of a language text one after the other.
 class RecordReader {

@@ -33,7 +33,11 @@ void TTolkar2000::LoadFromStream(QIODevice& stream)
     keys_.clear();
     values_.clear();
     fileValues_.clear();
-    RecordReader reader(ReadLanguageText(stream));
+    LanguageText text = ReadLanguageText(stream);
+    if (text.cutShort)
+        qWarning("Language file longer than %lld bytes: the records beyond are left out",
+                 kMaxLanguageFileSize);
+    RecordReader reader(std::move(text.text));
     while (const auto record = reader.NextRecord()) {
         const LanguageEntry entry = ParseRecord(*record);
         keys_ << entry.key;

@@ -69,6 +69,15 @@ void EndNormally(TChildProgram& client)
     EXPECT_EQ(client.Process().exitCode(), 0);
 }
 
+// A copy of the client program in a folder of its own, where its language file can go.
+struct ClientCopy {
+    ClientCopy() { EXPECT_TRUE(QFile::copy(ClientProgram(), program)); }
+    QString LanguageFile() const { return program + QStringLiteral(".itl"); }
+
+    QTemporaryDir folder;
+    QString program = folder.filePath(QStringLiteral("courseware-testclient"));
+};
+
 struct ServerProgramRun {
     explicit ServerProgramRun(const QStringList& extra = {})
         : program(ServerProgram(), QStringList{"--id", id, "--files", files.path()} + extra)
@@ -278,6 +287,31 @@ TEST(CoursewarePrograms, IdleConnectionsDoNotDeafenTheWindow)
     server.program.Send("quit 0 " + ClientTitle);
     EXPECT_TRUE(server.program.WaitForLine("quit sent " + ClientTitle, 3000));
     EXPECT_TRUE(client.WaitForLine("ended", 3000));
+}
+
+TEST(CoursewarePrograms, StartUpIsNotHeldUpByTheLanguageFileOrASilentServer)
+{
+    ClientCopy copy;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(copy.LanguageFile()).constData(), 0600), 0);
+    QElapsedTimer clock;
+    clock.start();
+    TChildProgram beside(copy.program, {}, ClientEnvironment(false));
+    EXPECT_TRUE(beside.WaitForLine("loaded Exit", 3000));
+    EXPECT_LT(clock.elapsed(), 2000);
+    EndNormally(beside);
+
+    // A server that takes messages but never answers: the file beside the program serves.
+    ASSERT_TRUE(QFile::remove(copy.LanguageFile()));
+    QFile language(copy.LanguageFile());
+    ASSERT_TRUE(language.open(QIODevice::WriteOnly));
+    language.write("[Exit]=Ende|$$");
+    language.close();
+    ServerProgramRun silent({"--stall-ms", "20000"});
+    clock.restart();
+    TChildProgram served(copy.program, {silent.ServerSwitch()}, ClientEnvironment(true, 300));
+    EXPECT_TRUE(served.WaitForLine("loaded Ende", 3000));
+    // One unanswered message is enough to give the server up.
+    EXPECT_LT(clock.elapsed(), 1500);
 }
 
 TEST(CoursewarePrograms, TerminationSignalsLeaveNothingBehind)

@@ -1,8 +1,13 @@
 #include "loadtext.h"
 #include "translation/languagefile.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 TEST(LanguageFile, SplitsRecordsAndNormalisesKeys)
 {
@@ -74,9 +79,50 @@ TEST(LanguageFile, JunkAndOversizedStreamsAreHarmless)
     LoadText(tolkar, junk + QByteArray("|$$").repeated(300000));
     EXPECT_GE(tolkar.Keys().size(), 300000);
 
-    const QByteArray filler(kMaxLanguageFileSize, ' ');
+    // Files far beyond any real one are read whole.
+    const QByteArray filler(5 * 1024 * 1024, ' ');
     LoadText(tolkar, "[first]=in|$$" + filler + "[late]=out|$$");
-    EXPECT_EQ(tolkar.Keys(), QStringList({"first"}));
+    EXPECT_EQ(tolkar.Keys(), QStringList({"first", "late"}));
+}
+
+TEST(LanguageFile, ReadingStopsAtTheLimitWithTheLastWholeRecordAndSaysSo)
+{
+    const QByteArray text = "[a]=1|$$[b]=2|$$[c]=3|$$";
+    struct Case {
+        qint64 limit;
+        QByteArray read;
+        bool cutShort;
+    };
+    for (const Case& c : {Case{text.size(), text, false}, Case{text.size() - 1, "[a]=1|$$[b]=2|$$", true},
+                          Case{16, "[a]=1|$$[b]=2|$$", true}, Case{7, "", true}}) {
+        QBuffer buffer;
+        buffer.setData(text);
+        buffer.open(QIODevice::ReadOnly);
+        const LanguageText read = ReadLanguageText(buffer, c.limit);
+        EXPECT_EQ(read.text, QString::fromLatin1(c.read)) << c.limit;
+        EXPECT_EQ(read.cutShort, c.cutShort) << c.limit;
+    }
+}
+
+TEST(LanguageFile, OnlyRegularFilesAreOpened)
+{
+    QTemporaryDir folder;
+    const QString regular = folder.filePath("lab.itl");
+    QFile file(regular);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Exit]=Ende|$$");
+    file.close();
+    const QString pipe = folder.filePath("pipe.itl");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    const std::unique_ptr<QFile> opened = OpenRegularFile(regular);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->readAll(), QByteArray("[Exit]=Ende|$$"));
+    QElapsedTimer clock;
+    clock.start();
+    for (const QString& path : {pipe, folder.path(), folder.filePath("missing.itl"), QString("/dev/zero")})
+        EXPECT_FALSE(OpenRegularFile(path)) << path.toStdString();
+    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 TEST(LanguageFile, FileNameFollowsTheProgram)
