@@ -19,24 +19,8 @@ bool WantsScreenshot(int argc, char** argv)
     return false;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int Run(QApplication& app)
 {
-    // Screenshots are made without a display, and beside a running copy of the
-    // program: they get a runtime directory of their own, so the running copy's
-    // lock does not make them end as a second copy.
-    std::optional<QTemporaryDir> privateRuntimeDir;
-    if (WantsScreenshot(argc, argv)) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        privateRuntimeDir.emplace(QDir::tempPath() + QStringLiteral("/slopelab-shot-XXXXXX"));
-        if (privateRuntimeDir->isValid())
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(privateRuntimeDir->path()));
-    }
-    QApplication app(argc, argv);
-    NameTheApplication();
-
     QString error;
     const std::optional<TProgramOptions> options = ParseProgramOptions(app.arguments(), error);
     if (!options) {
@@ -54,4 +38,31 @@ int main(int argc, char** argv)
     }
     FrmMain->show();
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Screenshots are made without a display, and beside a running copy of the
+    // program: they get a runtime directory of their own, so the running copy's
+    // lock does not make them end as a second copy.
+    std::optional<QTemporaryDir> privateRuntimeDir;
+    if (WantsScreenshot(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        privateRuntimeDir.emplace(QDir::tempPath() + QStringLiteral("/slopelab-shot-XXXXXX"));
+        if (privateRuntimeDir->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(privateRuntimeDir->path()));
+    }
+    QApplication app(argc, argv);
+    NameTheApplication();
+    // Whatever goes wrong ends the program with a message, never with a crash.
+    try {
+        return Run(app);
+    } catch (const std::exception& error) {
+        return ReportFatalError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        return ReportFatalError(QStringLiteral("unknown error"));
+    }
 }

@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QMessageBox>
 #include <QToolButton>
+#include <cstdio>
 
 std::optional<TProgramOptions> ParseProgramOptions(const QStringList& arguments, QString& error)
 {
@@ -111,4 +113,17 @@ bool WriteScreenshots(const QString& dir, int page, QString& error)
         }
     }
     return true;
+}
+
+int ReportFatalError(const QString& message)
+{
+    std::fprintf(stderr, "slopelab: %s\n", qPrintable(message));
+    // Without a screen nobody could close the box, and the program would never end.
+    const QString platform = QGuiApplication::platformName();
+    const bool canShowBox = qobject_cast<QApplication*>(QCoreApplication::instance()) &&
+                            platform != QLatin1String("offscreen") &&
+                            platform != QLatin1String("minimal");
+    if (canShowBox)
+        QMessageBox::critical(nullptr, QStringLiteral("SlopeLab"), message);
+    return 1;
 }

@@ -45,3 +45,7 @@ private:
 // Steps the tutorial to the page, renders every window that exists into DIR as PNG.
 // Returns false with an error text when a file cannot be written.
 bool WriteScreenshots(const QString& dir, int page, QString& error);
+
+// Tells the user that the program cannot go on: on standard error, and in a message
+// box where there is a screen to show it on. Returns the program's exit status.
+int ReportFatalError(const QString& message);

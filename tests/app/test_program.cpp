@@ -1,9 +1,11 @@
-// The command line and the screenshot mode.
+// The command line, the screenshot mode and how the program ends when it cannot start.
 #include "app/frmmain.h"
 #include "app/program.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -55,4 +57,23 @@ TEST(ProgramOptions, TheApplicationIsNamedForTheLearner)
     // Information boxes take the application's name as their title.
     NameTheApplication();
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("SlopeLab"));
+}
+
+TEST(ProgramStart, AnErrorAtStartEndsTheProgramWithAMessageNotACrash)
+{
+    // The single-copy lock cannot be taken: a folder with something in it is in its way.
+    QTemporaryDir runtime;
+    ASSERT_TRUE(QDir().mkpath(runtime.filePath("QL_slopelab.lock/inside")));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(QCoreApplication::applicationDirPath() + "/slopelab", {});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1);
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_TRUE(errors.contains("slopelab: ") && errors.contains(runtime.filePath("QL_slopelab.lock")))
+        << errors.toStdString();
 }
