@@ -130,7 +130,15 @@ std::unique_ptr<QIODevice> TkdbCustomDemon::OpenLanguageFile()
                      error.what());
         }
     }
-    return OpenRegularFile(LanguageFileName(ProgramPath()));
+    // The file beside the program wins; an installed program falls back to the file of
+    // its language under the install prefix.
+    for (const QString& name : {LanguageFileName(ProgramPath()), m_installedLanguageFile}) {
+        if (name.isEmpty())
+            continue;
+        if (auto file = OpenRegularFile(name))
+            return file;
+    }
+    return nullptr;
 }
 
 void TkdbCustomDemon::KeepToSingleCopy()

@@ -64,6 +64,10 @@ public:
     void SetMultiStart(bool value) { m_multiStart = value; }
     bool UseOrvindeServer() const { return m_useOrvindeServer; }
     void SetUseOrvindeServer(bool value) { m_useOrvindeServer = value; }
+    // Without the server, the language file read when none lies beside the program
+    // (an installed program keeps its language files in a folder of their own).
+    const QString& InstalledLanguageFile() const { return m_installedLanguageFile; }
+    void SetInstalledLanguageFile(const QString& path) { m_installedLanguageFile = path; }
 
     // A message with a code the link does not handle itself arrived.
     TGotAMessageEvent OnGotAMessage;
@@ -160,6 +164,7 @@ private:
     std::unique_ptr<TSingleInstanceLock> m_lock;
     std::unique_ptr<TTerminationSignals> m_terminationSignals;
     TStamp m_lastStamp;
+    QString m_installedLanguageFile;
     bool m_autoTranslate = true;
     bool m_multiStart = false;
     bool m_useOrvindeServer = true;

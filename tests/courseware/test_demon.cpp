@@ -8,8 +8,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -128,6 +130,35 @@ TEST(CoursewareLink, LoadingReadsTheLanguageFileTranslatesAndTakesTheLock)
     third.link->Loaded();
     EXPECT_EQ(probe.endings, 1);
     EXPECT_EQ(third.link->OwnEntity().AuxHandle(), 0u);
+}
+
+TEST(CoursewareLink, InstalledLanguageFileServesWhenNoneLiesBesideTheProgram)
+{
+    TProcessProbe probe;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile installed(dir.filePath("installed.itl"));
+    ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
+    installed.write("[Exit]=Beenden|$$\r\n");
+    installed.close();
+
+    const struct {
+        bool besideProgram;
+        QString installedFile;
+        QString exitText;
+    } cases[] = {{false, installed.fileName(), "Beenden"},
+                 {true, installed.fileName(), "Ende"},
+                 {false, dir.filePath("missing.itl"), "Exit"}};
+    for (const auto& c : cases) {
+        std::optional<LanguageFileBesideProgram> beside;
+        if (c.besideProgram)
+            beside.emplace("[Exit]=Ende|$$\r\n");
+        Form form(probe);
+        form.link->SetMultiStart(true);
+        form.link->SetInstalledLanguageFile(c.installedFile);
+        form.link->Loaded();
+        EXPECT_EQ(form.exit->text(), c.exitText) << c.installedFile.toStdString();
+    }
 }
 
 TEST(CoursewareLink, LockIsFreeAgainWhenTheLinkIsGone)
