@@ -22,7 +22,7 @@ constexpr int ClientHeight = 475;
 
 } // namespace
 
-TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed)
+TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed, const TLinkSetup& setUpLink)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint)
@@ -40,6 +40,8 @@ TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed)
     ConnectHandlers();
     // The link loads the language file and translates the window built so far.
     BuildCoursewareLink();
+    if (setUpLink)
+        setUpLink(*clidemon);
     clidemon->Loaded();
     FitLabelsToText(this);
     FormCreate(fixedSeed);

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,8 +27,13 @@ class TFrmAbout;
 class TFrmMain : public QWidget {
     Q_OBJECT
 public:
+    // Settings for the courseware link that differ from its design, made before it
+    // loads the language file (the installed language file, say).
+    using TLinkSetup = std::function<void(TkdbDemonClient& link)>;
+
     // fixedSeed replaces the clock as the random seed (tests, screenshots).
-    explicit TFrmMain(std::optional<std::uint64_t> fixedSeed = std::nullopt);
+    explicit TFrmMain(std::optional<std::uint64_t> fixedSeed = std::nullopt,
+                      const TLinkSetup& setUpLink = {});
     ~TFrmMain() override;
 
     // Lesson state.

@@ -6,6 +6,7 @@
 #include "app/frmplot3d.h"
 #include "app/frmsetpoints.h"
 #include "app/program.h"
+#include "app/programfolders.h"
 #include "controls/plot3d/plot3d.h"
 #include "courseware/demon.h"
 #include "translation/tolkar.h"
@@ -17,6 +18,22 @@
 #include <QIcon>
 #include <QLabel>
 #include <QRadioButton>
+
+namespace {
+
+// The about box's home page: the address the language file gives, else the guide that
+// came with the program, in the language of the language file.
+QString HomePageAddress(TTolkar2000& translator, const QString& language)
+{
+    const QString configured = translator.LookupText(QStringLiteral("HomePageURL"));
+    if (!configured.isEmpty() && configured != QLatin1String("HomePageURL"))
+        return configured;
+    const QString code = language == QLatin1String("lggerman") ? QStringLiteral("de")
+                                                               : QStringLiteral("en");
+    return TProgramFolders::OfRunningProgram().GuideUrl(code).toString();
+}
+
+} // namespace
 
 void TFrmMain::FormShow()
 {
@@ -35,10 +52,10 @@ void TFrmMain::PrepareStartUp(TFrmAbout& about, TFrmPlot3D& surface)
     about.LblCopyright->setText(
         translator.LookupText(QStringLiteral("Copyright \u00A9 2026 the SlopeLab developers")));
     about.LblAuthor->setText(translator.LookupText(QStringLiteral("Written by the SlopeLab team")));
-    about.HomePageURL = translator.LookupText(QStringLiteral("HomePageURL"));
     about.SimulationsPageURL = translator.LookupText(QStringLiteral("SimulationsPageURL"));
     about.LocalPagesFolder = clidemon->ServerParam(QStringLiteral("OrvindeWorkArea"));
     const QString language = translator.LookupText(QStringLiteral("$dlglanguage$")).toLower();
+    about.HomePageURL = HomePageAddress(translator, language);
     translator.TranslateComponent(&about);
     translator.TranslateComponent(&surface);
     if (language == QLatin1String("lggerman")) {
@@ -59,7 +76,8 @@ void TFrmMain::PrepareStartUp(TFrmAbout& about, TFrmPlot3D& surface)
 }
 
 // The icon named in the language file, from the work area (fetched there from the
-// courseware server first when the server is used).
+// courseware server first when the server is used); else the icon of that name
+// installed with the program.
 void TFrmMain::LoadIcon(TFrmAbout& about)
 {
     const QString iconName = clidemon->Translator().LookupText(QStringLiteral("AppIconName"));
@@ -74,9 +92,10 @@ void TFrmMain::LoadIcon(TFrmAbout& about)
                 file.write(fetched->data());
         }
     }
-    if (!QFileInfo::exists(path))
+    const QIcon icon = QFileInfo::exists(path) ? QIcon(path)
+                                               : TProgramFolders::OfRunningProgram().Icon(iconName);
+    if (icon.isNull())
         return;
-    const QIcon icon(path);
     QApplication::setWindowIcon(icon);
     setWindowIcon(icon);
     about.setWindowIcon(icon);

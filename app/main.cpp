@@ -1,6 +1,9 @@
 // SlopeLab: find the regression line by hand.
+#include "app/commandline.h"
 #include "app/frmmain.h"
 #include "app/program.h"
+#include "app/programfolders.h"
+#include "courseware/demon.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,26 +14,16 @@
 
 namespace {
 
-bool WantsScreenshot(int argc, char** argv)
+int Run(QApplication& app, const TProgramFolders& folders, const TProgramOptions& options)
 {
-    for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--screenshot") == 0)
-            return true;
-    return false;
-}
-
-int Run(QApplication& app)
-{
-    QString error;
-    const std::optional<TProgramOptions> options = ParseProgramOptions(app.arguments(), error);
-    if (!options) {
-        std::fprintf(stderr, "slopelab: %s\n", qPrintable(error));
-        return 2;
-    }
-
-    TProgramWindows windows(options->seed);
-    if (options->screenshotDir) {
-        if (!WriteScreenshots(*options->screenshotDir, options->page, error)) {
+    const QString languageFile = folders.LanguageFile(
+        ChooseLanguage(options.language, QLocale::system(), folders.Languages()));
+    TProgramWindows windows(options.seed, [&languageFile](TkdbDemonClient& link) {
+        link.SetInstalledLanguageFile(languageFile);
+    });
+    if (options.screenshotDir) {
+        QString error;
+        if (!WriteScreenshots(*options.screenshotDir, options.page, error)) {
             std::fprintf(stderr, "slopelab: %s\n", qPrintable(error));
             return 1;
         }
@@ -44,11 +37,21 @@ int Run(QApplication& app)
 
 int main(int argc, char** argv)
 {
+    const TProgramFolders folders = TProgramFolders::OfRunningProgram();
+    const TCommandLine commandLine =
+        ParseCommandLine(CommandLineArguments(argc, argv), folders.Languages());
+    if (commandLine.action != TCommandLine::TAction::Run) {
+        std::fputs(qPrintable(commandLine.text),
+                   commandLine.action == TCommandLine::TAction::Fail ? stderr : stdout);
+        return commandLine.ExitStatus();
+    }
+    const TProgramOptions& options = commandLine.options;
+
     // Screenshots are made without a display, and beside a running copy of the
     // program: they get a runtime directory of their own, so the running copy's
     // lock does not make them end as a second copy.
     std::optional<QTemporaryDir> privateRuntimeDir;
-    if (WantsScreenshot(argc, argv)) {
+    if (options.screenshotDir) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         privateRuntimeDir.emplace(QDir::tempPath() + QStringLiteral("/slopelab-shot-XXXXXX"));
@@ -57,9 +60,12 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     NameTheApplication();
+    QApplication::setApplicationVersion(QStringLiteral(SLOPELAB_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(SLOPELAB_APP_ID));
+
     // Whatever goes wrong ends the program with a message, never with a crash.
     try {
-        return Run(app);
+        return Run(app, folders, options);
     } catch (const std::exception& error) {
         return ReportFatalError(QString::fromUtf8(error.what()));
     } catch (...) {

@@ -14,45 +14,15 @@
 #include <QToolButton>
 #include <cstdio>
 
-std::optional<TProgramOptions> ParseProgramOptions(const QStringList& arguments, QString& error)
-{
-    TProgramOptions options;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        const bool takesValue = arg == QLatin1String("--screenshot") ||
-                                arg == QLatin1String("--seed") || arg == QLatin1String("--page");
-        if (!takesValue)
-            continue;
-        if (i + 1 >= arguments.size()) {
-            error = QStringLiteral("%1 needs a value").arg(arg);
-            return std::nullopt;
-        }
-        const QString value = arguments[++i];
-        bool ok = true;
-        if (arg == QLatin1String("--screenshot")) {
-            options.screenshotDir = value;
-        } else if (arg == QLatin1String("--seed")) {
-            options.seed = value.toULongLong(&ok);
-        } else {
-            options.page = value.toInt(&ok);
-            ok = ok && options.page >= 1 && options.page <= 5;
-        }
-        if (!ok) {
-            error = QStringLiteral("%1: \"%2\" is not a valid value").arg(arg, value);
-            return std::nullopt;
-        }
-    }
-    return options;
-}
-
 void NameTheApplication()
 {
     QApplication::setApplicationName(ProductName);
 }
 
-TProgramWindows::TProgramWindows(std::optional<std::uint64_t> seed)
+TProgramWindows::TProgramWindows(std::optional<std::uint64_t> seed,
+                                 const TFrmMain::TLinkSetup& setUpLink)
 {
-    m_main = std::make_unique<TFrmMain>(seed);
+    m_main = std::make_unique<TFrmMain>(seed, setUpLink);
     FrmMain = m_main.get();
     m_setPoints = std::make_unique<TFrmSetPoints>(*m_main, m_main->clidemon->Translator());
     FrmSetPoints = m_setPoints.get();

@@ -1,13 +1,13 @@
 #pragma once
-// Program start: the command line, the four windows in their creation order,
+// Program start: the four windows in their creation order,
 // and the screenshot mode that renders them to PNG files instead of showing them.
+#include "app/frmmain.h"
+
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <optional>
 
-class TFrmMain;
 class TFrmSetPoints;
 class TFrmAbout;
 class TFrmPlot3D;
@@ -18,21 +18,12 @@ inline const QString ProductName = QStringLiteral("SlopeLab");
 // Gives the application the product name, which its information boxes carry as title.
 void NameTheApplication();
 
-struct TProgramOptions {
-    std::optional<QString> screenshotDir;
-    std::optional<std::uint64_t> seed;
-    int page = 1;
-};
-
-// Reads --screenshot DIR, --seed N and --page N. Other arguments are left for the
-// courseware link. On a malformed option, returns nothing and fills error.
-std::optional<TProgramOptions> ParseProgramOptions(const QStringList& arguments, QString& error);
-
 // The program's windows, created in the order the program needs them and
 // destroyed in reverse order. Each one is also reachable through its global.
 class TProgramWindows {
 public:
-    explicit TProgramWindows(std::optional<std::uint64_t> seed);
+    explicit TProgramWindows(std::optional<std::uint64_t> seed,
+                             const TFrmMain::TLinkSetup& setUpLink = {});
     ~TProgramWindows();
 
 private:

@@ -4,10 +4,12 @@
 #include "app/frmmain.h"
 #include "app/frmplot3d.h"
 #include "app/program.h"
+#include "app/programfolders.h"
 #include "courseware/demon.h"
 #include "support/language_file_beside_program.h"
 #include "translation/tolkar.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -52,7 +54,7 @@ TEST(AboutBox, EnglishTextsAndTranslatedWindowsWithoutALanguageFile)
               QStringLiteral("More information can be found at the following Web sites:"));
     EXPECT_TRUE(start.about.LblDescription->text().startsWith(QStringLiteral(
         "This program shows the calculation of the regression line as an optimization problem.")));
-    EXPECT_EQ(start.about.HomePageURL, QStringLiteral("HomePageURL"));
+    EXPECT_EQ(start.about.HomePageURL, TProgramFolders::OfRunningProgram().GuideUrl("en").toString());
     EXPECT_EQ(start.about.windowTitle(), QStringLiteral("About"));
     EXPECT_EQ(start.about.BButOK->text(), QStringLiteral("OK"));
     EXPECT_EQ(start.surface.BButReset->text(), QStringLiteral("Reset"));
@@ -114,6 +116,40 @@ TEST(AboutBox, ALinkShowsOnlyWhenItsAddressLeadsToAPage)
     EXPECT_TRUE(about.Panel2->isVisible());
     EXPECT_TRUE(about.LblSimus->isVisible());
     EXPECT_EQ(about.LblSimus->text(), QStringLiteral("guide.html"));
+}
+
+TEST(AboutBox, HomePageIsTheGuideInTheLanguageUnlessTheLanguageFileGivesAnAddress)
+{
+    const TProgramFolders folders = TProgramFolders::OfRunningProgram();
+    const struct {
+        QByteArray languageFile;
+        QString address;
+    } cases[] = {{"[HomePageURL]=|$$", folders.GuideUrl("en").toString()},
+                 {"[$dlglanguage$]=lgGerman|$$", folders.GuideUrl("de").toString()},
+                 {"[HomePageURL]=https://home.example/|$$", "https://home.example/"}};
+    for (const auto& c : cases) {
+        LanguageFileBesideProgram file(c.languageFile);
+        StartUp start;
+        EXPECT_EQ(start.about.HomePageURL, c.address) << c.languageFile.toStdString();
+    }
+    EXPECT_TRUE(folders.GuideUrl("de").isLocalFile());
+}
+
+TEST(AboutBox, WindowsShowTheInstalledIconTheLanguageFileNames)
+{
+    const struct {
+        QByteArray languageFile;
+        int iconSizes;
+    } cases[] = {{"[Exit]=Ende|$$", 0},
+                 {"[AppIconName]=no-such-icon|$$", 0},
+                 {"[AppIconName]=" SLOPELAB_APP_ID "|$$", 2}};
+    for (const auto& c : cases) {
+        QApplication::setWindowIcon(QIcon());
+        LanguageFileBesideProgram file(c.languageFile);
+        StartUp start;
+        for (const QWidget* window : {static_cast<QWidget*>(&start.main), static_cast<QWidget*>(&start.about)})
+            EXPECT_EQ(window->windowIcon().availableSizes().size(), c.iconSizes) << c.languageFile.toStdString();
+    }
 }
 
 TEST(AboutBox, LinksTurnRedUnderTheMouseAndBlueOverThePanel)

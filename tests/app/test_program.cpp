@@ -1,4 +1,4 @@
-// The command line, the screenshot mode and how the program ends when it cannot start.
+// The screenshot mode and how the program ends when it cannot start.
 #include "app/frmmain.h"
 #include "app/program.h"
 
@@ -8,30 +8,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-TEST(ProgramOptions, ReadsScreenshotSeedAndPage)
-{
-    QString error;
-    auto options = ParseProgramOptions(
-        {"slopelab", "--screenshot", "out", "--seed", "7", "--page", "4"}, error);
-    ASSERT_TRUE(options);
-    EXPECT_EQ(options->screenshotDir, QStringLiteral("out"));
-    EXPECT_EQ(options->seed, 7u);
-    EXPECT_EQ(options->page, 4);
-
-    // Arguments meant for others are left alone.
-    options = ParseProgramOptions({"slopelab", "/serverhandle=00001234"}, error);
-    ASSERT_TRUE(options);
-    EXPECT_FALSE(options->screenshotDir);
-    EXPECT_EQ(options->page, 1);
-
-    for (const QStringList& bad : {QStringList{"slopelab", "--seed"},
-                                   QStringList{"slopelab", "--seed", "x"},
-                                   QStringList{"slopelab", "--page", "6"}}) {
-        EXPECT_FALSE(ParseProgramOptions(bad, error));
-        EXPECT_FALSE(error.isEmpty());
-    }
-}
 
 TEST(ProgramOptions, ScreenshotsRepeatForTheSameSeed)
 {
