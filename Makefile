@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all bootstrap configure build run test bench screenshot clean
+.PHONY: all bootstrap configure build run test bench screenshot package clean
 
 all: build
 
@@ -32,6 +32,10 @@ bench: build
 
 screenshot: build
 	@$(BUILD)/bin/slopelab --screenshot screenshots --seed 1 --page 4
+
+# A Debian package of the program in $(BUILD)/.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	@rm -rf $(BUILD)
