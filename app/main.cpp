@@ -14,10 +14,11 @@
 
 namespace {
 
-int Run(QApplication& app, const TProgramFolders& folders, const TProgramOptions& options)
+int Run(QApplication& app, const TProgramFolders& folders, const QStringList& languages,
+        const TProgramOptions& options)
 {
-    const QString languageFile = folders.LanguageFile(
-        ChooseLanguage(options.language, QLocale::system(), folders.Languages()));
+    const QString languageFile =
+        folders.LanguageFile(ChooseLanguage(options.language, QLocale::system(), languages));
     TProgramWindows windows(options.seed, [&languageFile](TkdbDemonClient& link) {
         link.SetInstalledLanguageFile(languageFile);
     });
@@ -38,8 +39,8 @@ int Run(QApplication& app, const TProgramFolders& folders, const TProgramOptions
 int main(int argc, char** argv)
 {
     const TProgramFolders folders = TProgramFolders::OfRunningProgram();
-    const TCommandLine commandLine =
-        ParseCommandLine(CommandLineArguments(argc, argv), folders.Languages());
+    const QStringList languages = folders.Languages();
+    const TCommandLine commandLine = ParseCommandLine(CommandLineArguments(argc, argv), languages);
     if (commandLine.action != TCommandLine::TAction::Run) {
         std::fputs(qPrintable(commandLine.text),
                    commandLine.action == TCommandLine::TAction::Fail ? stderr : stdout);
@@ -60,12 +61,11 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     NameTheApplication();
-    QApplication::setApplicationVersion(QStringLiteral(SLOPELAB_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(SLOPELAB_APP_ID));
 
     // Whatever goes wrong ends the program with a message, never with a crash.
     try {
-        return Run(app, folders, options);
+        return Run(app, folders, languages, options);
     } catch (const std::exception& error) {
         return ReportFatalError(QString::fromUtf8(error.what()));
     } catch (...) {

@@ -69,7 +69,7 @@ TEST(Install, DesktopFilesValidateAndFitTheProgram)
 {
     QTemporaryDir prefix;
     ASSERT_TRUE(prefix.isValid());
-    const TRun install = RunToEnd("cmake", {"--install", BuildDir, "--prefix", prefix.path()});
+    const TRun install = RunToEnd(SLOPELAB_CMAKE, {"--install", BuildDir, "--prefix", prefix.path()});
     ASSERT_EQ(install.status, 0) << install.output.toStdString();
 
     const QString desktopFile =
@@ -131,7 +131,7 @@ TEST(Package, UnpackedProgramFindsItsLanguagesAndSpeaksTheChosenOne)
 {
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
-    const TRun pack = RunToEnd("cpack", {"--config", BuildDir + "/CPackConfig.cmake", "-G", "DEB", "-B", scratch.filePath("out")});
+    const TRun pack = RunToEnd(SLOPELAB_CPACK, {"--config", BuildDir + "/CPackConfig.cmake", "-G", "DEB", "-B", scratch.filePath("out")});
     ASSERT_EQ(pack.status, 0) << pack.output.toStdString();
     const QStringList packages = QDir(scratch.filePath("out")).entryList({"*.deb"});
     ASSERT_EQ(packages.size(), 1);
