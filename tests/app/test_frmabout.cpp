@@ -59,11 +59,11 @@ TEST(AboutBox, EnglishTextsAndTranslatedWindowsWithoutALanguageFile)
     EXPECT_EQ(start.about.BButOK->text(), QStringLiteral("OK"));
     EXPECT_EQ(start.surface.BButReset->text(), QStringLiteral("Reset"));
     EXPECT_EQ(start.surface.MMExplain3D->toPlainText(), QStringLiteral("Explain3D"));
-    // No addresses, so no links, and no panel promising web sites.
+    // The guide is the one address there is.
     start.about.show();
-    EXPECT_FALSE(start.about.LblHomePage->isVisible());
+    EXPECT_TRUE(start.about.LblHomePage->isVisible());
     EXPECT_FALSE(start.about.LblSimus->isVisible());
-    EXPECT_FALSE(start.about.Panel2->isVisible());
+    EXPECT_TRUE(start.about.Panel2->isVisible());
 }
 
 TEST(AboutBox, GermanTextsFromTheShippedFileWhateverTheLetterCaseOfTheLanguage)
@@ -71,7 +71,8 @@ TEST(AboutBox, GermanTextsFromTheShippedFileWhateverTheLetterCaseOfTheLanguage)
     QFile german(QStringLiteral(SLOPELAB_SOURCE_DIR "/lang/de/slopelab.itl"));
     ASSERT_TRUE(german.open(QIODevice::ReadOnly));
     // Its language is "lgGerman".
-    LanguageFileBesideProgram file(german.readAll() + "[HomePageURL]=https://home.example/|$$");
+    LanguageFileBesideProgram file(
+        german.readAll().replace("[HomePageURL]=|$$", "[HomePageURL]=https://home.example/|$$"));
     StartUp start;
     EXPECT_EQ(start.about.LblWebSite->text(),
               QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
@@ -207,7 +208,7 @@ TEST(StartUp, TheSplashFollowsTheShownMainWindowWithAllTextsInPlace)
         EXPECT_TRUE(FrmMain->isVisible());
         EXPECT_EQ(FrmMain->SBExit->text(), QStringLiteral("Exit"));
         EXPECT_EQ(FrmAbout->LblName->text(), QStringLiteral("SlopeLab"));
-        EXPECT_FALSE(FrmAbout->LblHomePage->isVisible());   // no address without a language file
+        EXPECT_TRUE(FrmAbout->LblHomePage->isVisible());   // the guide, without a language file
         EXPECT_EQ(FrmPlot3D->BButClose->text(), QStringLiteral("Close"));
         FrmAbout->accept();
     });
