@@ -28,3 +28,11 @@ bool Windows1252Assigns(unsigned char byte)
 {
     return byte < kTableStart || byte > kTableEnd || Windows1252Char(byte).unicode() != byte;
 }
+
+QString DecodeWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        text[i] = Windows1252Char(static_cast<unsigned char>(bytes[i]));
+    return text;
+}

@@ -7,7 +7,3 @@
 // are valid UTF-8, otherwise as Windows-1252. An incomplete UTF-8 sequence at the very
 // end (a file cut short) does not count as invalid; it is dropped.
 QString DecodeUtf8OrWindows1252(const QByteArray& bytes);
-
-// Every byte is one character: 0x80..0x9F through the Windows-1252 table (its five
-// unassigned bytes keep their own code points), all other bytes as Latin-1.
-QString DecodeWindows1252(const QByteArray& bytes);
