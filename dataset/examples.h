@@ -1,0 +1,16 @@
+#pragma once
+// The example data sets shipped with the program, by name ("anscombe-1", "cars", …).
+#include "dataset/sharedir.h"
+
+#include <QString>
+#include <QStringList>
+
+// Where the examples lie: ProgramShareDir() + "/examples".
+QString ExamplesDir();
+
+// The names of the examples in a folder: its ".csv" files without the extension, sorted.
+QStringList ExampleNames(const QString& dir = ExamplesDir());
+
+// The file of an example, to be read with ReadDataTable; empty when the folder has no
+// example of that name.
+QString ExampleFile(const QString& name, const QString& dir = ExamplesDir());

@@ -1,0 +1,21 @@
+#pragma once
+// The least-squares line y = slope·x + intercept of a point set.
+#include "dataset/pointfile.h"
+#include "dataset/result.h"
+
+#include <span>
+
+struct LineFit {
+    double slope = 0;
+    double intercept = 0;
+    double r = 0;        // correlation coefficient; NaN when all y values are equal
+    double rSquared = 0; // r², the share of the variance of y that the line explains
+    double meanX = 0;
+    double meanY = 0;
+};
+
+// The line that minimises the sum of squared residuals, from sums of deviations from the
+// means in long double, so that large offsets and many points lose no accuracy. Refuses
+// what CheckPoints refuses, with its message (all x equal: no slope).
+Result<LineFit> FitLine(std::span<const double> x, std::span<const double> y);
+Result<LineFit> FitLine(const PointSet& points);
