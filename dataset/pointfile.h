@@ -16,6 +16,10 @@
 // Messages are short English texts without the file name and without a trailing full
 // stop, such as `line 7: "abc" is not a number`; the caller puts the file name in front.
 // A failure never comes with data: a bad file gives nothing but its message.
+//
+// Beside this: dataset/examples.h lists the shipped example sets (ExampleNames) and gives
+// the file of one (ExampleFile) to read as above; dataset/linefit.h computes the
+// least-squares line of a point set (FitLine).
 #include "dataset/result.h"
 
 #include <QByteArray>
@@ -53,17 +57,18 @@ struct PointSet {
 // The numeric columns of a CSV or TSV file, as spreadsheets and other programs write them:
 // - The separator is a tab, semicolon or comma (see DetectSeparator). In a semicolon file
 //   a number may have a decimal comma ("2,5").
-// - Fields may be in double quotes ("" is one quote); blank lines are skipped; lines end
-//   with LF, CR LF or CR; a UTF-8 byte-order mark is dropped; UTF-16 with a byte-order
-//   mark and 8-bit Windows-1252 text are read too (see DecodeText).
+// - Fields may be in double quotes ("" is one quote); blank lines and lines of empty
+//   fields only (",,") are skipped; lines end with LF, CR LF or CR; a UTF-8 byte-order
+//   mark is dropped; UTF-16 with a byte-order mark and 8-bit Windows-1252 text are read
+//   too (see DecodeText).
 // - The first row is a header when one of its fields is quoted or not a number, in a
 //   column where the next row holds a number (or when it is the only row). Its fields,
 //   with white space simplified, name the columns; an empty one is named "column N"
 //   after its place in the row. Without a header two columns are "x" and "y", more
 //   are "column 1", "column 2", ….
 // - Every row has as many fields as the first. A column without any number is text (a
-//   label column, say) and left out; in every other column each field must be a finite
-//   number.
+//   label column, say) and left out, unless fewer than two numeric columns remain; in
+//   every other column each field must be a finite number.
 // The messages, in the order they are checked (N is a line number, counted from 1):
 //   the messages of ReadRegularFile and DecodeText,
 //   "line N: quote not closed", "line N: text after a closing quote",
@@ -72,7 +77,8 @@ struct PointSet {
 //   "fewer than 2 points" (fewer than two rows below the header),
 //   `line N: "abc" is not a number`, `line N: "inf" is not a finite number` (also "nan"
 //   and numbers too large for double, such as 1e999), `line N: no value in column "y"`,
-//   the first of these in the file; "fewer than 2 numeric columns".
+//   the first of these in the file (a long field is cut after 40 characters with "…");
+//   "fewer than 2 numeric columns".
 Result<DataTable> ReadDataTable(const QString& path);
 
 // The same for the bytes of a file (without the size cap, which is the caller's).
