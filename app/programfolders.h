@@ -4,6 +4,7 @@
 // prefix:
 //   <prefix>/bin/slopelab
 //   <prefix>/share/slopelab/lang/<code>/slopelab.itl       language files
+//   <prefix>/share/slopelab/examples/<name>.csv            example data sets
 //   <prefix>/share/doc/slopelab/guide/<code>/index.html     the guide
 //   <prefix>/share/icons/hicolor/<size>/apps/<name>.png     the icon
 #include <QIcon>
@@ -22,6 +23,7 @@ public:
     // The codes of the languages there is a language file for, in alphabetical order.
     QStringList Languages() const;
     QString LanguageFile(const QString& code) const;
+    QString ExamplesDir() const;
     // The guide's first page in the language (in English when there is none in it),
     // as a file address; empty when no guide is there.
     QUrl GuideUrl(const QString& code) const;

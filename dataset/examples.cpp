@@ -9,11 +9,6 @@ const QString kExtension = QStringLiteral(".csv");
 
 } // namespace
 
-QString ExamplesDir()
-{
-    return ProgramShareDir() + QStringLiteral("/examples");
-}
-
 QStringList ExampleNames(const QString& dir)
 {
     QStringList names;

@@ -88,11 +88,12 @@ TEST(CommandLine, LanguageIsTheRequestedOneElseTheSystemsElseEnglish)
             << c.systemLocale;
 }
 
-TEST(ProgramFolders, LanguagesGuideAndIconOfTheBuildTree)
+TEST(ProgramFolders, LanguagesExamplesGuideAndIconOfTheBuildTree)
 {
     const TProgramFolders folders = TProgramFolders::OfRunningProgram();
     EXPECT_EQ(folders.Languages(), Languages);
     EXPECT_TRUE(QFile::exists(folders.LanguageFile("de")));
+    EXPECT_TRUE(QFile::exists(folders.ExamplesDir() + "/cars.csv"));
     EXPECT_TRUE(folders.GuideUrl("de").toLocalFile().endsWith("/guide/de/index.html"));
     // A language without a guide of its own gets the English one.
     EXPECT_TRUE(folders.GuideUrl("fr").toLocalFile().endsWith("/guide/en/index.html"));

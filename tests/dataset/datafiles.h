@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -14,4 +15,10 @@ inline QString WriteDataFile(const QTemporaryDir& dir, const QByteArray& bytes,
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         return {};
     return path;
+}
+
+// The examples as the build copies them for the program: build/bin/../share/slopelab.
+inline QString BuiltExamples()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../share/slopelab/examples");
 }

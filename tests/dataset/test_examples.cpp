@@ -1,3 +1,4 @@
+#include "datafiles.h"
 #include "dataset/examples.h"
 #include "dataset/linefit.h"
 #include "dataset/pointfile.h"
@@ -31,12 +32,12 @@ void ExpectRoundsTo(double computed, Published published, const char* what)
 
 TEST(Examples, AreFoundBesideTheProgramByName)
 {
-    EXPECT_EQ(ExampleNames(), QStringList({"anscombe-1", "anscombe-2", "anscombe-3", "anscombe-4",
+    EXPECT_EQ(ExampleNames(BuiltExamples()), QStringList({"anscombe-1", "anscombe-2", "anscombe-3", "anscombe-4",
                                            "cars", "women"}));
-    EXPECT_TRUE(ExampleFile("cars").endsWith("/share/slopelab/examples/cars.csv"));
-    EXPECT_TRUE(QFileInfo(ExampleFile("cars")).isFile());
-    EXPECT_EQ(ExampleFile("README"), "");
-    EXPECT_EQ(ExampleFile("../examples/cars"), "");
+    EXPECT_TRUE(ExampleFile("cars", BuiltExamples()).endsWith("/share/slopelab/examples/cars.csv"));
+    EXPECT_TRUE(QFileInfo(ExampleFile("cars", BuiltExamples())).isFile());
+    EXPECT_EQ(ExampleFile("README", BuiltExamples()), "");
+    EXPECT_EQ(ExampleFile("../examples/cars", BuiltExamples()), "");
 }
 
 // The lines published with the data sets, to their stated digits.
@@ -56,7 +57,7 @@ TEST(Examples, ReproduceTheirPublishedLines)
     };
     for (const auto& line : lines) {
         SCOPED_TRACE(line.name);
-        const Result<PointSet> points = ReadPointFile(ExampleFile(line.name));
+        const Result<PointSet> points = ReadPointFile(ExampleFile(line.name, BuiltExamples()));
         ASSERT_TRUE(points.Ok()) << points.Message().toStdString();
         const Result<LineFit> fit = FitLine(points.Value());
         ASSERT_TRUE(fit.Ok());
@@ -69,5 +70,5 @@ TEST(Examples, ReproduceTheirPublishedLines)
             ExpectRoundsTo(fit.Value().meanY, {7.50, 2}, "mean y");
         }
     }
-    EXPECT_EQ(ReadPointFile(ExampleFile("cars")).Value().xName, "speed_mph");
+    EXPECT_EQ(ReadPointFile(ExampleFile("cars", BuiltExamples())).Value().xName, "speed_mph");
 }
