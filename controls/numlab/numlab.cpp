@@ -2,6 +2,7 @@
 
 #include "controls/common/colorscheme.h"
 #include "controls/common/gryph_error.h"
+#include "controls/numlab/numlabaccessible.h"
 #include "controls/numlab/numtext.h"
 
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 TNumLab::TNumLab(QWidget* parent)
     : QWidget(parent)
 {
+    InstallNumLabAccessibility();
     setMouseTracking(true);
     resize(160, 28);
     Render();

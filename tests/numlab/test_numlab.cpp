@@ -3,6 +3,7 @@
 
 #include "numlabtesting.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
@@ -188,4 +189,21 @@ TEST(NumLab, HiddenLabelDrawsNothingUntilShownAgain)
     EXPECT_NE(PixelAt(label, 0, 0), clRed);
     label.show();
     EXPECT_EQ(PixelAt(label, 0, 0), clRed);
+}
+
+TEST(NumLab, TellsAssistiveTechnologyItsNameAndTheNumberItShows)
+{
+    FormLabel label;
+    label.SetLeftText(QStringLiteral("k"));
+    label.SetValue(1.5);
+    label.SetPrecision(1);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&label);
+    ASSERT_TRUE(access);
+    EXPECT_EQ(access->role(), QAccessible::StaticText);
+    EXPECT_EQ(access->text(QAccessible::Name), "k");
+    EXPECT_EQ(access->text(QAccessible::Value), "1.5");
+    label.setAccessibleName(QStringLiteral("Slope k"));
+    label.setAccessibleDescription(QStringLiteral("The slope"));
+    EXPECT_EQ(access->text(QAccessible::Name), "Slope k");
+    EXPECT_EQ(access->text(QAccessible::Description), "The slope");
 }
