@@ -4,6 +4,7 @@
 #include "platform/bitmap.h"
 #include "platform/rounding.h"
 
+#include <algorithm>
 #include <cmath>
 
 int GridSize(int imageWidth) { return imageWidth / 2 + 1; }
@@ -74,6 +75,12 @@ double DOfMapY(int y, int h)
 }
 
 bool IsPickable(int x, int y, int w, int h) { return x >= 0 && x < w && y > 0 && y < h; }
+
+QPoint StepPick(QPoint from, int stepsK, int stepsD, int w, int h)
+{
+    return {std::clamp(from.x() + stepsK * MapCellPixels, 0, w - 1),
+            std::clamp(from.y() - stepsD * MapCellPixels, 1, h - 1)};
+}
 
 void DrawMarkerBlock(TCanvas& canvas, int x, int y, int from, int to)
 {

@@ -8,6 +8,8 @@
 #include "app/regression.h"
 #include "platform/color.h"
 
+#include <QPoint>
+
 class TBitmap;
 class TCanvas;
 
@@ -55,6 +57,11 @@ double KOfMapX(int x, int w);
 double DOfMapY(int y, int h);
 // Whether a mouse position picks a point: 0 ≤ x < w and 0 < y < h.
 bool IsPickable(int x, int y, int w, int h);
+// The pixels a grid cell covers across and up.
+constexpr int MapCellPixels = 2;
+// The position a keyboard step picks: from (x, y), stepsK cells to the right and
+// stepsD cells up, held inside the positions that pick a point.
+QPoint StepPick(QPoint from, int stepsK, int stepsD, int w, int h);
 
 // The map's markers: black pixels at (x + a, y + b) for a, b in from..to.
 void DrawMarkerBlock(TCanvas& canvas, int x, int y, int from, int to);

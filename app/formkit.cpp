@@ -28,7 +28,8 @@ QPlainTextEdit* MakeInfoMemo(QWidget* parent, const QString& name, const QRect& 
     memo->setReadOnly(true);
     memo->setFocusPolicy(Qt::NoFocus);
     memo->setTextInteractionFlags(Qt::NoTextInteraction);
-    memo->setContextMenuPolicy(Qt::NoContextMenu);
+    // Its own menu is empty: a right click on it shows nothing, not the window's menu.
+    memo->setContextMenuPolicy(Qt::PreventContextMenu);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette palette = memo->palette();

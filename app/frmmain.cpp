@@ -44,6 +44,9 @@ TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed, const TLinkSetup& set
         setUpLink(*clidemon);
     clidemon->Loaded();
     FitLabelsToText(this);
+    BuildCommands();
+    SetTabOrder();
+    DescribeControls();
     FormCreate(fixedSeed);
 }
 
@@ -86,15 +89,14 @@ void TFrmMain::BuildErrorMapPanel()
 
     Panel3 = MakePanel(this, QStringLiteral("Panel3"), QRect(360, 113, 257, 249),
                        TPanelBevel::None);
-    auto image = [this](const char* name, const QRect& place) {
-        auto* img = new TImage(Panel3);
-        img->setObjectName(QString::fromUtf8(name));
-        img->setGeometry(place);
-        return img;
+    auto place = [](auto* image, const char* name, const QRect& rect) {
+        image->setObjectName(QString::fromUtf8(name));
+        image->setGeometry(rect);
+        return image;
     };
-    Image1 = image("Image1", QRect(33, 24, 200, 200));
-    Scaling1 = image("Scaling1", QRect(24, 24, 9, 209));
-    Scaling2 = image("Scaling2", QRect(32, 224, 201, 9));
+    Image1 = place(new TErrorMapView(Panel3), "Image1", QRect(33, 24, 200, 200));
+    Scaling1 = place(new TImage(Panel3), "Scaling1", QRect(24, 24, 9, 209));
+    Scaling2 = place(new TImage(Panel3), "Scaling2", QRect(32, 224, 201, 9));
 
     const QFont large = ArialPixels(16);
     const QFont small = ArialPixels(12);
@@ -182,6 +184,8 @@ void TFrmMain::ConnectHandlers()
     Image1->OnMouseUp = [this](QObject*, TMouseButton, TShiftState, int, int) {
         MouseIsDown = false;
     };
+    Image1->OnStep = [this](int stepsK, int stepsD) { Image1Step(stepsK, stepsD); };
+    Image1->ToolTipAt = [this](int X, int Y) { return Image1ToolTip(X, Y); };
 }
 
 void TFrmMain::BuildCoursewareLink()
@@ -226,6 +230,8 @@ void TFrmMain::showEvent(QShowEvent* event)
         return;
     m_shown = true;
     CenterOnScreen(*this);
+    // The lesson's first step.
+    SBNext->setFocus();
     // The splash follows once the window is on the screen.
     QMetaObject::invokeMethod(this, &TFrmMain::FormShow, Qt::QueuedConnection);
 }

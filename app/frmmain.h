@@ -2,6 +2,7 @@
 // The main window: chart, error map with its scales, tutorial text and buttons.
 // It owns the lesson's state; the other windows reach it through FrmMain.
 #include "app/errormap.h"
+#include "app/errormapview.h"
 #include "app/regression.h"
 #include "platform/bitmap.h"
 
@@ -17,6 +18,7 @@ class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
 class TImage;
+class TLessonCommands;
 class TSpeedButton;
 class TkdbDemonClient;
 class TNumLab;
@@ -84,7 +86,7 @@ public:
     QPlainTextEdit* Memo = nullptr;
     TPlotta* Plotta1 = nullptr;
     QFrame* Panel3 = nullptr;
-    TImage* Image1 = nullptr;
+    TErrorMapView* Image1 = nullptr;
     TImage* Scaling1 = nullptr;
     TImage* Scaling2 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -99,6 +101,8 @@ public:
     QCheckBox* CBSquares = nullptr;
     TNumLab* NLSum_e2 = nullptr;
     TkdbDemonClient* clidemon = nullptr;
+    // Every command of the window, in its context menu and on its shortcuts.
+    TLessonCommands* Commands = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -112,10 +116,21 @@ private:
     void ConnectHandlers();
     void BuildCoursewareLink();
     void BringToFront();
+    void BuildCommands();
+    void SetTabOrder();
+    void DescribeControls();
+    void DescribeLine();
+    // What a pick of (k, d) shows in the value fields, as one line of text: k and d,
+    // and the sum of squares once the lesson shows it.
+    QString LineValuesText(double k, double d) const;
     void FormCreate(std::optional<std::uint64_t> fixedSeed);
 
     void Image1MouseDown(int X, int Y);
     void Image1MouseMove(int X, int Y);
+    // Picks the point of the map at (X, Y) if it can be picked.
+    void PickAt(int X, int Y);
+    void Image1Step(int stepsK, int stepsD);
+    QString Image1ToolTip(int X, int Y) const;
     void SBNextClick();
     void SB3dPlotClick();
     void SpeedButton4Click();

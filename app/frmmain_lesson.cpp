@@ -86,6 +86,8 @@ void TFrmMain::ShowPage()
     default:
         break;
     }
+    // The description follows what the page shows.
+    DescribeLine();
 }
 
 void TFrmMain::SBNextClick()
@@ -122,6 +124,7 @@ void TFrmMain::DrawChart()
     Plotta1->ShowItems();
     Plotta1->SetLineWidth(1);
     ShowSumOfSquares();
+    DescribeLine();
 }
 
 void TFrmMain::ShowSumOfSquares()
@@ -179,9 +182,15 @@ void TFrmMain::Image1MouseDown(int X, int Y)
 
 void TFrmMain::Image1MouseMove(int X, int Y)
 {
+    if (MouseIsDown)
+        PickAt(X, Y);
+}
+
+void TFrmMain::PickAt(int X, int Y)
+{
     const int w = Image1->width();
     const int h = Image1->height();
-    if (!MouseIsDown || !IsPickable(X, Y, w, h))
+    if (!IsPickable(X, Y, w, h))
         return;
     K = KOfMapX(X, w);
     D = DOfMapY(Y, h);
@@ -189,4 +198,13 @@ void TFrmMain::Image1MouseMove(int X, int Y)
     DrawChart();
     NLd->SetValue(D);
     NLk->SetValue(K);
+}
+
+// The arrow keys pick the cell next to the current line's, as a mouse would there.
+void TFrmMain::Image1Step(int stepsK, int stepsD)
+{
+    const int w = Image1->width();
+    const int h = Image1->height();
+    const QPoint to = StepPick({MapXOfK(K, w), MapYOfD(D, h)}, stepsK, stepsD, w, h);
+    PickAt(to.x(), to.y());
 }
