@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
+#include <cmath>
 #include <span>
 
 namespace {
@@ -47,7 +47,7 @@ bool PatternDraws(TPenStyle style, std::int64_t index)
     int period = 0;
     for (int run : runs)
         period += run;
-    int position = int(index % period);
+    int position = int((index % period + period) % period);
     for (std::size_t run = 0;; ++run) {
         if (position < runs[run])
             return run % 2 == 0;
@@ -64,47 +64,6 @@ int PixelsPerInchOf(int dotsPerMeter)
 {
     return dotsPerMeter > 0 ? Round(dotsPerMeter * 0.0254) : kScreenPixelsPerInch;
 }
-
-// Writes one colour into an RGB32 image, copying it or XOR-ing it into what is there.
-class PixelWriter {
-public:
-    PixelWriter(QImage& image, TColor color, TPenMode mode)
-        : m_image(image)
-        , m_mode(mode)
-        // One detach up front; scanLine() per pixel would check for sharing every time.
-        , m_bits(image.bits())
-        , m_stride(image.bytesPerLine())
-        , m_width(image.width())
-        , m_height(image.height())
-    {
-        const TColor plain = ResolveColor(color);
-        m_rgb = qRgb(RedOf(plain), GreenOf(plain), BlueOf(plain));
-    }
-
-    void Put(int x, int y) const
-    {
-        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-            return;
-        QRgb& pixel = reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(y) * m_stride)[x];
-        pixel = m_mode == pmXor ? pixel ^ (m_rgb & RGB_MASK) : m_rgb;
-    }
-
-    void Fill(const QRect& area) const
-    {
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                Put(x, y);
-    }
-
-private:
-    QImage& m_image;
-    TPenMode m_mode;
-    QRgb m_rgb = 0;
-    uchar* m_bits;
-    qsizetype m_stride;
-    int m_width;
-    int m_height;
-};
 
 struct Bounds {
     std::int64_t left, top, right, bottom;   // inclusive
@@ -270,6 +229,16 @@ void TCanvas::Polyline(const QVector<QPoint>& points)
     m_dashPhase = phase;
 }
 
+PixelWriter TCanvas::PenWriter() const
+{
+    return PixelWriter(*m_image, Pen.Color, Pen.Mode == pmXor);
+}
+
+PixelWriter TCanvas::BrushWriter() const
+{
+    return PixelWriter(*m_image, Brush.Color, Pen.Mode == pmXor);
+}
+
 void TCanvas::DrawSegment(QPoint from, QPoint to)
 {
     if (Pen.Style == psClear)
@@ -285,7 +254,7 @@ void TCanvas::DrawSegment(QPoint from, QPoint to)
         DrawWideSegment(from, to);
         return;
     }
-    const PixelWriter pen(*m_image, Pen.Color, Pen.Mode);
+    const PixelWriter pen = PenWriter();
     const std::int64_t length = RasterizeLine(from, to, Surface(), [&](int x, int y, std::int64_t i) {
         if (PatternDraws(Pen.Style, m_dashPhase + i))
             pen.Put(x, y);
@@ -293,14 +262,20 @@ void TCanvas::DrawSegment(QPoint from, QPoint to)
     m_dashPhase = AdvancePattern(m_dashPhase, length);
 }
 
+// A wide dashed pen stretches its pattern by its width, from the segment's start.
 void TCanvas::DrawWideSegment(QPoint from, QPoint to)
 {
-    const QRect area = ReachOf(BoundsOf({from, to}), Pen.Width, Surface());
-    if (area.isEmpty())
-        return;
-    ShapeMask mask(area);
-    mask.PaintOutline(QtPen(), [&](QPainter& p) { p.drawLine(QPointF(from), QPointF(to)); });
-    Apply(mask);
+    const PixelWriter pen = PenWriter();
+    const bool solid = DashRuns(Pen.Style).empty();
+    ScanWideLine(from, to, Pen.Width, Surface(), [&](int y, int x0, int x1) {
+        if (solid) {
+            pen.Run(y, x0, x1);
+            return;
+        }
+        for (int x = x0; x <= x1; ++x)
+            if (PatternDraws(Pen.Style, std::int64_t(std::floor(PositionAlong(from, to, x, y) / Pen.Width))))
+                pen.Put(x, y);
+    });
 }
 
 void TCanvas::TraceClosedPath(const QVector<QPoint>& corners, const QRect& clip,
@@ -319,8 +294,8 @@ void TCanvas::TraceClosedPath(const QVector<QPoint>& corners, const QRect& clip,
 
 void TCanvas::Apply(const ShapeMask& mask)
 {
-    const PixelWriter pen(*m_image, Pen.Color, Pen.Mode);
-    const PixelWriter brush(*m_image, Brush.Color, Pen.Mode);
+    const PixelWriter pen = PenWriter();
+    const PixelWriter brush = BrushWriter();
     const QRect& area = mask.Area();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -349,11 +324,13 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
     ExactRectangle(box);
 }
 
+// The outline is the one-pixel outline widened evenly to both sides; an even width
+// puts its extra pixel outside. Wide pens draw solid.
 void TCanvas::ExactRectangle(const TRect& box)
 {
     const QRect surface = Surface();
-    const PixelWriter pen(*m_image, Pen.Color, Pen.Mode);
-    const PixelWriter brush(*m_image, Brush.Color, Pen.Mode);
+    const PixelWriter pen = PenWriter();
+    const PixelWriter brush = BrushWriter();
     const std::int64_t l = box.Left, t = box.Top, r = box.Right, b = box.Bottom;
     if (Pen.Style == psClear) {
         if (Brush.Style != bsClear)
@@ -361,21 +338,24 @@ void TCanvas::ExactRectangle(const TRect& box)
         return;
     }
     const std::int64_t w = std::max(1, Pen.Width);
+    const std::int64_t out = w / 2, in = w - out;
     // A box too small to have an inside is all outline.
-    if (r - l <= 2 * w || b - t <= 2 * w) {
-        pen.Fill(ClipBox(l, t, r, b, surface));
+    if (r - l <= 2 * in || b - t <= 2 * in) {
+        pen.Fill(ClipBox(l - out, t - out, r + out, b + out, surface));
         return;
     }
     if (Brush.Style != bsClear)
-        brush.Fill(ClipBox(l + w, t + w, r - w, b - w, surface));
+        brush.Fill(ClipBox(l + in, t + in, r - in, b - in, surface));
     if (w == 1 && Pen.Style != psSolid) {
         const QVector<QPoint> corners = {
             {box.Left, box.Top}, {box.Right - 1, box.Top}, {box.Right - 1, box.Bottom - 1}, {box.Left, box.Bottom - 1}};
         TraceClosedPath(corners, surface, [&](int x, int y) { pen.Put(x, y); });
         return;
     }
-    for (const QRect& band : {ClipBox(l, t, r, t + w, surface), ClipBox(l, b - w, r, b, surface),
-                              ClipBox(l, t + w, l + w, b - w, surface), ClipBox(r - w, t + w, r, b - w, surface)})
+    for (const QRect& band : {ClipBox(l - out, t - out, r + out, t + in, surface),
+                              ClipBox(l - out, b - in, r + out, b + out, surface),
+                              ClipBox(l - out, t + in, l + in, b - in, surface),
+                              ClipBox(r - in, t + in, r + out, b - in, surface)})
         pen.Fill(band);
 }
 
@@ -392,88 +372,133 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
         });
         return;
     }
-    // An ellipse one pixel wide or high is the box itself.
-    if (std::int64_t(box.Right) - box.Left == 1 || std::int64_t(box.Bottom) - box.Top == 1) {
-        ExactRectangle(box);
-        return;
-    }
-    const QRect area = ClipBox(box.Left, box.Top, box.Right, box.Bottom, Surface());
-    if (area.isEmpty())
-        return;
-    ShapeMask mask(area);
-    if (Pen.Style == psClear || Pen.Width <= 1)
-        MaskThinEllipse(mask, box);
+    if (Pen.Style != psClear && Pen.Width > 1)
+        WideEllipse(box);
     else
-        MaskWideEllipse(mask, box);
-    Apply(mask);
+        ThinEllipse(box);
 }
 
-void TCanvas::MaskThinEllipse(ShapeMask& mask, const TRect& box) const
+namespace {
+
+// Clamps a 64-bit column to just beyond the surface, where a pixel writer ignores it.
+int ToSurface(std::int64_t x, const QRect& surface)
 {
-    const QRectF path = OutlineShapeOf(box);
-    if (Brush.Style != bsClear)
-        mask.PaintFill([&](QPainter& p) { p.drawEllipse(path); });
-    if (Pen.Style != psClear)
-        mask.PaintOutline(QtPen(), [&](QPainter& p) { p.drawEllipse(path); });
+    return int(std::clamp<std::int64_t>(x, std::int64_t(surface.left()) - 1, std::int64_t(surface.right()) + 1));
 }
 
-// A wide pen is a ring between the box's ellipse and one inset by the pen width, so
-// the outline is as thick as the pen and stays inside the box.
-void TCanvas::MaskWideEllipse(ShapeMask& mask, const TRect& box) const
+} // namespace
+
+void TCanvas::ThinEllipse(const TRect& box)
 {
-    const qreal w = Pen.Width;
-    const QRectF outer(box.Left, box.Top, qreal(box.Right) - box.Left, qreal(box.Bottom) - box.Top);
-    const QRectF inner = outer.adjusted(w, w, -w, -w);
-    QPainterPath shape;
-    shape.addEllipse(outer);
-    if (Brush.Style != bsClear)
-        mask.PaintFill([&](QPainter& p) { p.drawPath(shape); });
-    QPainterPath ring = shape;
-    if (inner.width() > 0 && inner.height() > 0)
-        ring.addEllipse(inner);
-    mask.FillOutline([&](QPainter& p) { p.drawPath(ring); });
+    const QRect surface = Surface();
+    const EllipseRows rows(box.Left, box.Top, box.Right, box.Bottom);
+    const PixelWriter pen = PenWriter();
+    const PixelWriter brush = BrushWriter();
+    const bool outlined = Pen.Style != psClear, filled = Brush.Style != bsClear;
+    const bool solid = DashRuns(Pen.Style).empty();
+    const std::int64_t top = std::max<std::int64_t>(rows.Top(), surface.top());
+    const std::int64_t bottom = std::min<std::int64_t>(rows.Bottom(), surface.bottom());
+    for (std::int64_t y = top; y <= bottom; ++y) {
+        if (!outlined) {
+            std::int64_t x0 = 0, x1 = 0;
+            rows.Row(y, x0, x1);
+            if (filled)
+                brush.Run(int(y), ToSurface(x0, surface), ToSurface(x1, surface));
+            continue;
+        }
+        std::int64_t runs[2][2];
+        rows.OutlineRuns(y, runs);
+        if (filled && runs[1][0] <= runs[1][1])
+            brush.Run(int(y), ToSurface(runs[0][1] + 1, surface), ToSurface(runs[1][0] - 1, surface));
+        for (const auto& run : runs) {
+            const int x0 = ToSurface(run[0], surface), x1 = ToSurface(run[1], surface);
+            if (solid) {
+                pen.Run(int(y), x0, x1);
+                continue;
+            }
+            for (int x = x0; x <= x1; ++x)
+                if (PatternDraws(Pen.Style, std::int64_t(rows.PositionAlong(x, int(y)))))
+                    pen.Put(x, int(y));
+        }
+    }
+}
+
+// A wide outline is the ring between the ellipses of the box widened and narrowed as a
+// rectangle's outline is, so it is centred on the one-pixel outline. Wide pens draw solid.
+void TCanvas::WideEllipse(const TRect& box)
+{
+    const QRect surface = Surface();
+    const std::int64_t out = Pen.Width / 2, in = Pen.Width - out;
+    const EllipseRows outer(std::int64_t(box.Left) - out, std::int64_t(box.Top) - out,
+                            std::int64_t(box.Right) + out, std::int64_t(box.Bottom) + out);
+    const EllipseRows inner(std::int64_t(box.Left) + in, std::int64_t(box.Top) + in,
+                            std::int64_t(box.Right) - in, std::int64_t(box.Bottom) - in);
+    const PixelWriter pen = PenWriter();
+    const PixelWriter brush = BrushWriter();
+    const std::int64_t top = std::max<std::int64_t>(outer.Top(), surface.top());
+    const std::int64_t bottom = std::min<std::int64_t>(outer.Bottom(), surface.bottom());
+    for (std::int64_t y = top; y <= bottom; ++y) {
+        std::int64_t x0 = 0, x1 = 0;
+        outer.Row(y, x0, x1);
+        if (inner.Empty() || y < inner.Top() || y > inner.Bottom()) {
+            pen.Run(int(y), ToSurface(x0, surface), ToSurface(x1, surface));
+            continue;
+        }
+        std::int64_t i0 = 0, i1 = 0;
+        inner.Row(y, i0, i1);
+        pen.Run(int(y), ToSurface(x0, surface), ToSurface(i0 - 1, surface));
+        pen.Run(int(y), ToSurface(i1 + 1, surface), ToSurface(x1, surface));
+        if (Brush.Style != bsClear)
+            brush.Run(int(y), ToSurface(i0, surface), ToSurface(i1, surface));
+    }
 }
 
 void TCanvas::Polygon(const QVector<QPoint>& points)
 {
     if (points.isEmpty())
         return;
-    const QPolygonF shape = QPolygonF(QPolygon(points));
     if (!m_image) {
         Paint([&](QPainter& p) {
             p.setPen(QtPen());
             p.setBrush(QtBrush());
-            p.drawPolygon(shape);
+            p.drawPolygon(QPolygonF(QPolygon(points)));
         });
         return;
     }
-    const bool widePen = Pen.Style != psClear && Pen.Width > 1;
+    const bool outlined = Pen.Style != psClear, filled = Brush.Style != bsClear;
+    const bool widePen = outlined && Pen.Width > 1;
+    // Copying: the fill goes straight onto the image and the outline over it.
+    if (Pen.Mode == pmCopy) {
+        const QRect surface = Surface();
+        if (filled) {
+            const PixelWriter brush = BrushWriter();
+            ScanPolygon(points, surface, [&](int y, int x0, int x1) { brush.Run(y, x0, x1); });
+        }
+        const PixelWriter pen = PenWriter();
+        if (widePen)
+            StrokeClosedPath(points, surface, [&](int y, int x0, int x1) { pen.Run(y, x0, x1); });
+        else if (outlined)
+            TraceClosedPath(points, surface, [&](int x, int y) { pen.Put(x, y); });
+        return;
+    }
+    // XOR: every pixel is written once, so the outline's pixels are left out of the fill.
     const QRect area = ReachOf(BoundsOf(points), widePen ? Pen.Width : 0, Surface());
     if (area.isEmpty())
         return;
-    // Copying with a thin pen: fill straight onto the image, then trace the outline
-    // over it; the same pixels as the mask below, without building a mask.
-    if (!widePen && Pen.Mode == pmCopy) {
-        if (Brush.Style != bsClear) {
-            QPainter p(m_image);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QtBrush());
-            p.drawPolygon(shape);
-        }
-        if (Pen.Style != psClear) {
-            const PixelWriter pen(*m_image, Pen.Color, Pen.Mode);
-            TraceClosedPath(points, area, [&](int x, int y) { pen.Put(x, y); });
-        }
-        return;
-    }
     ShapeMask mask(area);
-    if (Brush.Style != bsClear)
-        mask.PaintFill([&](QPainter& p) { p.drawPolygon(shape); });
     if (widePen)
-        mask.PaintOutline(QtPen(), [&](QPainter& p) { p.drawPolygon(shape); });
-    else if (Pen.Style != psClear)
+        StrokeClosedPath(points, area, [&](int y, int x0, int x1) { mask.MarkOutlineRun(y, x0, x1); });
+    else if (outlined)
         TraceClosedPath(points, area, [&](int x, int y) { mask.MarkOutline(x, y); });
+    if (filled)
+        ScanPolygon(points, area, [&](int y, int x0, int x1) { mask.MarkFillRun(y, x0, x1); });
     Apply(mask);
+}
+
+void TCanvas::StrokeClosedPath(const QVector<QPoint>& corners, const QRect& clip, const SpanVisitor& span) const
+{
+    for (qsizetype i = 0; i < corners.size(); ++i)
+        ScanWideLine(corners[i], corners[(i + 1) % corners.size()], Pen.Width, clip, span);
 }
 
 void TCanvas::FillRect(const TRect& r)
@@ -484,7 +509,7 @@ void TCanvas::FillRect(const TRect& r)
         Paint([&](QPainter& p) { p.fillRect(QRectF(r.Left, r.Top, qreal(r.Right) - r.Left, qreal(r.Bottom) - r.Top), QtBrush()); });
         return;
     }
-    PixelWriter(*m_image, Brush.Color, pmCopy).Fill(ClipBox(r.Left, r.Top, r.Right, r.Bottom, Surface()));
+    PixelWriter(*m_image, Brush.Color, false).Fill(ClipBox(r.Left, r.Top, r.Right, r.Bottom, Surface()));
 }
 
 TColor TCanvas::Pixel(int x, int y) const
@@ -498,7 +523,7 @@ TColor TCanvas::Pixel(int x, int y) const
 void TCanvas::SetPixel(int x, int y, TColor c)
 {
     if (m_image) {
-        PixelWriter(*m_image, c, pmCopy).Put(x, y);
+        PixelWriter(*m_image, c, false).Put(x, y);
         return;
     }
     Paint([&](QPainter& p) {

@@ -28,6 +28,7 @@ class QFontMetrics;
 class QPen;
 class QBrush;
 class QRect;
+class PixelWriter;
 class ShapeMask;
 class TBitmap;
 
@@ -137,14 +138,19 @@ private:
     void DrawSegment(QPoint from, QPoint to);
     void DrawWideSegment(QPoint from, QPoint to);
     void ExactRectangle(const TRect& box);
-    void MaskThinEllipse(ShapeMask& mask, const TRect& box) const;
-    void MaskWideEllipse(ShapeMask& mask, const TRect& box) const;
+    void ThinEllipse(const TRect& box);
+    void WideEllipse(const TRect& box);
     // Steps the one-pixel pen around the closed path through corners, calling put for
     // every pixel the pen style draws; a closed outline visits each pixel once.
     void TraceClosedPath(const QVector<QPoint>& corners, const QRect& clip,
                          const std::function<void(int x, int y)>& put) const;
+    // The runs a wide pen covers around the closed path through corners.
+    void StrokeClosedPath(const QVector<QPoint>& corners, const QRect& clip,
+                          const std::function<void(int y, int x0, int x1)>& span) const;
     // Writes a shape's outline pixels in the pen colour and its fill in the brush colour.
     void Apply(const ShapeMask& mask);
+    PixelWriter PenWriter() const;
+    PixelWriter BrushWriter() const;
     void DrawText(QPainter& painter, int x, int y, const QString& s) const;
     QPen QtPen() const;
     QBrush QtBrush() const;

@@ -1,13 +1,19 @@
 #pragma once
-// Pixel-exact building blocks of the image canvas: clipped one-pixel lines and
-// masks that record which pixels of a shape are outline and which are fill.
+// Pixel-exact building blocks of the image canvas: clipped one-pixel lines, filled
+// polygons, ellipses and wide pen strokes as runs of pixels, and a writer that puts
+// a colour into an image.
+//
+// Coordinates name pixels; the geometric point (x, y) is the centre of pixel (x, y),
+// so a shape's outline drawn through its corners and its fill agree on every pixel.
+#include "platform/color.h"
+
 #include <QImage>
-#include <QPen>
+#include <QPoint>
 #include <QRect>
+#include <QVector>
 #include <cstdint>
 #include <functional>
-
-class QPainter;
+#include <vector>
 
 // The part of the half-open box [left, right) x [top, bottom) that lies inside clip.
 // Takes 64-bit edges, so boxes built from extreme int coordinates cannot overflow.
@@ -22,30 +28,91 @@ using LinePixelVisitor = std::function<void(int x, int y, std::int64_t index)>;
 // ends cost no more than short ones. Returns the line's length in pixels.
 std::int64_t RasterizeLine(QPoint from, QPoint to, const QRect& clip, const LinePixelVisitor& visit);
 
+// A run of pixels x0..x1 (inclusive) in row y.
+using SpanVisitor = std::function<void(int y, int x0, int x1)>;
+
+// The inside of the closed polygon through corners (even-odd rule), row by row within
+// clip: the pixels whose centres lie inside, those on its edges included or not (the
+// outline covers them). No pixel outside the Bresenham outline of the same corners is
+// visited, and every pixel it encloses is.
+void ScanPolygon(const QVector<QPoint>& corners, const QRect& clip, const SpanVisitor& span);
+
+// The pixels a pen `width` pixels wide covers along the segment from a to b, ends
+// included and rounded: those whose centres lie within width / 2 of the segment. An
+// even width has no middle pixel, so its pen runs half a pixel above (or, for steep
+// segments, left of) the segment. Swapping a and b changes nothing.
+void ScanWideLine(QPoint a, QPoint b, int width, const QRect& clip, const SpanVisitor& span);
+// The pixel's position along the segment from a, in pixels (for dash patterns).
+double PositionAlong(QPoint a, QPoint b, int x, int y);
+
+// An ellipse inscribed in the box [left, right) x [top, bottom), at least 2 x 2. Every
+// row of it is one run, symmetric about the box's centre lines, and the box's four
+// edges are touched.
+class EllipseRows {
+public:
+    EllipseRows(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+    bool Empty() const { return m_alpha < 1 || m_beta < 1; }
+    std::int64_t Top() const { return m_top; }
+    std::int64_t Bottom() const { return m_top + m_beta; }   // inclusive
+    // The run of row y (Top() <= y <= Bottom()), inclusive.
+    void Row(std::int64_t y, std::int64_t& x0, std::int64_t& x1) const;
+    // The outline of row y: the part of its run not covered by the next row outwards,
+    // and at least the run's two end pixels. Both runs are empty (x0 > x1) or inside
+    // the row's run; the second one is empty when they would meet.
+    void OutlineRuns(std::int64_t y, std::int64_t (&runs)[2][2]) const;
+    // The pixel's position along the outline, in pixels (for dash patterns).
+    double PositionAlong(int x, int y) const;
+
+private:
+    std::int64_t HalfWidth(std::int64_t v) const;   // in doubled units, of the row at doubled offset v
+    std::int64_t m_left, m_top;
+    std::int64_t m_alpha, m_beta;   // the box's size less one: doubled half-axes through the outermost pixel centres
+};
+
+// Writes one colour into an RGB32 image, copying it or XOR-ing it into what is there;
+// pixels outside the image are left alone.
+class PixelWriter {
+public:
+    PixelWriter(QImage& image, TColor color, bool xorMode);
+
+    void Put(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+            return;
+        QRgb& pixel = reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(y) * m_stride)[x];
+        pixel = m_xor ? pixel ^ (m_rgb & RGB_MASK) : m_rgb;
+    }
+    void Run(int y, int x0, int x1) const;
+    void Fill(const QRect& area) const;
+
+private:
+    bool m_xor;
+    QRgb m_rgb = 0;
+    uchar* m_bits;
+    qsizetype m_stride;
+    int m_width;
+    int m_height;
+};
+
 enum class MaskPart : unsigned char { None, Fill, Outline };
 
-// The pixels of one shape within an area of the surface, drawn with QPainter
-// (no antialiasing) or marked one by one. Outline wins over fill.
+// Which pixels of one shape within an area of the surface are outline and which are
+// fill, so that each is written once. Outline wins over fill.
 class ShapeMask {
 public:
     explicit ShapeMask(const QRect& area);
 
     const QRect& Area() const { return m_area; }
-
-    // Draws in surface coordinates; every pixel the painter covers becomes fill.
-    void PaintFill(const std::function<void(QPainter&)>& draw);
-    // Draws with the given pen's shape; every pixel it covers becomes outline.
-    void PaintOutline(QPen pen, const std::function<void(QPainter&)>& draw);
-    // Every pixel the painter's fill covers becomes outline.
-    void FillOutline(const std::function<void(QPainter&)>& draw);
-    // Marks one pixel as outline; pixels outside the area are ignored.
+    // Pixels outside the area are ignored.
     void MarkOutline(int x, int y);
-
+    void MarkOutlineRun(int y, int x0, int x1);
+    void MarkFillRun(int y, int x0, int x1);
     MaskPart At(int x, int y) const;
 
 private:
-    void Paint(const QPen& pen, const QBrush& brush, const std::function<void(QPainter&)>& draw);
+    MaskPart* Cell(int x, int y) { return &m_parts[std::size_t(y - m_area.top()) * m_area.width() + (x - m_area.left())]; }
+    void MarkRun(int y, int x0, int x1, MaskPart part);
 
     QRect m_area;
-    QImage m_mask;
+    std::vector<MaskPart> m_parts;
 };

@@ -1,3 +1,4 @@
+#include "pixelsets.h"
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
 
@@ -8,32 +9,8 @@
 #include <gtest/gtest.h>
 #include <climits>
 #include <cstdlib>
-#include <set>
-#include <utility>
 
 namespace {
-
-using PixelSet = std::set<std::pair<int, int>>;
-
-PixelSet PixelsIn(TCanvas& canvas, TColor color)
-{
-    PixelSet found;
-    for (int y = 0; y < canvas.Height(); ++y)
-        for (int x = 0; x < canvas.Width(); ++x)
-            if (canvas.Pixel(x, y) == color)
-                found.insert({x, y});
-    return found;
-}
-
-PixelSet PixelsNotIn(TCanvas& canvas, TColor color)
-{
-    PixelSet found;
-    for (int y = 0; y < canvas.Height(); ++y)
-        for (int x = 0; x < canvas.Width(); ++x)
-            if (canvas.Pixel(x, y) != color)
-                found.insert({x, y});
-    return found;
-}
 
 bool InsideBox(const PixelSet& pixels, int left, int top, int right, int bottom)
 {
@@ -171,13 +148,15 @@ TEST(Canvas, RectangleExcludesRightAndBottom)
     EXPECT_EQ(hollow.Canvas().Pixel(3, 3), clWhite);
     EXPECT_EQ(PixelsIn(hollow.Canvas(), clBlack).size(), 16u);
 
+    // A width of two adds its second pixel outside the one-pixel outline.
     TBitmap wide(12, 12);
     wide.Canvas().Pen.Width = 2;
     wide.Canvas().Brush.Color = clBlue;
     wide.Canvas().Rectangle(1, 1, 8, 7);
-    EXPECT_EQ(PixelsIn(wide.Canvas(), clBlue), (PixelSet{{3, 3}, {4, 3}, {5, 3}, {3, 4}, {4, 4}, {5, 4}}));
-    EXPECT_EQ(PixelsIn(wide.Canvas(), clBlack).size(), 7u * 6u - 6u);
-    EXPECT_TRUE(InsideBox(PixelsNotIn(wide.Canvas(), clWhite), 1, 1, 8, 7));
+    EXPECT_EQ(PixelsIn(wide.Canvas(), clBlue).size(), 5u * 4u);
+    EXPECT_EQ(wide.Canvas().Pixel(2, 2), clBlue);
+    EXPECT_EQ(PixelsIn(wide.Canvas(), clBlack).size(), 9u * 8u - 5u * 4u);
+    EXPECT_TRUE(InsideBox(PixelsNotIn(wide.Canvas(), clWhite), 0, 0, 9, 8));
 
     TBitmap penless(8, 8);
     penless.Canvas().Pen.Style = psClear;
@@ -196,7 +175,8 @@ TEST(Canvas, EllipseStaysInItsBox)
         c.Brush.Color = clBlue;
         c.Ellipse(2, 3, 13, 12);
         const PixelSet drawn = PixelsNotIn(c, clWhite);
-        EXPECT_TRUE(InsideBox(drawn, 2, 3, 13, 12));
+        const int grow = width / 2;   // a wide outline is centred on the box's edge
+        EXPECT_TRUE(InsideBox(drawn, 2 - grow, 3 - grow, 13 + grow, 12 + grow));
         const PixelSet outline = PixelsIn(c, clRed);
         EXPECT_TRUE(outline.count({2, 7}) && outline.count({12, 7}) && outline.count({7, 3}) && outline.count({7, 11}));
         EXPECT_EQ(c.Pixel(7, 7), clBlue);
