@@ -11,7 +11,8 @@
 //    brush colour when the brush is solid;
 //  - the XOR pen mode inverts what is drawn twice;
 //  - writes outside the surface are clipped.
-// No antialiasing is used, for shapes or text.
+// No antialiasing is used, for shapes or text; text on images comes in one-bit glyphs
+// of their own (see monotext.h).
 #include "platform/color.h"
 
 #include <QPoint>
@@ -28,6 +29,7 @@ class QFontMetrics;
 class QPen;
 class QBrush;
 class QRect;
+class MonoFont;
 class PixelWriter;
 class ShapeMask;
 class TBitmap;
@@ -152,6 +154,11 @@ private:
     PixelWriter PenWriter() const;
     PixelWriter BrushWriter() const;
     void DrawText(QPainter& painter, int x, int y, const QString& s) const;
+    // The one-bit font text on an image is written in; nullptr on other devices, or
+    // when no font file can be found.
+    const MonoFont* ImageFont() const;
+    // Writes s in the font colour, the pixels inside clip only.
+    void WriteText(const MonoFont& font, const QRect& clip, int x, int y, const QString& s);
     QPen QtPen() const;
     QBrush QtBrush() const;
     QFontMetrics Metrics() const;

@@ -2,6 +2,7 @@
 #include "platform/canvas.h"
 
 #include "platform/bitmap.h"
+#include "platform/monotext.h"
 #include "platform/rasterize.h"
 #include "platform/rounding.h"
 
@@ -63,8 +64,15 @@ QFontMetrics TCanvas::Metrics() const
     return m_image || !m_device ? QFontMetrics(font) : QFontMetrics(font, m_device);
 }
 
+const MonoFont* TCanvas::ImageFont() const
+{
+    return m_image ? MonoFont::Find(Font) : nullptr;
+}
+
 int TCanvas::TextWidth(const QString& s) const
 {
+    if (const MonoFont* font = ImageFont())
+        return font->Width(s);
     return Metrics().horizontalAdvance(s);
 }
 
@@ -81,11 +89,36 @@ void TCanvas::DrawText(QPainter& painter, int x, int y, const QString& s) const
     painter.drawText(QPointF(x, qreal(y) + painter.fontMetrics().ascent()), s);
 }
 
+void TCanvas::WriteText(const MonoFont& font, const QRect& clip, int x, int y, const QString& s)
+{
+    const PixelWriter ink(*m_image, Font.Color, false);
+    const QFontMetrics metrics = Metrics();
+    const int baseline = y + metrics.ascent();
+    font.Draw(s, x, baseline, [&](int px, int py) {
+        if (clip.contains(px, py))
+            ink.Put(px, py);
+    });
+    const auto line = [&](int top) {
+        const QRect bar = ClipBox(x, top, std::int64_t(x) + font.Width(s), std::int64_t(top) + metrics.lineWidth(), clip);
+        ink.Fill(bar);
+    };
+    if (Font.Style & fsUnderline)
+        line(baseline + metrics.underlinePos());
+    if (Font.Style & fsStrikeOut)
+        line(baseline - metrics.strikeOutPos());
+}
+
 void TCanvas::TextOut(int x, int y, const QString& s)
 {
     const QRect box = ClipBox(x, y, std::int64_t(x) + TextWidth(s), std::int64_t(y) + TextHeight(s), Surface());
     if (box.isEmpty())
         return;
+    if (const MonoFont* font = ImageFont()) {
+        if (Brush.Style != bsClear)
+            PixelWriter(*m_image, Brush.Color, false).Fill(box);
+        WriteText(*font, Surface(), x, y, s);
+        return;
+    }
     Paint([&](QPainter& p) {
         if (Brush.Style != bsClear)
             p.fillRect(box, QtBrush());
@@ -100,6 +133,13 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& s)
         return;
     const bool textVisible =
         !ClipBox(x, y, std::int64_t(x) + TextWidth(s), std::int64_t(y) + TextHeight(s), clip).isEmpty();
+    if (const MonoFont* font = ImageFont()) {
+        if (Brush.Style != bsClear)
+            PixelWriter(*m_image, Brush.Color, false).Fill(clip);
+        if (textVisible)
+            WriteText(*font, clip, x, y, s);
+        return;
+    }
     Paint([&](QPainter& p) {
         p.setClipRect(clip);
         if (Brush.Style != bsClear)
