@@ -6,7 +6,11 @@
 //  - LineTo leaves out its end pixel, Polyline its final point; one-pixel solid
 //    lines set exactly the Bresenham pixels;
 //  - Rectangle and Ellipse exclude the right and bottom coordinate, outline in the
-//    pen and fill with the brush unless the brush is clear; Polygon fills and outlines;
+//    pen and fill with the brush unless the brush is clear; Polygon fills and outlines,
+//    and its fill covers exactly what its outline encloses;
+//  - a wide pen covers the pixels within half its width of the line, both ends
+//    rounded alike; wide outlines of rectangles and ellipses are centred on the
+//    one-pixel outline (an even width puts its extra pixel outside) and drawn solid;
 //  - TextOut places the text's top-left corner and paints a background box in the
 //    brush colour when the brush is solid;
 //  - the XOR pen mode inverts what is drawn twice;
