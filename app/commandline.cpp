@@ -45,6 +45,11 @@ struct TOptions {
     QCommandLineOption page{QStringList{"page"},
                             "Step the tutorial to page <number>, from 1 to 5.", "number"};
     QCommandLineOption language{QStringList{"language"}, QString(), "code"};
+    QCommandLineOption show{QStringList{"show"},
+                            "Show more in the chart from the start: \"squares\" (each residual's "
+                            "square), \"fit\" (the least-squares line), or both, separated by a "
+                            "comma. The context menu turns them on and off as well.",
+                            "list"};
 };
 
 // The parser's help, with the program named as the command line names it.
@@ -86,7 +91,7 @@ TCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& l
         QStringLiteral("SlopeLab: find the regression line by hand. Pick the slope and the\n"
                        "intercept of a line in a colour map of the sum of squared residuals\n"
                        "and watch the chart follow."));
-    parser.addOptions({o.help, o.version, o.screenshot, o.seed, o.page, o.language});
+    parser.addOptions({o.help, o.version, o.screenshot, o.seed, o.page, o.language, o.show});
     AddQtOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("parameters"),
@@ -132,6 +137,14 @@ TCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& l
                                     QStringLiteral("one of the program's languages (%1)")
                                         .arg(languages.join(QStringLiteral(", ")))));
         options.language = code;
+    }
+    if (parser.isSet(o.show)) {
+        QString badName;
+        const std::optional<TExtrasShown> show = ParseExtrasShown(parser.value(o.show), badName);
+        if (!show)
+            return Failure(BadValue(QStringLiteral("show"), badName,
+                                    QStringLiteral("one of squares, fit")));
+        options.show = *show;
     }
     return result;
 }

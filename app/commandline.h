@@ -1,8 +1,10 @@
 #pragma once
 // The program's command line, in the usual Qt form: "--help", "--version",
-// "--screenshot DIR", "--seed N", "--page N" and "--language CODE". Arguments that are
+// "--screenshot DIR", "--seed N", "--page N", "--language CODE" and "--show LIST". Arguments that are
 // no options ("/serverhandle=<id>" and parameters for a running copy of the program)
 // are left to the courseware link, which reads the whole command line itself.
+#include "app/lessonextras.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -13,6 +15,7 @@ struct TProgramOptions {
     std::optional<std::uint64_t> seed;
     int page = 1;
     std::optional<QString> language;
+    TExtrasShown show;
 };
 
 struct TCommandLine {

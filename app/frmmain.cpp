@@ -2,6 +2,7 @@
 
 #include "app/chartdesign.h"
 #include "app/formkit.h"
+#include "app/lessonextras.h"
 #include "controls/chart/plotta.h"
 #include "controls/numlab/numlab.h"
 #include "courseware/demon.h"
@@ -45,6 +46,8 @@ TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed, const TLinkSetup& set
     clidemon->Loaded();
     FitLabelsToText(this);
     BuildCommands();
+    Extras = new TLessonExtras(*this, *Plotta1, *Commands, clidemon->Translator(),
+                               [this] { DrawChart(); });
     SetTabOrder();
     DescribeControls();
     FormCreate(fixedSeed);

@@ -19,6 +19,7 @@ class QPlainTextEdit;
 class QRadioButton;
 class TImage;
 class TLessonCommands;
+class TLessonExtras;
 class TSpeedButton;
 class TkdbDemonClient;
 class TNumLab;
@@ -103,6 +104,8 @@ public:
     TkdbDemonClient* clidemon = nullptr;
     // Every command of the window, in its context menu and on its shortcuts.
     TLessonCommands* Commands = nullptr;
+    // The squares of the residuals and the least-squares line, when the learner shows them.
+    TLessonExtras* Extras = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

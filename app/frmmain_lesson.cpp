@@ -2,6 +2,7 @@
 // picking k and d in it.
 #include "app/formkit.h"
 #include "app/frmmain.h"
+#include "app/lessonextras.h"
 #include "controls/chart/plotta.h"
 #include "controls/chart/scaleprops.h"
 #include "controls/numlab/numlab.h"
@@ -105,6 +106,7 @@ void TFrmMain::EncodingClick()
 void TFrmMain::DrawChart()
 {
     Plotta1->ClearItems();
+    Extras->AddBeneathLesson({DataX, DataY, NumPoints, K, D});
     for (int m = 1; m <= PointLoopCount(NumPoints); ++m) {
         Plotta1->AddMark(7, DataX[m], DataY[m]);
         if (CBSquares->isChecked()) {

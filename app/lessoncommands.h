@@ -32,6 +32,7 @@ class TTolkar2000;
 // The sections of the menu, top to bottom.
 enum class TCommandGroup {
     Lesson,    // the tutorial and the line: next page, reset
+    View,      // what the chart shows besides the lesson's own: squares, best line
     File,      // data and pictures: open, save, examples, save picture, copy
     Windows,   // the other windows: data points, 3-D plot
     Help,      // about

@@ -1,6 +1,7 @@
 // SlopeLab: find the regression line by hand.
 #include "app/commandline.h"
 #include "app/frmmain.h"
+#include "app/lessonextras.h"
 #include "app/program.h"
 #include "app/programfolders.h"
 #include "courseware/demon.h"
@@ -22,6 +23,7 @@ int Run(QApplication& app, const TProgramFolders& folders, const QStringList& la
     TProgramWindows windows(options.seed, [&languageFile](TkdbDemonClient& link) {
         link.SetInstalledLanguageFile(languageFile);
     });
+    FrmMain->Extras->Show(options.show);
     if (options.screenshotDir) {
         QString error;
         if (!WriteScreenshots(*options.screenshotDir, options.page, error)) {

@@ -34,6 +34,26 @@ TEST(CommandLine, ReadsOptionsAndLeavesTheRestToTheCoursewareLink)
     EXPECT_EQ(line.options.seed, 7u);
     EXPECT_EQ(line.options.page, 4);
     EXPECT_EQ(line.options.language, QStringLiteral("de"));
+    EXPECT_EQ(line.options.show, TExtrasShown{});
+}
+
+TEST(CommandLine, ShowTurnsOnTheChartsExtras)
+{
+    const struct {
+        const char* list;
+        TExtrasShown shown;
+    } cases[] = {
+        {"squares", {true, false}},
+        {"fit", {false, true}},
+        {"squares,fit", {true, true}},
+        {" FIT , Squares ", {true, true}},
+        {"fit,fit", {false, true}},
+    };
+    for (const auto& c : cases) {
+        const TCommandLine line = Parse({"--show", c.list});
+        ASSERT_EQ(line.action, TAction::Run) << c.list << line.text.toStdString();
+        EXPECT_EQ(line.options.show, c.shown) << c.list;
+    }
 }
 
 TEST(CommandLine, HelpVersionAndErrorsEndAtOnceWithTheirText)
@@ -47,7 +67,7 @@ TEST(CommandLine, HelpVersionAndErrorsEndAtOnceWithTheirText)
         {{"--help"}, TAction::ShowHelp, 0,
          {"Usage: slopelab [options] [/serverhandle=<id>] [parameters...]", "-h, --help",
           "-v, --version", "--screenshot <folder>", "--seed <number>", "--page <number>",
-          "--language <code>", "(de, en)", "names the courseware server"}},
+          "--language <code>", "(de, en)", "--show <list>", "names the courseware server"}},
         {{"-h"}, TAction::ShowHelp, 0, {"--language <code>"}},
         {{"--version"}, TAction::ShowVersion, 0, {"slopelab 2.0\n"}},
         {{"--bogus"}, TAction::Fail, 2, {"'bogus'", "slopelab --help"}},
@@ -60,6 +80,9 @@ TEST(CommandLine, HelpVersionAndErrorsEndAtOnceWithTheirText)
         {{"--page", "two"}, TAction::Fail, 2, {"--page", "\"two\""}},
         {{"--language", "fr"}, TAction::Fail, 2, {"--language", "\"fr\"", "(de, en)"}},
         {{"--screenshot", ""}, TAction::Fail, 2, {"--screenshot"}},
+        {{"--show", "squares,bogus"}, TAction::Fail, 2, {"--show", "\"bogus\"", "squares, fit"}},
+        {{"--show", "squares,,fit"}, TAction::Fail, 2, {"--show", "\"\""}},
+        {{"--show", ""}, TAction::Fail, 2, {"--show", "\"\""}},
     };
     for (const auto& c : cases) {
         const TCommandLine line = Parse(c.arguments);

@@ -4,6 +4,7 @@
 #include "app/frmmain.h"
 #include "app/frmplot3d.h"
 #include "app/frmsetpoints.h"
+#include "app/lessonextras.h"
 #include "app/program.h"
 #include "courseware/demon.h"
 #include "platform/messagebox.h"
@@ -55,6 +56,7 @@ QSet<QString> KeysTheWindowsLookUp()
     });
     while (FrmMain->SBNext->isEnabled())
         FrmMain->SBNext->click();
+    FrmMain->Extras->Show({true, true});
     FrmMain->PrepareStartUp(*FrmAbout, *FrmPlot3D);
     FrmPlot3D->BButAutoRot->click();
     FrmPlot3D->BButAutoRot->click();
