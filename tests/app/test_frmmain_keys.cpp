@@ -6,6 +6,7 @@
 #include "app/frmmain.h"
 #include "app/formkit.h"
 #include "app/lessoncommands.h"
+#include "app/lessonextras.h"
 #include "app/program.h"
 #include "controls/chart/plotta.h"
 #include "controls/numlab/numlab.h"
@@ -76,11 +77,18 @@ protected:
 TEST_F(MainWindowKeys, MenuEntriesAreEnabledExactlyWhenTheirButtonsAre)
 {
     EXPECT_EQ(MenuTexts(Menu()),
-              QStringList({"Next page\tCtrl+N", "Reset\tCtrl+R", "-", "Data Points\u2026\tCtrl+D",
-                           "3D Plot\u2026\tCtrl+3", "-", "About\u2026\tF1", "-", "Exit\tCtrl+Q"}));
-    const QList<QAction*> entries = MenuEntries(Menu());
+              QStringList({"Next page\tCtrl+N", "Reset\tCtrl+R", "-",
+                           "Squares of the residuals\tCtrl+2", "Least-squares line\tCtrl+L", "-",
+                           "Data Points\u2026\tCtrl+D", "3D Plot\u2026\tCtrl+3", "-",
+                           "About\u2026\tF1", "-", "Exit\tCtrl+Q"}));
+    QList<QAction*> entries = MenuEntries(Menu());
     for (const QAction* entry : entries)
         EXPECT_TRUE(entry->isShortcutVisibleInContextMenu()) << entry->text().toStdString();
+    // The chart's extras have no button; they work on every page.
+    for (QAction* extra : {form.Extras->SquaresCommand, form.Extras->FitCommand}) {
+        EXPECT_TRUE(extra->isEnabled());
+        entries.removeOne(extra);
+    }
 
     const TSpeedButton* buttons[] = {form.SBNext,   form.SBReset,      form.SBDataPts,
                                      form.SB3dPlot, form.SpeedButton4, form.SBExit};
