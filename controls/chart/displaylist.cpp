@@ -17,29 +17,102 @@ std::int32_t TDisplayList::KindCount(int kind) const
     return kind >= 0 && kind < kItemKindCodes ? m_kindCounts[kind] : 0;
 }
 
+std::size_t TDisplayList::MemoryBytes() const
+{
+    std::size_t bytes = m_chunks.capacity() * sizeof(std::vector<TRecord>)
+                      + m_rare.capacity() * sizeof(TRareAttributes);
+    for (const std::vector<TRecord>& chunk : m_chunks)
+        bytes += chunk.capacity() * sizeof(TRecord);
+    for (const TRareAttributes& rare : m_rare)
+        bytes += std::size_t(rare.Text.capacity()) * sizeof(QChar);
+    return bytes;
+}
+
+bool TDisplayList::HasRareAttributes(const TPlottaItem& item)
+{
+    return item.FillColor != 0 || item.Color2 != 0 || item.Color3 != 0 || item.Size != 0
+        || item.Size2 != 0 || !item.Text.isNull();
+}
+
 void TDisplayList::Append(const TPlottaItem& item, int growthStep)
 {
-    if (m_count >= Capacity())
-        m_items.resize(m_items.size() + std::max(growthStep, 1));
-    m_items[m_count] = item;
-    if (item.Kind < kItemKindCodes)
-        ++m_kindCounts[item.Kind];
+    std::int32_t rare = -1;
+    if (HasRareAttributes(item)) {
+        rare = std::int32_t(m_rare.size());
+        m_rare.push_back({item.FillColor, item.Color2, item.Color3, item.Size, item.Size2, item.Text});
+    }
+    Store({item.X, item.Y, item.X2, item.Y2, item.Color, item.Tag, item.LineWidth, item.Layer,
+           item.PenStyle, rare, item.ItemClass, item.Kind, item.MarkType, item.Transparent,
+           item.BorderStyle},
+          growthStep);
+}
+
+void TDisplayList::AppendPoint(TItemKind kind, double x, double y, const TDrawingAttributes& attributes,
+                               std::uint8_t markType, int growthStep)
+{
+    Store({x, y, 0, 0, attributes.DataColor, attributes.Tag, attributes.LineWidth, attributes.Layer,
+           attributes.PenStyle, -1, attributes.ClassDefault, std::uint8_t(kind), markType, false, 0},
+          growthStep);
+}
+
+void TDisplayList::Store(const TRecord& record, int growthStep)
+{
+    if (m_count >= m_capacity)
+        m_capacity += std::max(growthStep, 1);
+    if ((m_count & (kChunkSize - 1)) == 0) {
+        m_chunks.emplace_back();
+        m_chunks.back().reserve(kChunkSize);
+    }
+    m_chunks.back().push_back(record);
+    if (record.Kind < kItemKindCodes)
+        ++m_kindCounts[record.Kind];
     ++m_count;
 }
 
 void TDisplayList::Clear()
 {
-    std::vector<TPlottaItem>().swap(m_items);
+    std::vector<std::vector<TRecord>>().swap(m_chunks);
+    std::vector<TRareAttributes>().swap(m_rare);
     m_count = 0;
+    m_capacity = 0;
     m_lastShown = 0;
     m_kindCounts.fill(0);
 }
 
-const TPlottaItem& TDisplayList::Item(int index) const
+TPlottaItem TDisplayList::Expand(const TRecord& record) const
+{
+    TPlottaItem item;
+    item.X = record.X;
+    item.Y = record.Y;
+    item.X2 = record.X2;
+    item.Y2 = record.Y2;
+    item.Color = record.Color;
+    item.PenStyle = record.PenStyle;
+    item.Tag = record.Tag;
+    item.LineWidth = record.LineWidth;
+    item.ItemClass = record.ItemClass;
+    item.Kind = record.Kind;
+    item.Layer = record.Layer;
+    item.Transparent = record.Transparent;
+    item.BorderStyle = record.BorderStyle;
+    item.MarkType = record.MarkType;
+    if (record.Rare >= 0) {
+        const TRareAttributes& rare = m_rare[record.Rare];
+        item.FillColor = rare.FillColor;
+        item.Color2 = rare.Color2;
+        item.Color3 = rare.Color3;
+        item.Size = rare.Size;
+        item.Size2 = rare.Size2;
+        item.Text = rare.Text;
+    }
+    return item;
+}
+
+TPlottaItem TDisplayList::Item(int index) const
 {
     if (index < 0 || index >= m_count)
         throw EGryphPlottaError(QStringLiteral("Item index %1 is out of range").arg(index));
-    return m_items[index];
+    return Expand(Record(index));
 }
 
 bool TDisplayList::KindMatches(std::uint8_t wanted, std::uint8_t kind)
@@ -54,7 +127,7 @@ int TDisplayList::FindNearest(std::uint8_t kind, std::uint8_t itemClass, double 
     int result = -1;
     if (kind != 0) {
         for (int i = 0; i < m_count; ++i) {
-            const TPlottaItem& item = m_items[i];
+            const TRecord& item = Record(i);
             if (!KindMatches(kind, item.Kind))
                 continue;
             if (itemClass != kAnyItemClass && itemClass != item.ItemClass)

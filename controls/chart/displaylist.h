@@ -1,9 +1,12 @@
 #pragma once
 // TDisplayList: the items a chart draws, in the order they were appended.
 //
-// The list grows in steps of whole blocks of slots, so appending is a plain store
-// except when a block is full. Charts that share one list hold the same object, so a
-// change made through any of them is seen by all.
+// Items are kept in a compact record of 64 bytes; the few attributes only closed
+// figures, boxes, bars, arrows and texts use live in a side table that plain points
+// never touch. Records sit in fixed-size chunks, so appending never moves what is
+// already stored. The list reports its capacity in whole blocks of the growth step.
+// Charts that share one list hold the same object, so a change made through any of
+// them is seen by all.
 #include "controls/chart/plottaitem.h"
 
 #include <array>
@@ -15,23 +18,36 @@ public:
     // Items in use.
     int Count() const { return m_count; }
     // Item slots allocated.
-    int Capacity() const { return int(m_items.size()); }
+    int Capacity() const { return m_capacity; }
     // Index of the last item at the last ShowItems (Count - 1 then; 0 after Clear).
     int LastShown() const { return m_lastShown; }
     // How many items of a kind code (0..14) were appended since the last Clear;
     // 0 for other codes.
     std::int32_t KindCount(int kind) const;
+    // Bytes the list holds for its items.
+    std::size_t MemoryBytes() const;
 
     // Stores item at index Count, first growing the list by growthStep slots when it
     // is full.
     void Append(const TPlottaItem& item, int growthStep);
+    // The same for an item of kind at (x, y) that carries only the attributes and,
+    // for a mark, its type: what attributes.NewItem gives plus MarkType.
+    void AppendPoint(TItemKind kind, double x, double y, const TDrawingAttributes& attributes,
+                     std::uint8_t markType, int growthStep);
     // Empties the list and releases its slots.
     void Clear();
     // Records that every item in use has been shown.
     void MarkShown() { m_lastShown = m_count - 1; }
 
     // Item index (0-based); raises EGryphPlottaError unless 0 <= index < Count.
-    const TPlottaItem& Item(int index) const;
+    TPlottaItem Item(int index) const;
+    // Calls visit(item) for every item in order, without the range check.
+    template <class Visit>
+    void ForEach(Visit&& visit) const
+    {
+        for (int i = 0; i < m_count; ++i)
+            visit(Expand(Record(i)));
+    }
 
     // Index of the item nearest to (x, y) in data units, or -1. kind selects the
     // kind code, ikAnyKind every kind, ikAnyButMoveTo every kind except move-to, and
@@ -42,10 +58,48 @@ public:
                     double& dist) const;
 
 private:
-    static bool KindMatches(std::uint8_t wanted, std::uint8_t kind);
+    // The attributes most items leave at zero.
+    struct TRareAttributes {
+        TColor FillColor = 0;
+        TColor Color2 = 0;
+        TColor Color3 = 0;
+        std::int32_t Size = 0;
+        std::int32_t Size2 = 0;
+        QString Text;
+    };
+    // One item; Rare is the index into m_rare, or -1 when all of those are zero.
+    struct TRecord {
+        double X, Y, X2, Y2;
+        TColor Color;
+        std::int32_t Tag;
+        std::int32_t LineWidth;
+        std::int32_t Layer;
+        TPenStyle PenStyle;
+        std::int32_t Rare;
+        std::uint8_t ItemClass;
+        std::uint8_t Kind;
+        std::uint8_t MarkType;
+        bool Transparent;
+        std::uint8_t BorderStyle;
+    };
+    static_assert(sizeof(TRecord) <= 64);
+    static constexpr int kChunkBits = 12;
+    static constexpr int kChunkSize = 1 << kChunkBits;
 
-    std::vector<TPlottaItem> m_items;
+    static bool KindMatches(std::uint8_t wanted, std::uint8_t kind);
+    static bool HasRareAttributes(const TPlottaItem& item);
+
+    const TRecord& Record(int index) const
+    {
+        return m_chunks[index >> kChunkBits][index & (kChunkSize - 1)];
+    }
+    TPlottaItem Expand(const TRecord& record) const;
+    void Store(const TRecord& record, int growthStep);
+
+    std::vector<std::vector<TRecord>> m_chunks;
+    std::vector<TRareAttributes> m_rare;
     int m_count = 0;
+    int m_capacity = 0;
     int m_lastShown = 0;
     std::array<std::int32_t, kItemKindCodes> m_kindCounts{};
 };

@@ -68,17 +68,15 @@ TColor TItemRenderer::FillColorOf(const TPlottaItem& item) const
 
 void TItemRenderer::DrawItems()
 {
-    const TDisplayList& items = m_scene.Items;
-    for (int i = 0; i < items.Count(); ++i) {
-        const TPlottaItem& item = items.Item(i);
+    m_scene.Items.ForEach([this](const TPlottaItem& item) {
         if (!m_scene.Visibility.Shows(item))
-            continue;
+            return;
         if (item.LineWidth != m_attributes.PenWidth()) {
             DrawBatch();
             m_attributes.SetPenWidth(item.LineWidth);
         }
         DrawItem(item);
-    }
+    });
     DrawBatch();
     m_attributes.SetPenWidth(1);
 }

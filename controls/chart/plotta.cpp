@@ -106,19 +106,17 @@ TPlottaItem TPlotta::NewClosedFigure(TItemKind kind, double x1, double y1, doubl
 
 void TPlotta::AddMark(std::uint8_t MarkType, double X, double Y)
 {
-    TPlottaItem item = NewItem(ikMark, X, Y);
-    item.MarkType = MarkType;
-    Append(item);
+    m_items->AppendPoint(ikMark, X, Y, m_attributes, MarkType, m_allocSize);
 }
 
 void TPlotta::AddMoveTo(double X, double Y)
 {
-    Append(NewItem(ikMoveTo, X, Y));
+    m_items->AppendPoint(ikMoveTo, X, Y, m_attributes, 0, m_allocSize);
 }
 
 void TPlotta::AddLineTo(double X, double Y)
 {
-    Append(NewItem(ikLineTo, X, Y));
+    m_items->AppendPoint(ikLineTo, X, Y, m_attributes, 0, m_allocSize);
 }
 
 void TPlotta::AddLine(double X1, double Y1, double X2, double Y2)
@@ -165,12 +163,12 @@ void TPlotta::AddEllipse(double X, double Y, double HalfWidth, double HalfHeight
 
 void TPlotta::AddRelMoveTo(double Dx, double Dy)
 {
-    Append(NewItem(ikRelMoveTo, Dx, Dy));
+    m_items->AppendPoint(ikRelMoveTo, Dx, Dy, m_attributes, 0, m_allocSize);
 }
 
 void TPlotta::AddRelLineTo(double Dx, double Dy)
 {
-    Append(NewItem(ikRelLineTo, Dx, Dy));
+    m_items->AppendPoint(ikRelLineTo, Dx, Dy, m_attributes, 0, m_allocSize);
 }
 
 void TPlotta::AddArrow(double X1, double Y1, double X2, double Y2, int HeadSize, TColor FillColor,

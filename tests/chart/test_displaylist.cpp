@@ -207,3 +207,47 @@ TEST(DisplayList, ShowItemsOnAHiddenChartLeavesTheListAlone)
     chart.ShowItems();
     EXPECT_EQ(chart.DisplayList().LastShown(), 1);
 }
+
+TEST(DisplayList, FigureAttributesStayWithTheirOwnItem)
+{
+    TPlotta chart;
+    chart.AddLineTo(1, 1);
+    chart.Add3DBox(0, 0, 1, 1, clSilver, clGray, clWhite, fsLowered);
+    chart.AddLineTo(2, 2);
+    chart.Add3DBar(0, 0, 1, 1, clBlue, 45, 5);
+    chart.AddArrow(0, 0, 1, 1, 8, clRed, true);
+    chart.AddText(0, 0, QString(), 9);
+    chart.AddMark(3, 1, 1);
+
+    const TPlottaItem box = ItemAt(chart, 1);
+    EXPECT_EQ(box.FillColor, clSilver);
+    EXPECT_EQ(box.Color2, clGray);
+    EXPECT_EQ(box.Color3, clWhite);
+    EXPECT_EQ(box.BorderStyle, fsLowered);
+    const TPlottaItem bar = ItemAt(chart, 3);
+    EXPECT_EQ(bar.Size, 45);
+    EXPECT_EQ(bar.Size2, 5);
+    EXPECT_EQ(bar.Color2, 0u);
+    const TPlottaItem arrow = ItemAt(chart, 4);
+    EXPECT_EQ(arrow.Size, 8);
+    EXPECT_TRUE(arrow.Transparent);
+    EXPECT_EQ(ItemAt(chart, 5).Size, 9);
+    for (int plain : {0, 2, 6}) {
+        const TPlottaItem item = ItemAt(chart, plain);
+        EXPECT_EQ(item.FillColor, 0u) << plain;
+        EXPECT_EQ(item.Size, 0) << plain;
+        EXPECT_TRUE(item.Text.isNull()) << plain;
+    }
+    EXPECT_EQ(ItemAt(chart, 6).MarkType, 3);
+}
+
+TEST(DisplayList, HoldsAPlainItemInAtMostSixtyFourBytes)
+{
+    TPlotta chart;
+    constexpr int kItems = 100000;
+    for (int i = 0; i < kItems; ++i)
+        chart.AddLineTo(i, i);
+    EXPECT_LE(chart.DisplayList().MemoryBytes(), std::size_t(kItems) * 64 * 105 / 100);
+    chart.ClearItems();
+    EXPECT_EQ(chart.DisplayList().MemoryBytes(), 0u);
+}
