@@ -79,6 +79,22 @@ void BM_ChartLineTo(benchmark::State& state)
 }
 BENCHMARK(BM_ChartLineTo)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
+// Building the list: ClearItems and a move-to plus n line-tos; "bytes/item" is what
+// the list holds for them.
+void BM_ChartListBuild(benchmark::State& state)
+{
+    const auto chart = MainWindowChart();
+    const std::vector<QPointF> points = Signal(int(state.range(0)));
+    for (auto _ : state) {
+        chart->ClearItems();
+        chart->AddMoveTo(points.front().x(), points.front().y());
+        for (const QPointF& p : points)
+            chart->AddLineTo(p.x(), p.y());
+    }
+    state.counters["bytes/item"] = double(chart->DisplayList().MemoryBytes()) / double(points.size() + 1);
+}
+BENCHMARK(BM_ChartListBuild)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 // White background, the line in polylines of 200 points as the chart batches them,
 // and the frame.
 void BM_QPainterPolylines(benchmark::State& state)
