@@ -38,12 +38,39 @@ TAxisTransform TransformBetween(int lowPixel, int highPixel, int extent, long do
     return t;
 }
 
+// Pixels whose double evaluation stays below this are far inside the pixel limit.
+constexpr double kSafePixel = 2.0e9;
+
+// The pixel of k * value + d worked out in double, in the cases where that provably
+// rounds to the same integer as the long double evaluation. The two results differ by
+// less than a 64th of `slack`, so a double result farther than slack from every
+// half-integer lies strictly between the same two half-integers as the long double
+// one. False when it is too close to call, too large or not finite.
+bool RoundsInDouble(long double k, long double d, double value, int& pixel)
+{
+    const double product = double(k) * value;
+    const double offset = double(d);
+    const double exact = product + offset;
+    if (!(std::fabs(exact) < kSafePixel))
+        return false;
+    const double slack = (std::fabs(product) + std::fabs(offset) + 1.0) * 0x1p-45;
+    const double below = std::floor(exact);
+    const double fraction = exact - below;
+    if (std::fabs(fraction - 0.5) <= slack)
+        return false;
+    pixel = int(below) + (fraction > 0.5 ? 1 : 0);
+    return true;
+}
+
 } // namespace
 
 int TAxisTransform::ToPixel(double value) const
 {
     if (Logarithmic && value <= kLogFloor)
         return UnderflowPixel;
+    int quick = 0;
+    if (!Logarithmic && RoundsInDouble(K, D, value, quick))
+        return quick;
     const long double pixel = K * AxisFunction(Logarithmic, value) + D;
     return int(RoundHalfEven(std::clamp(pixel, -kPixelLimit, kPixelLimit)));
 }
