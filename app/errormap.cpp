@@ -6,21 +6,41 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+bool TMapWindow::HoldsWellInside(double k, double d, double share) const
+{
+    const double kMargin = share * KSpan();
+    const double dMargin = share * DSpan();
+    return k - KLow >= kMargin && KHigh - k >= kMargin && d - DLow >= dMargin &&
+           DHigh - d >= dMargin;
+}
 
 int GridSize(int imageWidth) { return imageWidth / 2 + 1; }
 
-double GridK(int i, int gridN) { return 6.0 * i / gridN - 3; }
+// Written so that the lesson's window gives exactly 6·i / N − 3 and j / 25 − 2.
+double GridK(int i, int gridN, const TMapWindow& window)
+{
+    return window.KSpan() * i / gridN + window.KLow;
+}
 
-double GridD(int j) { return j / 25.0 - 2; }
+double GridD(int j, const TMapWindow& window)
+{
+    return window.DSpan() * j / GridRowsPerWindow + window.DLow;
+}
 
-TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TPointArray& dataX,
-                           const TPointArray& dataY, std::uint16_t numPoints)
+namespace {
+
+template <typename TLineSum>
+TErrExtremes FillGrid(TErrGrid& grid, int gridN, const TMapWindow& window,
+                      const TLineSum& sumOfSquares)
 {
     grid.fill(0);
     TErrExtremes result;
+    result.ErrMin = std::numeric_limits<double>::infinity();
     for (int i = 0; i <= gridN; ++i) {
         for (int j = 0; j <= gridN; ++j) {
-            const double cell = SumOfSquares(dataX, dataY, numPoints, GridK(i, gridN), GridD(j));
+            const double cell = sumOfSquares(GridK(i, gridN, window), GridD(j, window));
             grid[GridIndex(i, j, gridN)] = cell;
             if (cell > result.ErrMax)
                 result.ErrMax = cell;
@@ -32,6 +52,23 @@ TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TPointArray& dataX,
         }
     }
     return result;
+}
+
+} // namespace
+
+TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TPointArray& dataX,
+                           const TPointArray& dataY, std::uint16_t numPoints,
+                           const TMapWindow& window)
+{
+    return FillGrid(grid, gridN, window, [&](double k, double d) {
+        return SumOfSquares(dataX, dataY, numPoints, k, d);
+    });
+}
+
+TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TSquareSums& sums,
+                           const TMapWindow& window)
+{
+    return FillGrid(grid, gridN, window, sums);
 }
 
 double ErrorLevel(double cell, const TErrExtremes& extremes, bool logarithmic)
@@ -62,16 +99,26 @@ void PaintErrorMap(TBitmap& bitmap, const TErrGrid& grid, int gridN, const TErrE
     }
 }
 
-int MapXOfK(double k, int w) { return Round((k + 3) * w / 6); }
-
-int MapYOfD(double d, int h) { return h - Round((d + 2) * h / 4); }
-
-double KOfMapX(int x, int w) { return 6.0 * x / w - 3; }
-
-double DOfMapY(int y, int h)
+// Written so that the lesson's window gives exactly round((k + 3)·w / 6),
+// h − round((d + 2)·h / 4), 6·x / w − 3 and 2·((h − y) − h/2) / (h/2).
+int MapXOfK(double k, int w, const TMapWindow& window)
 {
-    const double half = h / 2.0;
-    return 2 * ((h - y) - half) / half;
+    return Round((k - window.KLow) * w / window.KSpan());
+}
+
+int MapYOfD(double d, int h, const TMapWindow& window)
+{
+    return h - Round((d - window.DLow) * h / window.DSpan());
+}
+
+double KOfMapX(int x, int w, const TMapWindow& window)
+{
+    return window.KSpan() * x / w + window.KLow;
+}
+
+double DOfMapY(int y, int h, const TMapWindow& window)
+{
+    return window.DSpan() * ((h - y) - h / 2.0) / h + window.DCenter();
 }
 
 bool IsPickable(int x, int y, int w, int h) { return x >= 0 && x < w && y > 0 && y < h; }
@@ -89,24 +136,68 @@ void DrawMarkerBlock(TCanvas& canvas, int x, int y, int from, int to)
             canvas.SetPixel(x + a, y + b, clBlack);
 }
 
-void DrawVerticalTickStrip(TCanvas& canvas, int width, int height)
+std::vector<double> TickValues(const TTickSpacing& ticks, double high)
 {
+    std::vector<double> values;
+    if (ticks.Step <= 0)
+        return values;
+    // A tick that misses the end only by rounding noise still counts.
+    const long double last = high + 0.001L * ticks.Step;
+    for (int i = 0;; ++i) {
+        const long double v = ticks.FirstTick + i * ticks.Step;
+        if (v > last)
+            break;
+        // Zero, not a rounding remainder that would read "-0.0".
+        values.push_back(std::abs(v) < 1e-9L * ticks.Step ? 0.0 : static_cast<double>(v));
+    }
+    return values;
+}
+
+namespace {
+
+// Clears a strip for a fresh set of ticks.
+void ClearStrip(TCanvas& canvas, int width, int height)
+{
+    canvas.Brush.Color = clWhite;
+    canvas.Brush.Style = bsSolid;
+    canvas.FillRect(Rect(0, 0, width, height));
+}
+
+} // namespace
+
+// Written so that the lesson's window gives exactly the ticks at y = 2, 102, 202 and
+// x = round(m·width / 6).
+int StripYOfD(double d, int height, const TMapWindow& window)
+{
+    const int length = 2 * ((height - 8) / 2);
+    return 2 + Round((window.DHigh - d) * length / window.DSpan());
+}
+
+int StripXOfK(double k, int width, const TMapWindow& window)
+{
+    return Round((k - window.KLow) * width / window.KSpan());
+}
+
+void DrawVerticalTickStrip(TCanvas& canvas, int width, int height, const TMapWindow& window)
+{
+    ClearStrip(canvas, width, height);
     const int axisX = width / 2;
     canvas.MoveTo(axisX, 2);
     canvas.LineTo(axisX, height - 7);
-    for (int t = 0; t <= 2; ++t) {
-        const int y = 2 + t * ((height - 8) / 2);
+    for (const double d : TickValues(window.DTicks, window.DHigh)) {
+        const int y = StripYOfD(d, height, window);
         canvas.MoveTo(1, y);
         canvas.LineTo(width - 1, y);
     }
 }
 
-void DrawHorizontalTickStrip(TCanvas& canvas, int width, int height)
+void DrawHorizontalTickStrip(TCanvas& canvas, int width, int height, const TMapWindow& window)
 {
+    ClearStrip(canvas, width, height);
     canvas.MoveTo(1, height / 2);
     canvas.LineTo(width - 3, height / 2);
-    for (int m = 6; m >= 0; --m) {
-        const int x = Round(double(m) * width / 6);
+    for (const double k : TickValues(window.KTicks, window.KHigh)) {
+        const int x = StripXOfK(k, width, window);
         canvas.MoveTo(x, 1);
         canvas.LineTo(x, height - 1);
     }

@@ -2,6 +2,7 @@
 
 #include "platform/random.h"
 
+#include <algorithm>
 #include <cmath>
 
 double SumOfSquares(const TPointArray& dataX, const TPointArray& dataY, std::uint16_t numPoints,
@@ -13,6 +14,36 @@ double SumOfSquares(const TPointArray& dataX, const TPointArray& dataY, std::uin
         sum += residual * residual;
     }
     return sum;
+}
+
+TSquareSums::TSquareSums(std::span<const double> x, std::span<const double> y)
+{
+    if (x.empty())
+        return;
+    m_n = x.size();
+    for (std::size_t m = 0; m < x.size(); ++m) {
+        m_meanX += x[m];
+        m_meanY += y[m];
+    }
+    m_meanX /= m_n;
+    m_meanY /= m_n;
+    long double sxy = 0, syy = 0;
+    for (std::size_t m = 0; m < x.size(); ++m) {
+        const long double dx = x[m] - m_meanX;
+        const long double dy = y[m] - m_meanY;
+        m_sxx += dx * dx;
+        sxy += dx * dy;
+        syy += dy * dy;
+    }
+    m_slope = m_sxx > 0 ? sxy / m_sxx : 0;
+    m_residual = std::max(0.0L, syy - m_slope * sxy);
+}
+
+double TSquareSums::operator()(double k, double d) const
+{
+    const long double slopeOff = k - m_slope;
+    const long double meanOff = d + k * m_meanX - m_meanY;
+    return static_cast<double>(m_sxx * slopeOff * slopeOff + m_residual + m_n * meanOff * meanOff);
 }
 
 void GenerateRandomPoints(TPointArray& dataX, TPointArray& dataY, std::uint16_t numPoints)
@@ -29,7 +60,7 @@ void GenerateRandomPoints(TPointArray& dataX, TPointArray& dataY, std::uint16_t 
 }
 
 bool RemovePickedPoint(TPointArray& dataX, TPointArray& dataY, std::uint16_t& numPoints, double ix,
-                       double iy, double mx, double my)
+                       double iy, double mx, double my, double reachX, double reachY)
 {
     const int n = PointLoopCount(numPoints);
     if (n == 0)
@@ -42,7 +73,7 @@ bool RemovePickedPoint(TPointArray& dataX, TPointArray& dataY, std::uint16_t& nu
         dataX[m] = dataX[from];
         dataY[m] = dataY[from];
     }
-    if (std::abs(mx - dataX[n]) < 0.02 && std::abs(my - dataY[n]) < 0.02)
+    if (std::abs(mx - dataX[n]) < reachX && std::abs(my - dataY[n]) < reachY)
         found = true;
     if (found)
         --numPoints;

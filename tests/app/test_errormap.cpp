@@ -1,4 +1,5 @@
 // The regression model and the error map, without any window.
+#include "app/dataview.h"
 #include "app/errormap.h"
 #include "app/regression.h"
 #include "controls/common/colorramp.h"
@@ -45,7 +46,7 @@ TEST(RegressionModel, RandomPointsStayInsideTheirBand)
     EXPECT_EQ(a.y, b.y);
 }
 
-TEST(RegressionModel, SumOfSquaresCountsPointsInTheirLow8Bits)
+TEST(RegressionModel, SumOfSquaresCountsEveryPointUpToTheArraysEnd)
 {
     Points p;
     p.x[1] = 1; p.y[1] = 2;   // residual 1 for y = x
@@ -53,7 +54,13 @@ TEST(RegressionModel, SumOfSquaresCountsPointsInTheirLow8Bits)
     p.n = 2;
     EXPECT_DOUBLE_EQ(SumOfSquares(p.x, p.y, p.n, 1, 0), 5.0);
     EXPECT_DOUBLE_EQ(SumOfSquares(p.x, p.y, 0, 1, 0), 0.0);
-    EXPECT_DOUBLE_EQ(SumOfSquares(p.x, p.y, 256 + 1, 1, 0), 1.0);
+    // A data file brings hundreds of points: all of them count.
+    for (int m = 3; m <= 257; ++m) {
+        p.x[m] = 0;
+        p.y[m] = 1;
+    }
+    EXPECT_DOUBLE_EQ(SumOfSquares(p.x, p.y, 257, 1, 0), 5.0 + 255);
+    EXPECT_EQ(PointLoopCount(MaxDataPoints + 1), MaxDataPoints);
 }
 
 TEST(ErrorMap, GridCoordinates)
@@ -106,15 +113,16 @@ TEST(ErrorMap, TiesAndLargeErrorsKeepTheFirstCell)
     EXPECT_EQ(e.BestI, 0);
     EXPECT_EQ(e.BestJ, 0);
 
-    // Every cell is 100 or more: the minimum stays at its start value.
+    // Every cell is 100 or more, as for most data sets in their own units: the optimum
+    // is still the smallest cell, here the top row (d nearest to 20), first column.
     Points far;
     far.n = 1;
     far.x[1] = 0;
     far.y[1] = 20;
     e = FillErrorGrid(grid, n, far.x, far.y, far.n);
-    EXPECT_EQ(e.ErrMin, 100.0);
+    EXPECT_EQ(e.ErrMin, (20 - GridD(n)) * (20 - GridD(n)));
     EXPECT_EQ(e.BestI, 0);
-    EXPECT_EQ(e.BestJ, 0);
+    EXPECT_EQ(e.BestJ, n);
     EXPECT_GT(e.ErrMax, 400);
 }
 
@@ -250,4 +258,85 @@ TEST(RegressionModel, RemovingAPickedPoint)
 
     std::uint16_t none = 0;
     EXPECT_FALSE(RemovePickedPoint(p.x, p.y, none, 0, 0, 0, 0));
+}
+
+TEST(ErrorMap, SumsGiveEveryCellAsTheDirectSumDoes)
+{
+    // Random lesson points, a large set far from the origin, and points on one line
+    // (whose smallest sum is 0): the closed form agrees with summing point by point.
+    struct Case {
+        const char* name;
+        std::uint16_t n;
+        double x0, xScale, y0, slope, noise;
+    } cases[] = {{"lesson", 20, 0, 0, 0, 0, 0},
+                 {"far from 0", 10000, 1850, 150, 3e5, -40, 2500},
+                 {"exact line", 300, -5, 10, 2, 0.5, 0}};
+    const int n = GridSize(200);
+    for (const Case& c : cases) {
+        Points p = RandomPoints(11, c.n);
+        if (c.xScale > 0)
+            for (int m = 1; m <= c.n; ++m) {
+                p.x[m] = c.x0 + c.xScale * p.x[m];
+                p.y[m] = c.y0 + c.slope * p.x[m] + c.noise * (p.y[m] - 1);
+            }
+        const TSquareSums sums(PointsOf(p.x, p.n), PointsOf(p.y, p.n));
+        const std::optional<TDataView> view = FitDataView(PointsOf(p.x, p.n), PointsOf(p.y, p.n));
+        ASSERT_TRUE(view) << c.name;
+        double worst = 0;
+        for (int i = 0; i <= n; i += 3)
+            for (int j = 0; j <= n; j += 3) {
+                const double k = GridK(i, n, view->Map), d = GridD(j, view->Map);
+                const double direct = SumOfSquares(p.x, p.y, p.n, k, d);
+                worst = std::max(worst, std::abs(sums(k, d) - direct) / direct);
+            }
+        EXPECT_LT(worst, 1e-9) << c.name;
+    }
+}
+
+TEST(ErrorMap, TheLessonsWindowMapsExactlyAsDesigned)
+{
+    // The general window formulas give the design's numbers to the last bit.
+    const int n = GridSize(200);
+    for (int i = 0; i <= n; ++i)
+        ASSERT_EQ(GridK(i, n, LessonWindow), 6.0 * i / n - 3) << i;
+    for (int j = 0; j <= n; ++j)
+        ASSERT_EQ(GridD(j, LessonWindow), j / 25.0 - 2) << j;
+    for (int x = 0; x < 200; ++x)
+        ASSERT_EQ(KOfMapX(x, 200, LessonWindow), 6.0 * x / 200 - 3) << x;
+    for (int y = 1; y < 200; ++y)
+        ASSERT_EQ(DOfMapY(y, 200, LessonWindow), 2 * ((200 - y) - 100.0) / 100.0) << y;
+    EXPECT_EQ(TickValues(LessonWindow.KTicks, 3), (std::vector<double>{-3, -2, -1, 0, 1, 2, 3}));
+    EXPECT_EQ(TickValues(LessonWindow.DTicks, 2), (std::vector<double>{-2, 0, 2}));
+}
+
+TEST(ErrorMap, ADataWindowMapsPixelsToItsOwnKAndD)
+{
+    TMapWindow window;
+    window.KLow = 2;
+    window.KHigh = 12;
+    window.DLow = -300;
+    window.DHigh = 100;
+    window.KTicks = CalcTickSpacing(2, 2, 12);
+    window.DTicks = CalcTickSpacing(2, -300, 100);
+    const int n = GridSize(200);
+    EXPECT_EQ(GridK(0, n, window), 2);
+    EXPECT_EQ(GridK(n, n, window), 12);
+    EXPECT_EQ(GridD(0, window), -300);
+    EXPECT_EQ(GridD(100, window), 100);
+    EXPECT_EQ(KOfMapX(100, 200, window), 7);
+    EXPECT_EQ(DOfMapY(100, 200, window), -100);
+    EXPECT_EQ(DOfMapY(50, 200, window), 0);
+    EXPECT_EQ(MapXOfK(7, 200, window), 100);
+    EXPECT_EQ(MapYOfD(0, 200, window), 50);
+    // Strips: ticks at 2, 4, …, 12 and −300, −200, …, 100, at the ends of the strips.
+    EXPECT_EQ(TickValues(window.KTicks, 12), (std::vector<double>{2, 4, 6, 8, 10, 12}));
+    EXPECT_EQ(TickValues(window.DTicks, 100), (std::vector<double>{-300, -200, -100, 0, 100}));
+    EXPECT_EQ(StripXOfK(12, 201, window), 201);
+    EXPECT_EQ(StripYOfD(100, 209, window), 2);
+    EXPECT_EQ(StripYOfD(-300, 209, window), 202);
+    TBitmap vertical(9, 209);
+    DrawVerticalTickStrip(vertical.Canvas(), 9, 209, window);
+    for (int y : {2, 52, 102, 152, 202})
+        EXPECT_EQ(vertical.Canvas().Pixel(1, y), clBlack) << y;
+    EXPECT_EQ(vertical.Canvas().Pixel(1, 27), clWhite);
 }
