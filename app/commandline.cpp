@@ -50,6 +50,13 @@ struct TOptions {
                             "square), \"fit\" (the least-squares line), or both, separated by a "
                             "comma. The context menu turns them on and off as well.",
                             "list"};
+    QCommandLineOption data{QStringList{"data"},
+                            "Show the points of <file>, a CSV or TSV file (its first two columns "
+                            "of numbers), or of an example that came with the program, by its "
+                            "name (such as anscombe-1), instead of random points; also in the "
+                            "screenshots. A file that cannot be used ends the program with a "
+                            "message and exit status 2.",
+                            "file|example"};
 };
 
 // The parser's help, with the program named as the command line names it.
@@ -91,7 +98,7 @@ TCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& l
         QStringLiteral("SlopeLab: find the regression line by hand. Pick the slope and the\n"
                        "intercept of a line in a colour map of the sum of squared residuals\n"
                        "and watch the chart follow."));
-    parser.addOptions({o.help, o.version, o.screenshot, o.seed, o.page, o.language, o.show});
+    parser.addOptions({o.help, o.version, o.screenshot, o.seed, o.page, o.language, o.show, o.data});
     AddQtOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("parameters"),
@@ -145,6 +152,11 @@ TCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& l
             return Failure(BadValue(QStringLiteral("show"), badName,
                                     QStringLiteral("one of squares, fit")));
         options.show = *show;
+    }
+    if (parser.isSet(o.data)) {
+        options.data = parser.value(o.data);
+        if (options.data->isEmpty())
+            return Failure(QStringLiteral("--data needs a file or the name of an example"));
     }
     return result;
 }

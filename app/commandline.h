@@ -1,6 +1,7 @@
 #pragma once
 // The program's command line, in the usual Qt form: "--help", "--version",
-// "--screenshot DIR", "--seed N", "--page N", "--language CODE" and "--show LIST". Arguments that are
+// "--screenshot DIR", "--seed N", "--page N", "--language CODE", "--show LIST" and
+// "--data FILE|NAME". Arguments that are
 // no options ("/serverhandle=<id>" and parameters for a running copy of the program)
 // are left to the courseware link, which reads the whole command line itself.
 #include "app/lessonextras.h"
@@ -16,6 +17,8 @@ struct TProgramOptions {
     int page = 1;
     std::optional<QString> language;
     TExtrasShown show;
+    // A data file, or the name of an example, to show instead of random points.
+    std::optional<QString> data;
 };
 
 struct TCommandLine {

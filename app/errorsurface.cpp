@@ -30,6 +30,13 @@ double SurfaceTop(double errMax, bool logarithmic)
     return errMax > 0 ? std::log(errMax) : 0.0;
 }
 
+double SurfaceBottom(double errMin, const TErrGrid& grid, int gridN, bool logarithmic)
+{
+    if (!logarithmic)
+        return errMin;
+    return errMin > 0 ? std::log(errMin) : ZeroCellLogHeight(grid, gridN);
+}
+
 void FillSurfaceMatrix(TMatrix& matrix, const TErrGrid& grid, int gridN, bool logarithmic)
 {
     const double zeroLogHeight = logarithmic ? ZeroCellLogHeight(grid, gridN) : 0.0;

@@ -18,6 +18,10 @@ double ZeroCellLogHeight(const TErrGrid& grid, int gridN);
 // Top of the height range: ErrMax, or its logarithm (0 for a flat surface of zeros).
 double SurfaceTop(double errMax, bool logarithmic);
 
+// Bottom of the height range of a data set's surface: its smallest sum, or that sum's
+// logarithm (for a sum of 0, the height zero cells get).
+double SurfaceBottom(double errMin, const TErrGrid& grid, int gridN, bool logarithmic);
+
 // Fills matrix (resized to 50 × 50) with cell (2i, 2j) at column i, row 51 − j, so
 // rows run from high d (row 1, d = 2.0) down to low d (row 50, d = −1.92).
 void FillSurfaceMatrix(TMatrix& matrix, const TErrGrid& grid, int gridN, bool logarithmic);

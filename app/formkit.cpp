@@ -30,6 +30,8 @@ QPlainTextEdit* MakeInfoMemo(QWidget* parent, const QString& name, const QRect& 
     memo->setTextInteractionFlags(Qt::NoTextInteraction);
     // Its own menu is empty: a right click on it shows nothing, not the window's menu.
     memo->setContextMenuPolicy(Qt::PreventContextMenu);
+    // Whatever is dropped on it goes to its window.
+    memo->setAcceptDrops(false);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette palette = memo->palette();

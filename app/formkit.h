@@ -32,8 +32,8 @@ public:
     int Tag = 0;
 };
 
-// A read-only text box on the information color that offers no selection and no
-// context menu (the tutorial and explanation texts).
+// A read-only text box on the information color that offers no selection, no context
+// menu and takes no drops (the tutorial and explanation texts).
 QPlainTextEdit* MakeInfoMemo(QWidget* parent, const QString& name, const QRect& place);
 
 // Arial at a pixel height (the forms' design font).

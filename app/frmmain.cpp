@@ -1,8 +1,11 @@
 #include "app/frmmain.h"
 
 #include "app/chartdesign.h"
+#include "app/columnchoice.h"
+#include "app/datacommands.h"
 #include "app/formkit.h"
 #include "app/lessonextras.h"
+#include "app/maplabels.h"
 #include "controls/chart/plotta.h"
 #include "controls/numlab/numlab.h"
 #include "courseware/demon.h"
@@ -50,6 +53,11 @@ TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed, const TLinkSetup& set
                                [this] { DrawChart(); });
     SetTabOrder();
     DescribeControls();
+    ChooseColumns = [this](const QString& file, const QStringList& names) {
+        return AskForColumns(this, clidemon->Translator(), file, names);
+    };
+    AskForFile = [this](const TFileQuestion& question) { return AskWithFileDialog(this, question); };
+    DataCommands = new TDataCommands(*this, clidemon->Translator());
     FormCreate(fixedSeed);
 }
 
@@ -103,14 +111,17 @@ void TFrmMain::BuildErrorMapPanel()
 
     const QFont large = ArialPixels(16);
     const QFont small = ArialPixels(12);
-    MakeLabel(Panel3, QStringLiteral("Label1"), QStringLiteral("d"), 24, 4, large);
+    QLabel* dInscription =
+        MakeLabel(Panel3, QStringLiteral("Label1"), QStringLiteral("d"), 24, 4, large);
     MakeLabel(Panel3, QStringLiteral("Label2"), QStringLiteral("k"), 241, 217, large);
-    MakeLabel(Panel3, QStringLiteral("Label3"), QStringLiteral("2"), 8, 25, small);
-    MakeLabel(Panel3, QStringLiteral("Label4"), QStringLiteral("0"), 8, 116, small);
-    MakeLabel(Panel3, QStringLiteral("Label7"), QStringLiteral("--2"), 0, 217, small);
-    MakeLabel(Panel3, QStringLiteral("Label8"), QStringLiteral("-1"), 92, 233, small);
-    MakeLabel(Panel3, QStringLiteral("Label9"), QStringLiteral("0"), 128, 233, small);
-    MakeLabel(Panel3, QStringLiteral("Label10"), QStringLiteral("1"), 164, 233, small);
+    const QList<QLabel*> values{
+        MakeLabel(Panel3, QStringLiteral("Label3"), QStringLiteral("2"), 8, 25, small),
+        MakeLabel(Panel3, QStringLiteral("Label4"), QStringLiteral("0"), 8, 116, small),
+        MakeLabel(Panel3, QStringLiteral("Label7"), QStringLiteral("--2"), 0, 217, small),
+        MakeLabel(Panel3, QStringLiteral("Label8"), QStringLiteral("-1"), 92, 233, small),
+        MakeLabel(Panel3, QStringLiteral("Label9"), QStringLiteral("0"), 128, 233, small),
+        MakeLabel(Panel3, QStringLiteral("Label10"), QStringLiteral("1"), 164, 233, small)};
+    m_mapLabels = std::make_unique<TMapLabels>(*dInscription, values, *Scaling1, *Scaling2);
 }
 
 void TFrmMain::BuildColorPanel()
@@ -160,7 +171,7 @@ void TFrmMain::BuildValueFields()
     NLk = field("NLk", QRect(27, 409, 86, 22), "k", 55, 15, 2);
     NLd = field("NLd", QRect(128, 409, 81, 22), "d", 55, 15, 2);
     NLSum_e2 = field("NLSum_e2", QRect(70, 440, 273, 21), "TK_Sum of squared residuals", 60, 204,
-                     SumDecimals);
+                     LessonView.SumDecimals);
 
     CBSquares = new QCheckBox(QStringLiteral("TK_Show residuals"), this);
     CBSquares->setObjectName(QStringLiteral("CBSquares"));

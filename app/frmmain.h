@@ -1,9 +1,11 @@
 #pragma once
 // The main window: chart, error map with its scales, tutorial text and buttons.
 // It owns the lesson's state; the other windows reach it through FrmMain.
+#include "app/dataview.h"
 #include "app/errormap.h"
 #include "app/errormapview.h"
 #include "app/regression.h"
+#include "dataset/pointfile.h"
 #include "platform/bitmap.h"
 
 #include <QWidget>
@@ -26,6 +28,8 @@ class TNumLab;
 class TPlotta;
 class TFrmPlot3D;
 class TFrmAbout;
+class TDataCommands;
+class TMapLabels;
 
 class TFrmMain : public QWidget {
     Q_OBJECT
@@ -53,6 +57,18 @@ public:
     TBitmap ErrMapBitmap;
     bool MouseIsDown = false;
 
+    // The loaded data set's column names and file; nothing while the points are the
+    // lesson's own (random, or set by hand in the lesson's units).
+    struct TLoadedData {
+        QString XName;
+        QString YName;
+        QString File;
+    };
+    std::optional<TLoadedData> LoadedData;
+    // How the points are shown: the design for the lesson's own points, the data's own
+    // units for a loaded set.
+    TDataView View = LessonView;
+
     // N of the error grid, from the width of the map image.
     int GridN() const;
     double ErrCell(int i, int j) const { return ErrGrid[GridIndex(i, j, GridN())]; }
@@ -60,8 +76,6 @@ public:
     static constexpr int FirstPage = 1;
     static constexpr int LastPage = 5;
     int Page() const;
-    // Decimals of the sum of squares; a large sum shows fewer, as many as fit.
-    static constexpr int SumDecimals = 4;
 
     void ResetSimulation(bool KeepData);
     void ShowPage();
@@ -75,6 +89,47 @@ public:
     void PrepareStartUp(TFrmAbout& about, TFrmPlot3D& surface);
     // Puts the current error surface into the 3-D window (without showing it).
     void FillErrorSurface(TFrmPlot3D& window);
+    // Sets a chart's axes to the ranges and column names of the current points.
+    void ApplyChartAxes(TPlotta& chart) const;
+
+    // Data files. A file that cannot be used is reported in an information box that
+    // names it, the line and the reason, and changes nothing; each returns whether the
+    // points were replaced (or the file written).
+    // Asks for a data file and opens it.
+    void OpenDataFile();
+    // Opens a CSV or TSV file; with more than two numeric columns, asks which two.
+    bool OpenDataFile(const QString& path);
+    // Opens one of the examples that come with the program ("anscombe-1", "cars", …).
+    bool OpenExample(const QString& name);
+    // Asks for a file name and saves the current points there as CSV.
+    void SaveDataFile();
+    bool SaveDataFile(const QString& path);
+    // The current points with their column names.
+    PointSet CurrentPoints() const;
+    // Shows a point set that passed CheckPoints in its own units, from the line at the
+    // middle of its map; file is where it came from. False, with nothing changed, when
+    // its numbers are too large to show.
+    bool LoadPoints(const PointSet& points, const QString& file);
+    // After the points were edited by hand: a data set's map moves along when its line
+    // no longer lies well inside the window.
+    void PointsEdited();
+
+    // Which two of a file's numeric columns to use as x and y; nothing when the user
+    // cancels. A dialog by default; tests put their own answer here.
+    using TColumnChooser =
+        std::function<std::optional<std::pair<int, int>>(const QString& file, const QStringList& names)>;
+    TColumnChooser ChooseColumns;
+    // The name of a file to open or to save (empty: cancelled). A file dialog by
+    // default; tests put their own answer here.
+    struct TFileQuestion {
+        bool Save = false;
+        QString Title;
+        QString Path;     // where the dialog starts: a folder, or a file name to save to
+        QString Filter;
+    };
+    std::function<QString(const TFileQuestion& question)> AskForFile;
+    // The actions of the data commands with their shortcuts, for the window's menu.
+    TDataCommands* DataCommands = nullptr;
 
     // Controls, named as designed.
     QFrame* Panel1 = nullptr;
@@ -106,6 +161,11 @@ public:
     TLessonCommands* Commands = nullptr;
     // The squares of the residuals and the least-squares line, when the learner shows them.
     TLessonExtras* Extras = nullptr;
+
+signals:
+    // The points were replaced (a file, an example, or random points in the lesson's
+    // units again): the windows that show them refresh.
+    void DataSetChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -144,7 +204,17 @@ private:
 
     QString PageText(int page) const;
 
+    // Shows the points in a view: charts, map window and labels, value fields, the line
+    // at the view's start; then recomputes and redraws everything.
+    void ShowInView(const TDataView& view);
+    void ShowLine();
+    void ReportDataFileProblem(const QString& key, const QString& file, const QString& reason);
+
+    std::unique_ptr<TMapLabels> m_mapLabels;
     bool m_shown = false;
 };
 
 extern TFrmMain* FrmMain;
+
+// The file dialog that answers a question for a file.
+QString AskWithFileDialog(QWidget* parent, const TFrmMain::TFileQuestion& question);

@@ -21,10 +21,10 @@ int TFrmMain::Page() const { return SBNext->Tag; }
 
 void TFrmMain::ResetSimulation(bool KeepData)
 {
-    K = 1;
-    D = 0;
-    NLk->SetValue(K);
-    NLd->SetValue(D);
+    K = View.StartK;
+    D = View.StartD;
+    ShowWithDecimalsThatFit(*NLk, K, View.KDecimals);
+    ShowWithDecimalsThatFit(*NLd, D, View.DDecimals);
     SBNext->Tag = FirstPage;
     ShowPage();
     if (!KeepData) {
@@ -132,16 +132,36 @@ void TFrmMain::DrawChart()
 void TFrmMain::ShowSumOfSquares()
 {
     ShowWithDecimalsThatFit(*NLSum_e2, SumOfSquares(DataX, DataY, NumPoints, K, D),
-                            SumDecimals);
+                            View.SumDecimals);
 }
 
-void TFrmMain::GenerateRandomPoints() { ::GenerateRandomPoints(DataX, DataY, NumPoints); }
+void TFrmMain::ShowLine()
+{
+    ShowWithDecimalsThatFit(*NLd, D, View.DDecimals);
+    ShowWithDecimalsThatFit(*NLk, K, View.KDecimals);
+}
+
+// Random points belong to the lesson's units: a data set shown before gives way.
+void TFrmMain::GenerateRandomPoints()
+{
+    ::GenerateRandomPoints(DataX, DataY, NumPoints);
+    if (LoadedData) {
+        LoadedData.reset();
+        ShowInView(LessonView);
+    }
+}
 
 void TFrmMain::ComputeErrorMap()
 {
     // Every pixel of the map is painted below, so the bitmap only needs the right size.
     ErrMapBitmap.SetSize(Image1->width(), Image1->height());
-    const TErrExtremes extremes = FillErrorGrid(ErrGrid, GridN(), DataX, DataY, NumPoints);
+    // A data set may have thousands of points: its grid comes from its sums at once.
+    // The lesson's points are summed cell by cell.
+    const TErrExtremes extremes =
+        LoadedData ? FillErrorGrid(ErrGrid, GridN(),
+                                    TSquareSums(PointsOf(DataX, NumPoints), PointsOf(DataY, NumPoints)),
+                                    View.Map)
+                   : FillErrorGrid(ErrGrid, GridN(), DataX, DataY, NumPoints, View.Map);
     ErrMax = extremes.ErrMax;
     ErrMin = extremes.ErrMin;
     BestI = extremes.BestI;
@@ -162,14 +182,14 @@ void TFrmMain::DrawErrorMapImage()
         const int y0 = h - Round(double(BestJ) * h / GridN()) + 1;
         DrawMarkerBlock(canvas, x0, y0, 0, 1);
     }
-    DrawMarkerBlock(canvas, MapXOfK(K, w), MapYOfD(D, h), -1, 1);
+    DrawMarkerBlock(canvas, MapXOfK(K, w, View.Map), MapYOfD(D, h, View.Map), -1, 1);
     Image1->update();
 }
 
 void TFrmMain::DrawScaleImages()
 {
-    DrawVerticalTickStrip(Scaling1->Canvas(), Scaling1->width(), Scaling1->height());
-    DrawHorizontalTickStrip(Scaling2->Canvas(), Scaling2->width(), Scaling2->height());
+    DrawVerticalTickStrip(Scaling1->Canvas(), Scaling1->width(), Scaling1->height(), View.Map);
+    DrawHorizontalTickStrip(Scaling2->Canvas(), Scaling2->width(), Scaling2->height(), View.Map);
     DrawColorBar(Scaling3->Canvas(), Scaling3->width(), Scaling3->height());
     Scaling1->update();
     Scaling2->update();
@@ -194,12 +214,11 @@ void TFrmMain::PickAt(int X, int Y)
     const int h = Image1->height();
     if (!IsPickable(X, Y, w, h))
         return;
-    K = KOfMapX(X, w);
-    D = DOfMapY(Y, h);
+    K = KOfMapX(X, w, View.Map);
+    D = DOfMapY(Y, h, View.Map);
     DrawErrorMapImage();
     DrawChart();
-    NLd->SetValue(D);
-    NLk->SetValue(K);
+    ShowLine();
 }
 
 // The arrow keys pick the cell next to the current line's, as a mouse would there.

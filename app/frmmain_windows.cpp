@@ -107,6 +107,7 @@ void TFrmMain::SBDataPtsClick()
     DrawChart();
     ComputeErrorMap();
     DrawErrorMapImage();
+    PointsEdited();
 }
 
 void TFrmMain::SpeedButton4Click()
@@ -121,19 +122,46 @@ void TFrmMain::SB3dPlotClick()
     FrmPlot3D->exec();
 }
 
+namespace {
+
+using TPlotSetter = void (TPlot3D::*)(double);
+
+// Sets a range of the plot, the high end first unless it would meet the old low end,
+// which the plot refuses.
+void SetPlotRange(TPlot3D& plot, TPlotSetter setLow, TPlotSetter setHigh, double oldLow,
+                  double low, double high)
+{
+    if (high <= oldLow) {
+        (plot.*setLow)(low);
+        (plot.*setHigh)(high);
+    } else {
+        (plot.*setHigh)(high);
+        (plot.*setLow)(low);
+    }
+}
+
+} // namespace
+
 void TFrmMain::FillErrorSurface(TFrmPlot3D& window)
 {
     TPlot3D& plot = *window.P3D;
     const bool logarithmic = !RBNormal->isChecked();
     FillSurfaceMatrix(*plot.SurfaceMatrix(), ErrGrid, GridN(), logarithmic);
+    // The heights and colors run from the bottom of the surface, 0 in the lesson (where
+    // the smallest sums come close to it) and the smallest sum of a data set, to the
+    // largest sum; the z axis reaches half the surface's height below its bottom.
     const double top = SurfaceTop(ErrMax, logarithmic);
-    plot.SetRangeZHigh(top);
-    plot.SetColorScaleHigh(top);
-    plot.SetRangeZLow(-0.5 * plot.RangeZHigh());
-    plot.SetRangeXHigh(3);
-    plot.SetRangeXLow(-3);
-    plot.SetRangeYHigh(2.2);
-    plot.SetRangeYLow(-2.2);
+    const double bottom = LoadedData ? SurfaceBottom(ErrMin, ErrGrid, GridN(), logarithmic) : 0.0;
+    SetPlotRange(plot, &TPlot3D::SetRangeZLow, &TPlot3D::SetRangeZHigh, plot.RangeZLow(),
+                 bottom - 0.5 * (top - bottom), top);
+    SetPlotRange(plot, &TPlot3D::SetColorScaleLow, &TPlot3D::SetColorScaleHigh,
+                 plot.ColorScaleLow(), bottom, top);
+    // The map's window, with a twentieth of its height more above and below d.
+    const TMapWindow& map = View.Map;
+    SetPlotRange(plot, &TPlot3D::SetRangeXLow, &TPlot3D::SetRangeXHigh, plot.RangeXLow(),
+                 map.KLow, map.KHigh);
+    SetPlotRange(plot, &TPlot3D::SetRangeYLow, &TPlot3D::SetRangeYHigh, plot.RangeYLow(),
+                 map.DLow - map.DSpan() / 20, map.DHigh + map.DSpan() / 20);
     plot.SetViewAngleX(0);
     plot.SetViewAngleZ(0);
     // The map's middle color, so that the surface shows the map's three colors.

@@ -4,6 +4,7 @@
 #include "app/formkit.h"
 #include "app/frmmain.h"
 #include "controls/chart/plotta.h"
+#include "controls/chart/scaleprops.h"
 #include "controls/numlab/numlab.h"
 #include "platform/messagebox.h"
 #include "translation/tolkar.h"
@@ -15,6 +16,13 @@ namespace {
 constexpr std::uint8_t PointMark = 7;
 constexpr std::uint8_t MarkKind = 1;
 constexpr std::uint8_t AnyClass = 255;
+
+// How close a click must come to the last point to remove it: 0.02 on the lesson's axes
+// of length 3, the same share of any other axis.
+double LastPointReach(const TScaleProps& axis)
+{
+    return 0.02 * ((axis.RangeHigh() - axis.RangeLow()) / 3);
+}
 
 } // namespace
 
@@ -67,6 +75,7 @@ TFrmSetPoints::TFrmSetPoints(TFrmMain& main, TTolkar2000& translator, QWidget* p
     connect(SBClear, &QToolButton::clicked, this, &TFrmSetPoints::SBClearClick);
     connect(SBRandomize, &QToolButton::clicked, this, &TFrmSetPoints::SBRandomizeClick);
     connect(SBOK, &QToolButton::clicked, this, &TFrmSetPoints::SBOKClick);
+    connect(&m_main, &TFrmMain::DataSetChanged, this, &TFrmSetPoints::ShowNewDataSet);
 }
 
 void TFrmSetPoints::showEvent(QShowEvent* event)
@@ -78,7 +87,15 @@ void TFrmSetPoints::showEvent(QShowEvent* event)
 void TFrmSetPoints::FormShow()
 {
     m_translator.TranslateComponent(this);
+    m_main.ApplyChartAxes(*Plotta1);
     // The list is rebuilt rather than added to, so it does not grow with every showing.
+    ShowPoints();
+}
+
+void TFrmSetPoints::ShowNewDataSet()
+{
+    m_main.ApplyChartAxes(*Plotta1);
+    UpdateButtonStates();
     ShowPoints();
 }
 
@@ -106,7 +123,9 @@ void TFrmSetPoints::ChartMouseDown(double mx, double my)
         if (nearest >= 0) {
             TPlottaItem item;
             Plotta1->GetItem(nearest, item);
-            RemovePickedPoint(m_main.DataX, m_main.DataY, n, item.X, item.Y, mx, my);
+            RemovePickedPoint(m_main.DataX, m_main.DataY, n, item.X, item.Y, mx, my,
+                              LastPointReach(*Plotta1->Scale1X()),
+                              LastPointReach(*Plotta1->Scale1Y()));
         }
     }
     UpdateButtonStates();

@@ -35,6 +35,8 @@ public:
     void SBClearClick();
     void SBRandomizeClick();
     void SBOKClick();
+    // The main window's points were replaced: show them in their units.
+    void ShowNewDataSet();
 
 protected:
     void showEvent(QShowEvent* event) override;

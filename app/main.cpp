@@ -1,5 +1,6 @@
 // SlopeLab: find the regression line by hand.
 #include "app/commandline.h"
+#include "app/datacommands.h"
 #include "app/frmmain.h"
 #include "app/lessonextras.h"
 #include "app/program.h"
@@ -18,11 +19,22 @@ namespace {
 int Run(QApplication& app, const TProgramFolders& folders, const QStringList& languages,
         const TProgramOptions& options)
 {
+    std::optional<TDataArgument> data;
+    if (options.data) {
+        Result<TDataArgument> read = ReadDataArgument(*options.data, folders.ExamplesDir());
+        if (!read) {
+            std::fprintf(stderr, "slopelab: %s\n", qPrintable(read.Message()));
+            return 2;
+        }
+        data = std::move(read).Value();
+    }
     const QString languageFile =
         folders.LanguageFile(ChooseLanguage(options.language, QLocale::system(), languages));
     TProgramWindows windows(options.seed, [&languageFile](TkdbDemonClient& link) {
         link.SetInstalledLanguageFile(languageFile);
     });
+    if (data)
+        FrmMain->LoadPoints(data->points, data->file);
     FrmMain->Extras->Show(options.show);
     if (options.screenshotDir) {
         QString error;

@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/datacommands.h"
 #include "app/frmabout.h"
 #include "app/frmmain.h"
 #include "app/frmplot3d.h"
@@ -30,6 +31,16 @@ TProgramWindows::TProgramWindows(std::optional<std::uint64_t> seed,
     FrmAbout = m_about.get();
     m_plot3D = std::make_unique<TFrmPlot3D>(m_main->clidemon->Translator());
     FrmPlot3D = m_plot3D.get();
+
+    // A data file dropped on any window opens; the surface on the screen follows.
+    TFrmMain* main = m_main.get();
+    for (QWidget* window : std::initializer_list<QWidget*>{main, m_setPoints.get(), m_plot3D.get()})
+        AcceptDataFileDrops(*window, [main](const QString& path) { main->OpenDataFile(path); });
+    TFrmPlot3D* surface = m_plot3D.get();
+    QObject::connect(main, &TFrmMain::DataSetChanged, surface, [main, surface] {
+        if (surface->isVisible())
+            main->FillErrorSurface(*surface);
+    });
 }
 
 TProgramWindows::~TProgramWindows()

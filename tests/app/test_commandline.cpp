@@ -28,12 +28,14 @@ TEST(CommandLine, ReadsOptionsAndLeavesTheRestToTheCoursewareLink)
     EXPECT_EQ(line.options.page, 1);
 
     line = Parse({"--screenshot", "out", "--seed", "7", "--page=4", "--language", "DE",
-                  "/serverhandle=00001234", "lesson", "-platform", "offscreen", "--", "-x"});
+                  "/serverhandle=00001234", "lesson", "-platform", "offscreen", "--data",
+                  "cars", "--", "-x"});
     ASSERT_EQ(line.action, TAction::Run) << line.text.toStdString();
     EXPECT_EQ(line.options.screenshotDir, QStringLiteral("out"));
     EXPECT_EQ(line.options.seed, 7u);
     EXPECT_EQ(line.options.page, 4);
     EXPECT_EQ(line.options.language, QStringLiteral("de"));
+    EXPECT_EQ(line.options.data, QStringLiteral("cars"));
     EXPECT_EQ(line.options.show, TExtrasShown{});
 }
 
@@ -67,7 +69,8 @@ TEST(CommandLine, HelpVersionAndErrorsEndAtOnceWithTheirText)
         {{"--help"}, TAction::ShowHelp, 0,
          {"Usage: slopelab [options] [/serverhandle=<id>] [parameters...]", "-h, --help",
           "-v, --version", "--screenshot <folder>", "--seed <number>", "--page <number>",
-          "--language <code>", "(de, en)", "--show <list>", "names the courseware server"}},
+          "--language <code>", "(de, en)", "--show <list>", "names the courseware server",
+          "--data <file|example>"}},
         {{"-h"}, TAction::ShowHelp, 0, {"--language <code>"}},
         {{"--version"}, TAction::ShowVersion, 0, {"slopelab 2.0\n"}},
         {{"--bogus"}, TAction::Fail, 2, {"'bogus'", "slopelab --help"}},
@@ -83,6 +86,7 @@ TEST(CommandLine, HelpVersionAndErrorsEndAtOnceWithTheirText)
         {{"--show", "squares,bogus"}, TAction::Fail, 2, {"--show", "\"bogus\"", "squares, fit"}},
         {{"--show", "squares,,fit"}, TAction::Fail, 2, {"--show", "\"\""}},
         {{"--show", ""}, TAction::Fail, 2, {"--show", "\"\""}},
+        {{"--data", ""}, TAction::Fail, 2, {"--data"}},
     };
     for (const auto& c : cases) {
         const TCommandLine line = Parse(c.arguments);

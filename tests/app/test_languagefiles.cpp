@@ -1,4 +1,5 @@
 // The language files the program ships.
+#include "app/columnchoice.h"
 #include "app/formkit.h"
 #include "app/frmabout.h"
 #include "app/frmmain.h"
@@ -64,6 +65,15 @@ QSet<QString> KeysTheWindowsLookUp()
     InformationBoxHandler = [](const QString&) {};
     FrmMain->NumPoints = 0;
     FrmSetPoints->SBOK->click();
+    // The data commands: their dialogs, and a file of each kind of trouble.
+    FrmMain->AskForFile = [](const TFrmMain::TFileQuestion&) { return QString(); };
+    FrmMain->OpenDataFile();
+    FrmMain->SaveDataFile();
+    FrmMain->OpenDataFile(QStringLiteral("/nonexistent/data.csv"));
+    FrmMain->SaveDataFile(QStringLiteral("/nonexistent/data.csv"));
+    FrmMain->OpenExample(QStringLiteral("nonexistent"));
+    FrmMain->LoadPoints({"x", "y", {0, 1e308}, {0, 1e308}}, QStringLiteral("huge.csv"));
+    TFrmColumns columns(nullptr, *translator, QStringLiteral("data.csv"), {"a", "b", "c"});
     InformationBoxHandler = informationBox;
 
     // Collected, not written to a file.
@@ -81,7 +91,10 @@ TEST(LanguageFiles, EveryLanguageHasEveryTextTheWindowsLookUp)
     const QSet<QString> needed = KeysTheWindowsLookUp();
     for (const char* key : {"linear regression", "exit", "memo1", "memo5", "data points",
                             "homepage", "appiconname", "$dlglanguage$", "explain3d", "stop",
-                            "auto rotate", "at least 2 data points are required"})
+                            "auto rotate", "at least 2 data points are required", "open...",
+                            "examples", "save data file", "all files (*)", "cancel",
+                            "the data file <%1%> cannot be opened: <%2%>",
+                            "the numbers in <%1%> are too large to show"})
         EXPECT_TRUE(needed.contains(QString::fromLatin1(key))) << key;
 
     const QStringList languages =

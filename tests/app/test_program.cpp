@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -52,4 +53,42 @@ TEST(ProgramStart, AnErrorAtStartEndsTheProgramWithAMessageNotACrash)
     const QString errors = QString::fromUtf8(program.readAllStandardError());
     EXPECT_TRUE(errors.contains("slopelab: ") && errors.contains(runtime.filePath("QL_slopelab.lock")))
         << errors.toStdString();
+}
+
+TEST(ProgramStart, DataNamedOnTheCommandLineIsShownOrItsTroubleReported)
+{
+    QTemporaryDir dir;
+    QFile bad(dir.filePath("bad.csv"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("x,y\n1,2\n3,abc\n");
+    bad.close();
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QString error;
+    } cases[] = {
+        {{"--data", bad.fileName()}, 2,
+         "slopelab: " + bad.fileName() + ": line 3: \"abc\" is not a number\n"},
+        {{"--data", "anscombe-9"}, 2,
+         "slopelab: anscombe-9: no such file, and no example of that name (anscombe-1, "
+         "anscombe-2, anscombe-3, anscombe-4, cars, women)\n"},
+        {{"--screenshot", dir.filePath("shots"), "--page", "5", "--data", "anscombe-3"}, 0, ""},
+        {{"--screenshot", dir.filePath("random"), "--page", "5"}, 0, ""},
+    };
+    for (const auto& c : cases) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", dir.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationDirPath() + "/slopelab", c.arguments);
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitCode(), c.exitCode) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()).toStdString(),
+                  c.error.toStdString());
+    }
+    // The screenshots show the example, not random points.
+    const QImage example(dir.filePath("shots/main.png"));
+    ASSERT_EQ(example.size(), QSize(629, 475));
+    EXPECT_NE(example, QImage(dir.filePath("random/main.png")));
 }
