@@ -122,10 +122,20 @@ void FitLabelsToText(QWidget* form)
     }
 }
 
-void ShowWithDecimalsThatFit(TNumLab& label, double value, int maxDecimals)
+void ShowWithDecimalsThatFit(TNumLab& label, double value, int maxDecimals,
+                             bool scientificWhenTooLong)
 {
+    auto overflows = [&label] { return label.DisplayText() == label.OverflowIndicator(); };
+    label.SetDisplayType(dtFixP);
     label.SetPrecision(maxDecimals);
     label.SetValue(value);
-    while (label.Precision() > 0 && label.DisplayText() == label.OverflowIndicator())
+    while (label.Precision() > 0 && overflows())
+        label.SetPrecision(label.Precision() - 1);
+    if (!scientificWhenTooLong || !overflows())
+        return;
+    constexpr int MostSignificantDigits = 4;
+    label.SetDisplayType(dtExp);
+    label.SetPrecision(MostSignificantDigits);
+    while (label.Precision() > 1 && overflows())
         label.SetPrecision(label.Precision() - 1);
 }

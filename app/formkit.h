@@ -57,6 +57,9 @@ void CenterOnScreen(QWidget& window);
 // left-aligned ones keep their left edge, right-aligned ones their right edge.
 void FitLabelsToText(QWidget* form);
 
-// Shows value in a numeric label with as many decimals as the field has room for, at
-// most maxDecimals: a growing number gives up decimals before it overflows.
-void ShowWithDecimalsThatFit(TNumLab& label, double value, int maxDecimals);
+// Shows value in a numeric label in fixed-point with as many decimals as the field has
+// room for, at most maxDecimals: a growing number gives up decimals before it
+// overflows. With scientificWhenTooLong, a number too long even without decimals is
+// shown in scientific notation with as many significant digits as fit (up to four).
+void ShowWithDecimalsThatFit(TNumLab& label, double value, int maxDecimals,
+                             bool scientificWhenTooLong = false);

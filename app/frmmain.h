@@ -208,6 +208,7 @@ private:
     // at the view's start; then recomputes and redraws everything.
     void ShowInView(const TDataView& view);
     void ShowLine();
+    void ShowNumber(TNumLab& label, double value, int decimals);
     void ReportDataFileProblem(const QString& key, const QString& file, const QString& reason);
 
     std::unique_ptr<TMapLabels> m_mapLabels;

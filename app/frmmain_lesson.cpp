@@ -23,8 +23,8 @@ void TFrmMain::ResetSimulation(bool KeepData)
 {
     K = View.StartK;
     D = View.StartD;
-    ShowWithDecimalsThatFit(*NLk, K, View.KDecimals);
-    ShowWithDecimalsThatFit(*NLd, D, View.DDecimals);
+    ShowNumber(*NLk, K, View.KDecimals);
+    ShowNumber(*NLd, D, View.DDecimals);
     SBNext->Tag = FirstPage;
     ShowPage();
     if (!KeepData) {
@@ -131,14 +131,20 @@ void TFrmMain::DrawChart()
 
 void TFrmMain::ShowSumOfSquares()
 {
-    ShowWithDecimalsThatFit(*NLSum_e2, SumOfSquares(DataX, DataY, NumPoints, K, D),
-                            View.SumDecimals);
+    ShowNumber(*NLSum_e2, SumOfSquares(DataX, DataY, NumPoints, K, D), View.SumDecimals);
 }
 
 void TFrmMain::ShowLine()
 {
-    ShowWithDecimalsThatFit(*NLd, D, View.DDecimals);
-    ShowWithDecimalsThatFit(*NLk, K, View.KDecimals);
+    ShowNumber(*NLd, D, View.DDecimals);
+    ShowNumber(*NLk, K, View.KDecimals);
+}
+
+// A data set's numbers may be too long for the fields even without decimals: they turn
+// scientific. The lesson's fields keep their design.
+void TFrmMain::ShowNumber(TNumLab& label, double value, int decimals)
+{
+    ShowWithDecimalsThatFit(label, value, decimals, LoadedData.has_value());
 }
 
 // Random points belong to the lesson's units: a data set shown before gives way.

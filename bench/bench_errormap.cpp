@@ -48,3 +48,43 @@ static void BM_DrawChart(benchmark::State& state)
         form.DrawChart();
 }
 BENCHMARK(BM_DrawChart)->Unit(benchmark::kMicrosecond);
+
+// A loaded data set of n points: the map from the set's sums, and one pick with the
+// residuals shown.
+static TFrmMain& DataSetForm(int n)
+{
+    static TFrmMain form(1);
+    PointSet points;
+    Random::SetSeed(5);
+    for (int m = 0; m < n; ++m) {
+        points.x.push_back(1900 + 120 * Random::Next());
+        points.y.push_back(3e4 - 12 * points.x.back() + 500 * Random::Next());
+    }
+    form.LoadPoints(points, QStringLiteral("bench.csv"));
+    while (form.SBNext->isEnabled())
+        form.SBNext->click();
+    return form;
+}
+
+static void BM_ComputeErrorMapOfDataSet(benchmark::State& state)
+{
+    TFrmMain& form = DataSetForm(int(state.range(0)));
+    for (auto _ : state) {
+        form.ComputeErrorMap();
+        benchmark::DoNotOptimize(form.ErrMin);
+    }
+}
+BENCHMARK(BM_ComputeErrorMapOfDataSet)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+static void BM_MousePickOfDataSet(benchmark::State& state)
+{
+    TFrmMain& form = DataSetForm(int(state.range(0)));
+    QTest::mousePress(form.Image1, Qt::LeftButton, {}, QPoint(100, 100));
+    int x = 0;
+    for (auto _ : state) {
+        QTest::mouseMove(form.Image1, QPoint(x, 80));
+        x = (x + 1) % 200;
+    }
+    QTest::mouseRelease(form.Image1, Qt::LeftButton, {}, QPoint(x, 80));
+}
+BENCHMARK(BM_MousePickOfDataSet)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
