@@ -441,3 +441,24 @@ TEST_F(DataFiles, TheSurfaceFollowsTheMapsWindow)
     EXPECT_EQ(plot.ColorScaleLow(), 0);
     EXPECT_DOUBLE_EQ(plot.RangeZLow(), -0.5 * std::log(form.ErrMax));
 }
+
+TEST_F(DataFiles, NumbersTooLongForTheirFieldsTurnScientific)
+{
+    // Prices in the tens of thousands over a century: the sum of squares has twelve digits.
+    PointSet points{"year", "price", {}, {}};
+    for (int m = 0; m < 100; ++m) {
+        points.x.push_back(1900 + m);
+        points.y.push_back(3e4 + 100 * m + ((m * 37) % 11) * 5000);
+    }
+    ASSERT_TRUE(form.LoadPoints(points, "prices.csv"));
+    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(0, 199));
+    ASSERT_GT(form.NLSum_e2->Value(), 1e9);
+    EXPECT_NE(form.NLSum_e2->DisplayText(), form.NLSum_e2->OverflowIndicator());
+    EXPECT_TRUE(form.NLSum_e2->DisplayText().contains("E+")) << form.NLSum_e2->DisplayText().toStdString();
+
+    // The lesson's field keeps its fixed-point design.
+    form.NumPoints = 20;
+    form.GenerateRandomPoints();
+    EXPECT_EQ(form.NLSum_e2->DisplayType(), dtFixP);
+    EXPECT_EQ(form.NLSum_e2->Precision(), 4);
+}
