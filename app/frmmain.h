@@ -107,8 +107,8 @@ public:
     // The current points with their column names.
     PointSet CurrentPoints() const;
     // Shows a point set that passed CheckPoints in its own units, from the line at the
-    // middle of its map; file is where it came from. False, with nothing changed, when
-    // its numbers are too large to show.
+    // middle of its map; file is where it came from. False, reported and with nothing
+    // changed, when its numbers are too large to show.
     bool LoadPoints(const PointSet& points, const QString& file);
     // After the points were edited by hand: a data set's map moves along when its line
     // no longer lies well inside the window.

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QPlainTextEdit>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -57,6 +58,8 @@ void TFrmMain::ShowInView(const TDataView& view)
         m_mapLabels->ShowWindow(View.Map);
     else
         m_mapLabels->ShowDesign();
+    if (Page() >= FirstPage && Page() <= LastPage)
+        Memo->setPlainText(PageText(Page()));
     K = View.StartK;
     D = View.StartD;
     ComputeErrorMap();

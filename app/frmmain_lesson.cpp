@@ -38,9 +38,13 @@ void TFrmMain::ResetSimulation(bool KeepData)
     MouseIsDown = false;
 }
 
+// Pages 1 and 2 name the lesson's start line and ranges; a data set has texts of its own
+// there.
 QString TFrmMain::PageText(int page) const
 {
-    return clidemon->Translator().LookupText(QStringLiteral("memo%1").arg(page));
+    const bool ownText = LoadedData && page <= 2;
+    const QString key = ownText ? QStringLiteral("memo%1data") : QStringLiteral("memo%1");
+    return clidemon->Translator().LookupText(key.arg(page));
 }
 
 void TFrmMain::ShowPage()

@@ -394,11 +394,14 @@ TEST_F(DataFiles, RandomPointsReturnToTheLessonsUnitsAndResetKeepsTheDataSet)
     QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(10, 10));
     form.SBReset->click();
     EXPECT_EQ(form.Page(), 1);
+    EXPECT_EQ(form.Memo->toPlainText(), "memo1data");   // no start line k = 1, d = 0 here
     while (form.SBNext->isEnabled())
         form.SBNext->click();
     EXPECT_TRUE(TState(form) == loaded);
 
+    form.SBReset->click();
     editor.SBRandomizeClick();
+    EXPECT_EQ(form.Memo->toPlainText(), "memo1");
     EXPECT_FALSE(form.LoadedData);
     EXPECT_EQ(form.NumPoints, 20);
     EXPECT_EQ(form.View.Map.KLow, -3);
