@@ -1,7 +1,6 @@
 # Renders the guide's pictures with the program's screenshot mode: the main window on
 # each tutorial page (page1.png .. page5.png), then the data point editor (points.png)
-# and the error surface window (surface.png) as they are on the last page, and the
-# main window with the example "cars" (data.png).
+# and the error surface window (surface.png) as they are on the last page.
 #   cmake -DPROGRAM=<slopelab> -DLANGUAGE=<code> -DOUTPUT=<folder> -P screenshots.cmake
 foreach(page RANGE 1 5)
   set(shots ${OUTPUT}/shots-${page})
@@ -18,13 +17,3 @@ foreach(page RANGE 1 5)
   endif()
   file(REMOVE_RECURSE ${shots})
 endforeach()
-
-set(shots ${OUTPUT}/shots-data)
-execute_process(
-  COMMAND ${PROGRAM} --screenshot ${shots} --page 5 --data cars --language ${LANGUAGE}
-  RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "${PROGRAM} could not render the example cars: ${status}")
-endif()
-file(RENAME ${shots}/main.png ${OUTPUT}/data.png)
-file(REMOVE_RECURSE ${shots})
