@@ -3,6 +3,7 @@
 #include "app/formkit.h"
 #include "controls/scale/ticklabels.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QWidget>
 #include <algorithm>
