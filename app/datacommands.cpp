@@ -2,6 +2,7 @@
 
 #include "app/dataview.h"
 #include "app/frmmain.h"
+#include "app/lessoncommands.h"
 #include "app/programfolders.h"
 #include "dataset/examples.h"
 #include "translation/tolkar.h"
@@ -10,31 +11,27 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 
-TDataCommands::TDataCommands(TFrmMain& main, TTolkar2000& translator)
+TDataCommands::TDataCommands(TFrmMain& main, TLessonCommands& commands, TTolkar2000& translator)
     : QObject(&main)
 {
     setObjectName(QStringLiteral("DataCommands"));
-    auto action = [&](const QString& text, const QKeySequence& shortcut) {
-        auto* a = new QAction(text, &main);
-        a->setShortcut(shortcut);
-        a->setShortcutContext(Qt::WindowShortcut);
-        main.addAction(a);
-        return a;
-    };
-    Open = action(translator.LookupText(QStringLiteral("Open...")), QKeySequence(Qt::CTRL | Qt::Key_O));
-    Save = action(translator.LookupText(QStringLiteral("Save...")), QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(Open, &QAction::triggered, &main, [&main] { main.OpenDataFile(); });
-    connect(Save, &QAction::triggered, &main, [&main] { main.SaveDataFile(); });
+    Open = commands.Add(TCommandGroup::File, {QStringLiteral("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+                                              [&main] { main.OpenDataFile(); }});
+    Save = commands.Add(TCommandGroup::File, {QStringLiteral("Save..."), QKeySequence(Qt::CTRL | Qt::Key_S),
+                                              [&main] { main.SaveDataFile(); }});
 
     ExamplesTitle = translator.LookupText(QStringLiteral("Examples"));
+    auto* examples = new QMenu(ExamplesTitle, &main);
     for (const QString& name : ExampleNames(TProgramFolders::OfRunningProgram().ExamplesDir())) {
-        QAction* example = action(name, {});
+        QAction* example = examples->addAction(name);
         connect(example, &QAction::triggered, &main, [&main, name] { main.OpenExample(name); });
         Examples << example;
     }
+    commands.AddSubmenu(TCommandGroup::File, examples);
 }
 
 QString DroppedFile(const QMimeData* data)

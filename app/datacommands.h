@@ -1,9 +1,8 @@
 #pragma once
-// The main window's data commands as actions with their shortcuts, kept together so that
-// a menu can show them as they are: Open… (Ctrl+O), Save… (Ctrl+S) and one action per
-// example that comes with the program. They act through the main window's
-// OpenDataFile(), SaveDataFile() and OpenExample(name); the shortcuts work in the main
-// window from the start.
+// The main window's data commands in the File group of its context menu: Open… (Ctrl+O),
+// Save… (Ctrl+S) and a submenu with one entry per example that comes with the program.
+// They act through the main window's OpenDataFile(), SaveDataFile() and
+// OpenExample(name); the shortcuts work in the main window from the start.
 //
 // Beside them: any of the program's windows takes a data file dropped on it.
 #include "dataset/pointfile.h"
@@ -18,12 +17,13 @@ class QAction;
 class QMimeData;
 class QWidget;
 class TFrmMain;
+class TLessonCommands;
 class TTolkar2000;
 
 class TDataCommands : public QObject {
     Q_OBJECT
 public:
-    TDataCommands(TFrmMain& main, TTolkar2000& translator);
+    TDataCommands(TFrmMain& main, TLessonCommands& commands, TTolkar2000& translator);
 
     QAction* Open = nullptr;
     QAction* Save = nullptr;

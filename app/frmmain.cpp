@@ -57,7 +57,7 @@ TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed, const TLinkSetup& set
         return AskForColumns(this, clidemon->Translator(), file, names);
     };
     AskForFile = [this](const TFileQuestion& question) { return AskWithFileDialog(this, question); };
-    DataCommands = new TDataCommands(*this, clidemon->Translator());
+    DataCommands = new TDataCommands(*this, *Commands, clidemon->Translator());
     FormCreate(fixedSeed);
 }
 

@@ -88,7 +88,7 @@ QString TFrmMain::LineValuesText(double k, double d) const
     const double sum = SumOfSquares(DataX, DataY, NumPoints, k, d);
     return translator.LookupText(
         QStringLiteral("k = <%1%>, d = <%2%>, sum of squared residuals = <%3%>"),
-        {kText, dText, FieldText(*NLSum_e2, sum, SumDecimals)});
+        {kText, dText, FieldText(*NLSum_e2, sum, View.SumDecimals)});
 }
 
 QString TFrmMain::Image1ToolTip(int X, int Y) const

@@ -49,6 +49,14 @@ QAction* TLessonCommands::Add(TCommandGroup group, const TLessonCommand& command
     return action;
 }
 
+QAction* TLessonCommands::AddSubmenu(TCommandGroup group, QMenu* submenu)
+{
+    submenu->menuAction()->setShortcutVisibleInContextMenu(true);
+    m_groups[group].push_back(submenu->menuAction());
+    RebuildMenu();
+    return submenu->menuAction();
+}
+
 QAction* TLessonCommands::AddButton(TCommandGroup group, const QString& textKey,
                                     const QKeySequence& shortcut, QAbstractButton* button)
 {

@@ -53,6 +53,8 @@ public:
 
     // Registers a command; the action returned may be refined further (checkable, ...).
     QAction* Add(TCommandGroup group, const TLessonCommand& command);
+    // A submenu of commands, shown as one entry of the group.
+    QAction* AddSubmenu(TCommandGroup group, QMenu* submenu);
     // A command that clicks the button and shares its state.
     QAction* AddButton(TCommandGroup group, const QString& textKey, const QKeySequence& shortcut,
                        QAbstractButton* button);

@@ -1,5 +1,6 @@
 // The main window without the mouse and for assistive technology: the command menu,
 // the error map's arrow keys and tooltip, the tab order, the accessible texts.
+#include "app/datacommands.h"
 #include "app/errormap.h"
 #include "app/errormapview.h"
 #include "app/frmabout.h"
@@ -79,13 +80,17 @@ TEST_F(MainWindowKeys, MenuEntriesAreEnabledExactlyWhenTheirButtonsAre)
     EXPECT_EQ(MenuTexts(Menu()),
               QStringList({"Next page\tCtrl+N", "Reset\tCtrl+R", "-",
                            "Squares of the residuals\tCtrl+2", "Least-squares line\tCtrl+L", "-",
+                           "Open...\tCtrl+O", "Save...\tCtrl+S", "Examples\t", "-",
                            "Data Points\u2026\tCtrl+D", "3D Plot\u2026\tCtrl+3", "-",
                            "About\u2026\tF1", "-", "Exit\tCtrl+Q"}));
+    EXPECT_EQ(Menu().actions()[8]->menu()->actions().size(), 6);   // the examples
     QList<QAction*> entries = MenuEntries(Menu());
     for (const QAction* entry : entries)
         EXPECT_TRUE(entry->isShortcutVisibleInContextMenu()) << entry->text().toStdString();
-    // The chart's extras have no button; they work on every page.
-    for (QAction* extra : {form.Extras->SquaresCommand, form.Extras->FitCommand}) {
+    // The chart's extras and the data commands have no button; they work on every page.
+    for (QAction* extra : {form.Extras->SquaresCommand, form.Extras->FitCommand,
+                           form.DataCommands->Open, form.DataCommands->Save,
+                           Menu().actions()[8]}) {
         EXPECT_TRUE(extra->isEnabled());
         entries.removeOne(extra);
     }
