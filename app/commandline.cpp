@@ -96,7 +96,7 @@ TCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& l
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("SlopeLab: find the regression line by hand. Pick the slope and the\n"
-                       "intercept of a line in a colour map of the sum of squared residuals\n"
+                       "intercept of a line in a color map of the sum of squared residuals\n"
                        "and watch the chart follow."));
     parser.addOptions({o.help, o.version, o.screenshot, o.seed, o.page, o.language, o.show, o.data});
     AddQtOptions(parser);

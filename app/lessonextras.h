@@ -50,7 +50,7 @@ struct TLessonLine {
 // when the point lies on the line.
 QRect ResidualSquare(QPoint point, int lineY, int dataRight);
 
-// The colours and item classes of the extras in the chart's display list.
+// The colors and item classes of the extras in the chart's display list.
 constexpr TColor SquareOutlineColor = 0x9090F0; // a soft red
 constexpr TColor SquareFillColor = 0xE0E0FF;    // a pale pink
 constexpr TColor FitLineColor = clBlue;
@@ -81,7 +81,7 @@ private:
     void AddSquares(const TLessonLine& line);
     void AddFitLine(double slope, double intercept);
     void ShowFit(const TLessonLine& line);
-    // Adds items of one class, pen and colour, restoring the chart's own afterwards.
+    // Adds items of one class, pen and color, restoring the chart's own afterwards.
     void AddWithPen(int itemClass, TColor color, TPenStyle style, const std::function<void()>& add);
 
     TPlotta& m_chart;

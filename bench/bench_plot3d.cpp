@@ -66,7 +66,7 @@ struct TPlainQuad {
     QColor Color;
 };
 
-// The cells of the last rendered frame, in drawing order, with their colours.
+// The cells of the last rendered frame, in drawing order, with their colors.
 std::vector<TPlainQuad> RenderedQuads(TPlot3D& plot)
 {
     std::vector<TPlainQuad> quads;

@@ -14,7 +14,7 @@ struct LineFit {
     double meanY = 0;
 };
 
-// The line that minimises the sum of squared residuals, from sums of deviations from the
+// The line that minimizes the sum of squared residuals, from sums of deviations from the
 // means in long double, so that large offsets and many points lose no accuracy. Refuses
 // what CheckPoints refuses, with its message (all x equal: no slope).
 Result<LineFit> FitLine(std::span<const double> x, std::span<const double> y);

@@ -93,7 +93,7 @@ TRect Normalized(int x1, int y1, int x2, int y2)
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
-// The path Qt strokes for a box: through the centres of its outermost pixels.
+// The path Qt strokes for a box: through the centers of its outermost pixels.
 QRectF OutlineShapeOf(const TRect& box)
 {
     return QRectF(box.Left, box.Top, qreal(box.Right) - box.Left - 1, qreal(box.Bottom) - box.Top - 1);
@@ -424,7 +424,7 @@ void TCanvas::ThinEllipse(const TRect& box)
 }
 
 // A wide outline is the ring between the ellipses of the box widened and narrowed as a
-// rectangle's outline is, so it is centred on the one-pixel outline. Wide pens draw solid.
+// rectangle's outline is, so it is centered on the one-pixel outline. Wide pens draw solid.
 void TCanvas::WideEllipse(const TRect& box)
 {
     const QRect surface = Surface();

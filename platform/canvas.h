@@ -9,10 +9,10 @@
 //    pen and fill with the brush unless the brush is clear; Polygon fills and outlines,
 //    and its fill covers exactly what its outline encloses;
 //  - a wide pen covers the pixels within half its width of the line, both ends
-//    rounded alike; wide outlines of rectangles and ellipses are centred on the
+//    rounded alike; wide outlines of rectangles and ellipses are centered on the
 //    one-pixel outline (an even width puts its extra pixel outside) and drawn solid;
 //  - TextOut places the text's top-left corner and paints a background box in the
-//    brush colour when the brush is solid;
+//    brush color when the brush is solid;
 //  - the XOR pen mode inverts what is drawn twice;
 //  - writes outside the surface are clipped.
 // No antialiasing is used, for shapes or text; text on images comes in one-bit glyphs
@@ -153,7 +153,7 @@ private:
     // The runs a wide pen covers around the closed path through corners.
     void StrokeClosedPath(const QVector<QPoint>& corners, const QRect& clip,
                           const std::function<void(int y, int x0, int x1)>& span) const;
-    // Writes a shape's outline pixels in the pen colour and its fill in the brush colour.
+    // Writes a shape's outline pixels in the pen color and its fill in the brush color.
     void Apply(const ShapeMask& mask);
     PixelWriter PenWriter() const;
     PixelWriter BrushWriter() const;
@@ -161,7 +161,7 @@ private:
     // The one-bit font text on an image is written in; nullptr on other devices, or
     // when no font file can be found.
     const MonoFont* ImageFont() const;
-    // Writes s in the font colour, the pixels inside clip only.
+    // Writes s in the font color, the pixels inside clip only.
     void WriteText(const MonoFont& font, const QRect& clip, int x, int y, const QString& s);
     QPen QtPen() const;
     QBrush QtBrush() const;

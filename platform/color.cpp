@@ -6,7 +6,7 @@
 
 namespace {
 
-// The palette entry that stands for a system colour; false for an unknown index.
+// The palette entry that stands for a system color; false for an unknown index.
 bool PaletteColorOf(TColor c, QColor& out)
 {
     const QPalette palette = QApplication::palette();

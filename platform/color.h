@@ -1,6 +1,6 @@
 #pragma once
-// Colours as the controls store them: 0x00BBGGRR, red in the low byte.
-// System colours are tagged values (top bit set) that are looked up in the
+// Colors as the controls store them: 0x00BBGGRR, red in the low byte.
+// System colors are tagged values (top bit set) that are looked up in the
 // application palette only when something is drawn with them.
 #include <cstdint>
 
@@ -31,7 +31,7 @@ constexpr TColor clSkyBlue    = 0xF0CAA6;
 constexpr TColor clCream      = 0xF0FBFF;
 constexpr TColor clMedGray    = 0xA4A0A0;
 
-// System colours: resolved through the application palette when drawn.
+// System colors: resolved through the application palette when drawn.
 constexpr TColor clSystemColor  = 0x80000000;
 constexpr TColor clWindow       = clSystemColor | 5;
 constexpr TColor clWindowText   = clSystemColor | 8;
@@ -52,9 +52,9 @@ constexpr int GreenOf(TColor c) { return int((c >> 8) & 0xFF); }
 constexpr int BlueOf(TColor c) { return int((c >> 16) & 0xFF); }
 constexpr bool IsSystemColor(TColor c) { return (c & clSystemColor) != 0; }
 
-// The one conversion to Qt. System colours take the current application palette.
+// The one conversion to Qt. System colors take the current application palette.
 QColor ToQColor(TColor c);
-// Plain colour of a QColor (alpha dropped).
+// Plain color of a QColor (alpha dropped).
 TColor FromQColor(const QColor& c);
-// A system colour resolved to its plain RGB value; plain colours pass unchanged.
+// A system color resolved to its plain RGB value; plain colors pass unchanged.
 TColor ResolveColor(TColor c);

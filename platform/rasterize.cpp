@@ -126,7 +126,7 @@ void ScanPolygon(const QVector<QPoint>& corners, const QRect& clip, const SpanVi
     QVarLengthArray<std::int64_t, 16> crossings;
     for (std::int64_t y = top; y <= bottom; ++y) {
         // Where each edge crosses the row, rounded down: a pixel is inside when an odd
-        // number of crossings lie left of its centre, i.e. of the rounded ones below it.
+        // number of crossings lie left of its center, i.e. of the rounded ones below it.
         // An edge counts from its upper end down to just above its lower end.
         crossings.clear();
         for (qsizetype i = 0; i < corners.size(); ++i) {
@@ -153,7 +153,7 @@ void ScanPolygon(const QVector<QPoint>& corners, const QRect& clip, const SpanVi
 
 namespace {
 
-// A pen stroke in doubled coordinates, where pixel centres are even and a half pixel
+// A pen stroke in doubled coordinates, where pixel centers are even and a half pixel
 // is one unit; distances are compared without rounding while the shape is small.
 class WideStroke {
 public:
@@ -309,18 +309,18 @@ EllipseRows::EllipseRows(std::int64_t left, std::int64_t top, std::int64_t right
 {
 }
 
-// A pixel belongs to the ellipse when the midpoint between it and its neighbour
-// towards the centre, in its row or in its column, lies inside the ellipse through
-// the outermost pixel centres: on the flat parts of the curve the pixel nearest to it
+// A pixel belongs to the ellipse when the midpoint between it and its neighbor
+// towards the center, in its row or in its column, lies inside the ellipse through
+// the outermost pixel centers: on the flat parts of the curve the pixel nearest to it
 // in each column, on the steep parts the nearest in each row. Depending only on the
-// distances from the centre lines, the rule is symmetric by itself.
+// distances from the center lines, the rule is symmetric by itself.
 std::int64_t EllipseRows::HalfWidth(std::int64_t v) const
 {
     const std::int64_t columnMidpoint = HalfWidthAt(m_alpha, m_beta, v == 0 ? 1 : v - 1);
     const std::int64_t rowMidpoint = 1 + HalfWidthAt(m_alpha, m_beta, v);
     std::int64_t half = std::min(std::max(columnMidpoint, rowMidpoint), m_alpha);
     if ((half - m_alpha) % 2 != 0)
-        --half;   // pixel centres lie at the parity of the box's size
+        --half;   // pixel centers lie at the parity of the box's size
     return half;
 }
 
@@ -335,20 +335,20 @@ void EllipseRows::OutlineRuns(std::int64_t y, std::int64_t (&runs)[2][2]) const
 {
     const std::int64_t v = std::llabs(2 * (y - m_top) - m_beta);
     const std::int64_t half = HalfWidth(v);
-    const std::int64_t centre2 = 2 * m_left + m_alpha;
+    const std::int64_t center2 = 2 * m_left + m_alpha;
     const std::int64_t outer = v == m_beta ? -2 : HalfWidth(v + 2);   // none beyond the top and bottom rows
     const std::int64_t inner = std::min(outer + 2, half);              // where this row's outline starts
     if (inner <= 0) {
-        runs[0][0] = (centre2 - half) / 2;
-        runs[0][1] = (centre2 + half) / 2;
+        runs[0][0] = (center2 - half) / 2;
+        runs[0][1] = (center2 + half) / 2;
         runs[1][0] = 1;
         runs[1][1] = 0;
         return;
     }
-    runs[0][0] = (centre2 - half) / 2;
-    runs[0][1] = (centre2 - inner) / 2;
-    runs[1][0] = (centre2 + inner) / 2;
-    runs[1][1] = (centre2 + half) / 2;
+    runs[0][0] = (center2 - half) / 2;
+    runs[0][1] = (center2 - inner) / 2;
+    runs[1][0] = (center2 + inner) / 2;
+    runs[1][1] = (center2 + half) / 2;
 }
 
 double EllipseRows::PositionAlong(int x, int y) const

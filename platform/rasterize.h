@@ -1,9 +1,9 @@
 #pragma once
 // Pixel-exact building blocks of the image canvas: clipped one-pixel lines, filled
 // polygons, ellipses and wide pen strokes as runs of pixels, and a writer that puts
-// a colour into an image.
+// a color into an image.
 //
-// Coordinates name pixels; the geometric point (x, y) is the centre of pixel (x, y),
+// Coordinates name pixels; the geometric point (x, y) is the center of pixel (x, y),
 // so a shape's outline drawn through its corners and its fill agree on every pixel.
 #include "platform/color.h"
 
@@ -32,13 +32,13 @@ std::int64_t RasterizeLine(QPoint from, QPoint to, const QRect& clip, const Line
 using SpanVisitor = std::function<void(int y, int x0, int x1)>;
 
 // The inside of the closed polygon through corners (even-odd rule), row by row within
-// clip: the pixels whose centres lie inside, those on its edges included or not (the
+// clip: the pixels whose centers lie inside, those on its edges included or not (the
 // outline covers them). No pixel outside the Bresenham outline of the same corners is
 // visited, and every pixel it encloses is.
 void ScanPolygon(const QVector<QPoint>& corners, const QRect& clip, const SpanVisitor& span);
 
 // The pixels a pen `width` pixels wide covers along the segment from a to b, ends
-// included and rounded: those whose centres lie within width / 2 of the segment. An
+// included and rounded: those whose centers lie within width / 2 of the segment. An
 // even width has no middle pixel, so its pen runs half a pixel above (or, for steep
 // segments, left of) the segment. Swapping a and b changes nothing.
 void ScanWideLine(QPoint a, QPoint b, int width, const QRect& clip, const SpanVisitor& span);
@@ -46,7 +46,7 @@ void ScanWideLine(QPoint a, QPoint b, int width, const QRect& clip, const SpanVi
 double PositionAlong(QPoint a, QPoint b, int x, int y);
 
 // An ellipse inscribed in the box [left, right) x [top, bottom), at least 2 x 2. Every
-// row of it is one run, symmetric about the box's centre lines, and the box's four
+// row of it is one run, symmetric about the box's center lines, and the box's four
 // edges are touched.
 class EllipseRows {
 public:
@@ -66,10 +66,10 @@ public:
 private:
     std::int64_t HalfWidth(std::int64_t v) const;   // in doubled units, of the row at doubled offset v
     std::int64_t m_left, m_top;
-    std::int64_t m_alpha, m_beta;   // the box's size less one: doubled half-axes through the outermost pixel centres
+    std::int64_t m_alpha, m_beta;   // the box's size less one: doubled half-axes through the outermost pixel centers
 };
 
-// Writes one colour into an RGB32 image, copying it or XOR-ing it into what is there;
+// Writes one color into an RGB32 image, copying it or XOR-ing it into what is there;
 // pixels outside the image are left alone.
 class PixelWriter {
 public:

@@ -1,5 +1,5 @@
 #pragma once
-// Turning reals into pixels and integers: to nearest, halves to the even neighbour.
+// Turning reals into pixels and integers: to nearest, halves to the even neighbor.
 #include <cstdint>
 
 // Rounds half to even. Values beyond the 64-bit range saturate; NaN gives 0.

@@ -31,7 +31,7 @@ bool IsLineBreak(QChar c)
     return c == u'\r' || c == u'\n';
 }
 
-QString NormaliseKey(QStringView rawKey)
+QString NormalizeKey(QStringView rawKey)
 {
     QString key;
     key.reserve(rawKey.size());
@@ -108,7 +108,7 @@ LanguageEntry ParseRecord(QStringView record)
     const qsizetype keyStart = PositionOf(record, u"[");
     const qsizetype separator = PositionOf(record, u"]=");
     const qsizetype end = PositionOf(record, kRecordEnd);
-    return {NormaliseKey(CharsBetween(record, keyStart + 1, separator - 1)),
+    return {NormalizeKey(CharsBetween(record, keyStart + 1, separator - 1)),
             BlankLineBreaks(CharsBetween(record, separator + 2, end - 1))};
 }
 

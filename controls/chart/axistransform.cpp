@@ -17,9 +17,9 @@ long double AxisFunction(bool logarithmic, double value)
 }
 
 // The map sending the axis's low end to pixel lowPixel and its high end to highPixel.
-// extent is the data area's size along the axis; centre is where everything goes when
+// extent is the data area's size along the axis; center is where everything goes when
 // the map cannot be built.
-TAxisTransform TransformBetween(int lowPixel, int highPixel, int extent, long double centre,
+TAxisTransform TransformBetween(int lowPixel, int highPixel, int extent, long double center,
                                 const TScaleProps& axis)
 {
     TAxisTransform t;
@@ -30,7 +30,7 @@ TAxisTransform TransformBetween(int lowPixel, int highPixel, int extent, long do
     const long double span = fHigh - fLow;
     if (extent <= 0 || span == 0 || !std::isfinite(span)) {
         t.K = 0;
-        t.D = centre;
+        t.D = center;
         return t;
     }
     t.K = (highPixel - lowPixel) / span;

@@ -1,5 +1,5 @@
 #pragma once
-// TCanvasAttributes: the pen colour, style and width, brush colour and font colour the
+// TCanvasAttributes: the pen color, style and width, brush color and font color the
 // renderer set last. It changes them on the canvas only when they differ, and tells the
 // renderer when a run of lines has to end because the pen changes.
 #include "platform/canvas.h"

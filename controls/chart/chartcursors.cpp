@@ -13,8 +13,8 @@
 namespace {
 
 constexpr int kSize = 32;
-// Centre and radius of a magnifier's lens; the lens centre is the hot spot.
-constexpr QPoint kLensCentre(12, 12);
+// Center and radius of a magnifier's lens; the lens center is the hot spot.
+constexpr QPoint kLensCenter(12, 12);
 constexpr int kLensRadius = 9;
 
 // A transparent picture drawn in black outlines on white by draw.
@@ -54,13 +54,13 @@ QCursor Magnifier(const std::function<void(QPainter&)>& inLens)
 {
     const QPixmap pixmap = Picture([&](QPainter& p) {
         p.setPen(QPen(Qt::black, 4));
-        p.drawLine(kLensCentre + QPoint(7, 7), kLensCentre + QPoint(17, 17));   // handle
+        p.drawLine(kLensCenter + QPoint(7, 7), kLensCenter + QPoint(17, 17));   // handle
         p.setPen(QPen(Qt::black, 2));
-        p.drawEllipse(kLensCentre, kLensRadius, kLensRadius);
+        p.drawEllipse(kLensCenter, kLensRadius, kLensRadius);
         p.setPen(QPen(Qt::black, 1));
         inLens(p);
     });
-    return QCursor(pixmap, kLensCentre.x(), kLensCentre.y());
+    return QCursor(pixmap, kLensCenter.x(), kLensCenter.y());
 }
 
 // The frame of a zoom window in the lens.
@@ -68,7 +68,7 @@ void WindowInLens(QPainter& p)
 {
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(kLensCentre - QPoint(4, 4), QSize(8, 8)));
+    p.drawRect(QRect(kLensCenter - QPoint(4, 4), QSize(8, 8)));
 }
 
 QCursor CreateCursor(TChartCursor cursor)
@@ -78,16 +78,16 @@ QCursor CreateCursor(TChartCursor cursor)
     case crZoomWindow: return Magnifier(WindowInLens);
     case crZoomDrag:
         return Magnifier([](QPainter& p) {
-            p.drawLine(kLensCentre - QPoint(4, 0), kLensCentre + QPoint(4, 0));
-            p.drawLine(kLensCentre - QPoint(0, 4), kLensCentre + QPoint(0, 4));
+            p.drawLine(kLensCenter - QPoint(4, 0), kLensCenter + QPoint(4, 0));
+            p.drawLine(kLensCenter - QPoint(0, 4), kLensCenter + QPoint(0, 4));
         });
     case crZoomWindowPos:
         // The window with an arrow up and to the right: the axes keep their direction.
         return Magnifier([](QPainter& p) {
             WindowInLens(p);
             p.setPen(QPen(Qt::black, 1));
-            const QPoint tip = kLensCentre + QPoint(3, -3);
-            p.drawLine(kLensCentre + QPoint(-3, 3), tip);
+            const QPoint tip = kLensCenter + QPoint(3, -3);
+            p.drawLine(kLensCenter + QPoint(-3, 3), tip);
             p.drawLine(tip, tip + QPoint(-3, 0));
             p.drawLine(tip, tip + QPoint(0, 3));
         });

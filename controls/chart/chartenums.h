@@ -60,7 +60,7 @@ enum GridStyleType : std::uint8_t {
 };
 Q_ENUM_NS(GridStyleType)
 
-// Whether text items get a box in the text background colour.
+// Whether text items get a box in the text background color.
 enum TTextBkg : std::uint8_t { tbClear, tbSolid };
 Q_ENUM_NS(TTextBkg)
 

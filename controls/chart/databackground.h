@@ -1,5 +1,5 @@
 #pragma once
-// What a chart paints behind its data: the chart colour, or the background picture
+// What a chart paints behind its data: the chart color, or the background picture
 // placed as its fill mode says. The picture is read from its file at every paint, so
 // that a changed or removed file shows at once.
 #include "platform/bitmap.h"

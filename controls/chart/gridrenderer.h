@@ -12,5 +12,5 @@ constexpr int kMaxGridLines = 1000;
 // of the axis range (whichever end that is).
 std::vector<double> GridPositions(const TGridAxis& axis);
 
-// Draws grid's lines or points on the canvas in the grid colour.
+// Draws grid's lines or points on the canvas in the grid color.
 void DrawGrid(const TGridSettings& grid, TCanvas& canvas, const TPixelPlacer& placer);

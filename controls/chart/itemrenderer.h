@@ -9,7 +9,7 @@
 class TItemRenderer {
 public:
     // Sets the canvas up for the items: the chart's line width, pen and brush in the
-    // chart colour, a solid pen at the data area's top-left corner.
+    // chart color, a solid pen at the data area's top-left corner.
     TItemRenderer(const TRenderScene& scene, TCanvas& canvas, const TRenderOptions& options);
 
     // Draws every item whose class and layer are shown, then leaves a one-pixel pen.
@@ -36,7 +36,7 @@ private:
     void DrawLineBy(const TPlottaItem& item);
     void DrawArrow(const TPlottaItem& item);
 
-    // Pen in the item colour and style, brush in the fill colour, clear if the item
+    // Pen in the item color and style, brush in the fill color, clear if the item
     // is transparent: the set-up of closed figures.
     void UseFigureColors(const TPlottaItem& item);
     // Sets the one pixel a figure shrinks to when both corners fall on it; false when

@@ -48,8 +48,8 @@ TRect Shifted(const TRect& r, int dx, int dy)
 }
 
 // The box (or background, underline or shadow) of the label's mode around the text
-// whose last line ends at `anchor`; leaves the pen in the border colour and the brush
-// in the background colour for the text.
+// whose last line ends at `anchor`; leaves the pen in the border color and the brush
+// in the background color for the text.
 void DrawLabelBox(const TTextLabel& label, TCanvas& canvas, const TRect& box, QPoint anchor, int width)
 {
     const TBrush background{label.ColorBkg(), label.Transparent() ? bsClear : bsSolid};

@@ -4,7 +4,7 @@
 
 namespace {
 
-// The usual horizontal axis at the bottom, caption centred below the labels.
+// The usual horizontal axis at the bottom, caption centered below the labels.
 constexpr TAxisLayout kBottomAxis{true, false, 0, 0, 22, taCenter, uaSclCenter};
 
 TAxisLayout HiddenVerticalAxis()

@@ -25,9 +25,9 @@ TAxisRange PannedRange(const TAxisRange& start, const TAxisRange& current, bool 
 
 TAxisRange ScaledRange(const TAxisRange& start, double factor)
 {
-    const double centre = (start.Low + start.High) / 2;
+    const double center = (start.Low + start.High) / 2;
     const double halfWidth = (start.High - start.Low) * factor / 2;
-    return {centre - halfWidth, centre + halfWidth};
+    return {center - halfWidth, center + halfWidth};
 }
 
 TAxisRange OrderedLike(const TAxisRange& axis, double a, double b)

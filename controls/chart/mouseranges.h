@@ -11,7 +11,7 @@
 TAxisRange PannedRange(const TAxisRange& start, const TAxisRange& current, bool logarithmic, int pixels,
                        int extent);
 
-// The start range shrunk about its centre to `factor` times its width, keeping its
+// The start range shrunk about its center to `factor` times its width, keeping its
 // direction.
 TAxisRange ScaledRange(const TAxisRange& start, double factor);
 

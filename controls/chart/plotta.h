@@ -19,14 +19,14 @@
 //   plottaaxes.cpp     rims, shadow, layouts, resizing: keeping layers and axes in step
 //   plottascales.cpp   the 32 axis controls (TScale) that draw the layers' axes, fed
 //                      from the property objects
-//   plottapaint.cpp    the paint pipeline: control and data-area bitmaps, window colour,
+//   plottapaint.cpp    the paint pipeline: control and data-area bitmaps, window color,
 //                      shadow, caption, axes, crosshairs, and the data-area refresh
 //                      that ShowItems takes; the appearance properties
 //   renderscene.*      what the data-area renderer reads from the chart
 //   renderer.*         the data-area renderer: grid (gridrenderer.*), items
 //                      (itemrenderer.*, with linebatch.* and canvasattributes.*),
 //                      text labels (labelrenderer.*) and the data-area frame
-//   databackground.*   the data area's background colour or picture (bakgndimg.*)
+//   databackground.*   the data area's background color or picture (bakgndimg.*)
 //   textlabel.*        TTextLabel: the 20 text labels
 //   plottashare.cpp    several charts showing one display list (UseDataOf)
 //   plottaranges.cpp   setting a layer's ranges (with joined layers, pan limits and
@@ -154,14 +154,14 @@ public:
     // A rectangle filled with FillColor with a border in BorderStyle: fsLowered draws
     // the left and top edges in Color2 and the others in Color3, fsRaised the other
     // way round; fsEmbossed and fsEngraved draw two outlines offset by a pixel in the
-    // two colours; other styles draw no border.
+    // two colors; other styles draw no border.
     void Add3DBox(double X1, double Y1, double X2, double Y2, TColor FillColor, TColor Color2,
                   TColor Color3, TFrameStyle BorderStyle);
     // A rectangle with side and top faces Depth pixels deep, receding at Angle degrees.
     void Add3DBar(double X1, double Y1, double X2, double Y2, TColor FillColor, int Angle, int Depth);
-    // Text (its first 17 characters) centred on (X, Y) in a font of FontSize points.
+    // Text (its first 17 characters) centered on (X, Y) in a font of FontSize points.
     void AddText(double X, double Y, const QString& Text, int FontSize);
-    // Centre (X, Y), half-axes in data units.
+    // Center (X, Y), half-axes in data units.
     void AddEllipse(double X, double Y, double HalfWidth, double HalfHeight, TColor FillColor,
                     bool Transparent);
     // Moves the pen, or draws from the pen position, by (Dx, Dy) pixels.
@@ -292,7 +292,7 @@ public:
     TCaptionAnchorVert CaptionAnchorVert() const { return m_captionAnchorVert; }
     void SetCaptionAnchorVert(TCaptionAnchorVert value);
 
-    // Colour around the data area, of the data area, and of its frame and the caption.
+    // Color around the data area, of the data area, and of its frame and the caption.
     TColor WindColor() const { return m_windColor; }
     void SetWindColor(TColor value);
     TColor ChartColor() const { return m_chartColor; }
@@ -593,7 +593,7 @@ private:
     TColor m_shadowBakColor = clBtnFace;
     TBakGndImg* m_backGroundImg = nullptr;
     std::array<TCrossHair*, 4> m_crossHairs{};
-    // Style, colour and steps; ranges and ticks are filled in when drawing.
+    // Style, color and steps; ranges and ticks are filled in when drawing.
     TGridSettings m_grid;
     TTextItemStyle m_textStyle;
     std::array<TTextLabel*, 20> m_textLabels{};

@@ -15,11 +15,11 @@ enum TItemKind : std::uint8_t {
     ikLine = 2,          // (X, Y) to (X2, Y2)
     ikLineTo = 3,        // from the pen position to (X, Y)
     ikRectangle = 4,     // corners (X, Y), (X2, Y2)
-    ik3DBox = 5,         // filled rectangle with a two-coloured border
+    ik3DBox = 5,         // filled rectangle with a two-colored border
     ik3DBar = 6,         // rectangle with side and top faces
     ikText = 7,          // Text at (X, Y)
     ikMoveTo = 8,        // pen to (X, Y)
-    ikEllipse = 9,       // centre (X, Y), half-axes X2, Y2 in data units
+    ikEllipse = 9,       // center (X, Y), half-axes X2, Y2 in data units
     ikAnyKind = 10,      // wildcard: every kind
     ikAnyButMoveTo = 11, // wildcard: every kind except move-to
     ikRelMoveTo = 12,    // pen moves by (X, Y) pixels
@@ -39,9 +39,9 @@ struct TPlottaItem {
     double Y = 0;
     double X2 = 0;        // second point; half-axes of an ellipse
     double Y2 = 0;
-    TColor Color = 0;     // pen colour
+    TColor Color = 0;     // pen color
     TColor FillColor = 0; // fill of closed figures
-    TColor Color2 = 0;    // border colours of a 3-D box
+    TColor Color2 = 0;    // border colors of a 3-D box
     TColor Color3 = 0;
     TPenStyle PenStyle = psSolid;
     std::int32_t Tag = 0;            // free for the caller, not used in drawing

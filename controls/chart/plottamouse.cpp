@@ -195,7 +195,7 @@ void TPlotta::PanTo(QPoint p)
         false, true);
 }
 
-// Dragging right or up zooms in, left or down zooms out, about the ranges' centres.
+// Dragging right or up zooms in, left or down zooms out, about the ranges' centers.
 void TPlotta::ZoomDragTo(QPoint p)
 {
     const double fx = 1 - double(p.x() - m_drag.Start.x()) / width();

@@ -142,7 +142,7 @@ void TPlotta::PaintWindow(TCanvas& canvas) const
 }
 
 // A band ShadowWidth pixels wide along the right and bottom edges, with the corners
-// it leaves out in the shadow background colour; the control less the band is
+// it leaves out in the shadow background color; the control less the band is
 // outlined in black.
 void TPlotta::PaintShadow(TCanvas& canvas) const
 {

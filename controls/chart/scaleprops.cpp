@@ -100,9 +100,9 @@ void TScaleProps::SetMinRange(double value)
     m_minRange = value;
     if (std::abs(m_rangeHigh - m_rangeLow) >= value)
         return;
-    const double centre = (m_rangeHigh + m_rangeLow) / 2;
-    m_rangeLow = centre - value / 2;
-    m_rangeHigh = centre + value / 2;
+    const double center = (m_rangeHigh + m_rangeLow) / 2;
+    m_rangeLow = center - value / 2;
+    m_rangeHigh = center + value / 2;
     Changed();
 }
 

@@ -68,7 +68,7 @@ public:
     int MinTicks() const { return m_minTicks; }
     void SetMinTicks(int value);
     // Values up to 1e-100 (and non-finite ones) are ignored. A range narrower than
-    // the new value is widened about its centre.
+    // the new value is widened about its center.
     double MinRange() const { return m_minRange; }
     void SetMinRange(double value);
     // A new end closer than MinRange to the other end pushes the other end to
@@ -166,5 +166,5 @@ public:
     void SetScaleLocation(TScaleLocationVert value);
 };
 
-// The axis colour of both axes of layer `layer` (1..16).
+// The axis color of both axes of layer `layer` (1..16).
 TColor LayerAxisColor(int layer);

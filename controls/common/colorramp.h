@@ -1,5 +1,5 @@
 #pragma once
-// A colour ramp through three colours: low at 0, mid at 0.5 and high at 1.
+// A color ramp through three colors: low at 0, mid at 0.5 and high at 1.
 #include "platform/color.h"
 
 // Maps x (clamped to 0..1; NaN counts as 0) onto the ramp. Each 8-bit channel is

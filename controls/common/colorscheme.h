@@ -1,5 +1,5 @@
 #pragma once
-// The two frame colours a control derives from its colour scheme.
+// The two frame colors a control derives from its color scheme.
 #include "controls/common/enums.h"
 #include "platform/color.h"
 
@@ -8,7 +8,7 @@ struct TSchemeColors {
     TColor Light;
 };
 
-// csSystem follows the platform's button colours; csBWG (and anything unknown)
+// csSystem follows the platform's button colors; csBWG (and anything unknown)
 // uses plain gray and white.
 constexpr TSchemeColors SchemeColors(TColorScheme scheme)
 {

@@ -17,7 +17,7 @@ constexpr int kMaxPoints = 12;
 constexpr int kPatternSize = 7;
 constexpr int kPatternHalf = kPatternSize / 2;
 
-// Pixel positions are worked out in 64 bits: a centre near the ends of the int range
+// Pixel positions are worked out in 64 bits: a center near the ends of the int range
 // must not wrap round to the far side of the surface.
 using TCoord = std::int64_t;
 
@@ -38,7 +38,7 @@ enum class TShape : std::uint8_t {
 };
 
 // How a figure uses the brush: lines leave it alone, a filled figure is filled in
-// the pen colour, a hollow one is drawn with a clear brush.
+// the pen color, a hollow one is drawn with a clear brush.
 enum class TFill : std::uint8_t { Lines, Filled, Hollow };
 
 struct TFigure {
@@ -112,7 +112,7 @@ constexpr TFigure Circle(TFill fill, int before, int after)
     return Figure(TShape::Ellipse, fill, {{-before, -before}, {after, after}});
 }
 
-// Two strokes from the centre to the lower (down > 0) or upper corners.
+// Two strokes from the center to the lower (down > 0) or upper corners.
 constexpr TFigure Chevron(int h, int down)
 {
     return Figure(TShape::Strokes, TFill::Lines, {{0, 0}, {-h, down * h}, {0, 0}, {h, down * h}});
@@ -183,7 +183,7 @@ constexpr std::array<TMark, kFigureCount> kMarks = {
     /* 47 */ Mark(Triangle(TFill::Filled, {-4, -3}, {3, 0}, {-4, 3})),
 };
 
-// How far from the centre any figure or dot pattern reaches, before the pen's width.
+// How far from the center any figure or dot pattern reaches, before the pen's width.
 constexpr int LargestReach()
 {
     constexpr auto magnitude = [](int v) { return v < 0 ? -v : v; };
@@ -227,7 +227,7 @@ bool HasDotPattern(const TMark& mark)
     return false;
 }
 
-// Calls visit(px, py) for every pixel of the pattern centred on (x, y).
+// Calls visit(px, py) for every pixel of the pattern centered on (x, y).
 template <typename Visit>
 void ForEachDot(const TDotPattern& dots, TCoord x, TCoord y, Visit visit)
 {

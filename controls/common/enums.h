@@ -76,7 +76,7 @@ Q_ENUM_NS(TCrossHMode)
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 Q_ENUM_NS(TAlignment)
 
-// Where an axis caption is measured from: the axis's start, centre or end.
+// Where an axis caption is measured from: the axis's start, center or end.
 enum TScaleUnitAnchor : std::uint8_t { uaSclTopLft, uaSclCenter, uaSclBotRgt };
 Q_ENUM_NS(TScaleUnitAnchor)
 

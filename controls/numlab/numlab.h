@@ -82,7 +82,7 @@ public:
     void SetRightTextAlignment(TAlignment value);
     TFrameStyle FrameStyle() const { return m_frameStyle; }
     void SetFrameStyle(TFrameStyle value);
-    // Also switches the shadow and highlight colours of the frame.
+    // Also switches the shadow and highlight colors of the frame.
     TColorScheme ColorScheme() const { return m_colorScheme; }
     void SetColorScheme(TColorScheme value);
     TColor ColorLabBakG() const { return m_colorLabBakG; }

@@ -40,16 +40,16 @@ QString TickLabel(long double tick, long double low, long double high, int decim
 
 int TickLabelLeft(TP3ScaleKind axis, int tickEndX, int halfWidth, double viewAngleX, double viewAngleZ)
 {
-    const int centred = tickEndX - halfWidth;
+    const int centered = tickEndX - halfWidth;
     const int away = viewAngleX > 180 ? -1 : 1;
     switch (axis) {
     case skXAxis: {
         const int shift = away * Round(std::sin(Radians(viewAngleZ)) * halfWidth);
-        return viewAngleZ <= 90 || viewAngleZ > 270 ? centred - shift : centred + shift;
+        return viewAngleZ <= 90 || viewAngleZ > 270 ? centered - shift : centered + shift;
     }
     case skYAxis: {
         const int shift = away * Round(std::cos(Radians(viewAngleZ)) * halfWidth);
-        return viewAngleZ <= 180 ? centred + shift : centred - shift;
+        return viewAngleZ <= 180 ? centered + shift : centered - shift;
     }
     case skZAxis: break;
     }

@@ -1,13 +1,13 @@
 #pragma once
-// How a surface cell gets its colour: one value from its corner heights, then a
-// ramp from that value to a colour.
+// How a surface cell gets its color: one value from its corner heights, then a
+// ramp from that value to a color.
 #include "controls/plot3d/plot3dtypes.h"
 #include "platform/color.h"
 
 #include <array>
 
 // Heights ScaleLow and below get Low, ScaleHigh and above get High; in between the
-// channels are interpolated and rounded, halves to even. The three-colour ramp passes
+// channels are interpolated and rounded, halves to even. The three-color ramp passes
 // through Mid halfway. ScaleLow must lie below ScaleHigh.
 struct TColorRamp {
     TColor Low = clBlack;

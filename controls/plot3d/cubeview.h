@@ -12,7 +12,7 @@ constexpr int kYBit = 2;
 constexpr int kZBit = 1;
 
 // The three corners joined to each corner by an edge, in drawing order.
-inline constexpr std::array<std::array<int, 3>, 8> kCornerNeighbours{{
+inline constexpr std::array<std::array<int, 3>, 8> kCornerNeighbors{{
     {1, 2, 4}, {0, 3, 5}, {0, 3, 6}, {1, 2, 7}, {0, 5, 6}, {1, 4, 7}, {2, 4, 7}, {3, 5, 6},
 }};
 

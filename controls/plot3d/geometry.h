@@ -1,5 +1,5 @@
 #pragma once
-// The geometry of the 3-D plot: a fixed cube of edge 300 centred on the origin,
+// The geometry of the 3-D plot: a fixed cube of edge 300 centered on the origin,
 // the mapping of grid indices and heights into it, and its rotation and
 // projection onto the screen.
 #include <QPoint>
@@ -69,7 +69,7 @@ struct TProjection {
     int CentX = 0;
     int CentY = 0;
 
-    // Stretches p by the scale factors, rotates it, zooms it about the centre and
+    // Stretches p by the scale factors, rotates it, zooms it about the center and
     // rounds to pixels, halves to even.
     QPoint Project(const TCubePoint& p) const;
 };

@@ -13,7 +13,7 @@ constexpr int kMaxTicks = 20;
 constexpr int kMinDecPlaces = -2;
 constexpr int kMaxDecPlaces = 12;
 
-// value + step (step is 1 or -1), or the neighbouring number in that direction when
+// value + step (step is 1 or -1), or the neighboring number in that direction when
 // value is too large for the step to change it.
 double StepAway(double value, double step)
 {

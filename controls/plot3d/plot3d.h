@@ -1,6 +1,6 @@
 #pragma once
 // TPlot3D: a surface z = f(column, row), given as a matrix of heights, drawn as a
-// colour-coded mesh inside a shaded cube that the user turns by dragging.
+// color-coded mesh inside a shaded cube that the user turns by dragging.
 //
 // Every property change renders the whole control at once into its own bitmap;
 // painting only copies that bitmap to the screen. Filling SurfaceMatrix does not
@@ -74,7 +74,7 @@ public:
     // Every setter renders at once when it stores. Non-finite numbers are ignored.
     TBoundingBox BoundBoxStyle() const { return m_boundBoxStyle; }
     void SetBoundBoxStyle(TBoundingBox value);
-    // Screen position of the cube centre; kept within -Width..2·Width (-Height..2·Height).
+    // Screen position of the cube center; kept within -Width..2·Width (-Height..2·Height).
     int CentX() const { return m_centX; }
     void SetCentX(int value);
     int CentY() const { return m_centY; }
@@ -83,7 +83,7 @@ public:
     void SetColorFrame(TColor value);
     TColor ColorBakGnd() const { return m_colorBakGnd; }
     void SetColorBakGnd(TColor value);
-    // Colour a cell by the mean (true) or the largest (false) of its corner heights.
+    // Color a cell by the mean (true) or the largest (false) of its corner heights.
     bool ColorCodeAvg() const { return m_colorCodeAvg; }
     void SetColorCodeAvg(bool value);
     TColor ColorCubeFrame() const { return m_colorCubeFrame; }
@@ -194,7 +194,7 @@ public:
     TProjection Projection() const;
     // Grid point (column, row) in cube coordinates, at its height in SurfaceMatrix.
     TCubePoint GridPoint(int column, int row) const;
-    // The ramp that colours the cells, from the colour properties.
+    // The ramp that colors the cells, from the color properties.
     TColorRamp ColorRamp() const;
 
     // The control's picture, rendered at its current size.
@@ -254,7 +254,7 @@ private:
     void SetRangeHigh(TP3ScaleKind axis, double value);
     void SetScaleFactor(TP3ScaleKind axis, double value);
     void RangeChanged();
-    // Normalises and stores a view angle unless it equals the current one; says
+    // Normalizes and stores a view angle unless it equals the current one; says
     // whether it stored.
     static bool StoreViewAngle(double& field, double value);
     void ViewChanged();

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Shading colours of the bevelled outer frame.
+// Shading colors of the bevelled outer frame.
 constexpr TColor kFrameHighlight = 0xFFFFFF;
 constexpr TColor kFrameLightFace = 0xC0C0C0;
 constexpr TColor kFrameShadow = 0x808080;
@@ -94,9 +94,9 @@ void TPlot3D::DrawEdgesFrom(TCanvas& canvas, int corner, TColor color)
 {
     canvas.Pen.Color = color;
     const QPoint from = ScreenCorner(corner);
-    for (int neighbour : kCornerNeighbours[corner]) {
+    for (int neighbor : kCornerNeighbors[corner]) {
         canvas.MoveTo(from.x(), from.y());
-        const QPoint to = ScreenCorner(neighbour);
+        const QPoint to = ScreenCorner(neighbor);
         canvas.LineTo(to.x(), to.y());
     }
 }

@@ -1,4 +1,4 @@
-// The surface of the 3-D plot: one coloured quadrilateral per grid cell, drawn from
+// The surface of the 3-D plot: one colored quadrilateral per grid cell, drawn from
 // back to front, recording where every grid point went for the hit test.
 #include "controls/plot3d/plot3d.h"
 

@@ -16,7 +16,7 @@ class TCanvas;
 namespace Plot3DEnums {
 Q_NAMESPACE
 
-// How heights become colours: a ramp from ColorLow to ColorHigh, or through ColorMid.
+// How heights become colors: a ramp from ColorLow to ColorHigh, or through ColorMid.
 enum TColorCodingMode : std::uint8_t { ccmTwoColors, ccmThreeColors };
 Q_ENUM_NS(TColorCodingMode)
 
@@ -40,7 +40,7 @@ using TMouseActionEvent =
 // After each mouse move, with the cell under the pointer ((0, 0) when none).
 using TMouseMoveOverPlotEvent =
     std::function<void(QObject* Sender, bool OverPlot, TShiftState Shift, int MouseCellX, int MouseCellY)>;
-// Before a cell is drawn; the handler may draw it itself and set Handled, or change its colour.
+// Before a cell is drawn; the handler may draw it itself and set Handled, or change its color.
 using TBeforeRenderPolygonEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& Handled, int CellX,
                                                      int CellY, const TQuad& quad, TColor& color)>;
 // Before a tick label is drawn; the handler may change the text.

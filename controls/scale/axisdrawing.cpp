@@ -103,12 +103,12 @@ void TAxisPainter::DrawTick(const TAxisTick& tick)
         m_canvas->LineTo(Saturated(std::int64_t(m_base) + reach), pixel);
     }
     m_list.Offer(tick);
-    const bool labelled = tick.Long && !tick.Label.isEmpty();
-    if (labelled && !m_labelAfterEvent)
+    const bool labeled = tick.Long && !tick.Label.isEmpty();
+    if (labeled && !m_labelAfterEvent)
         DrawLabel(tick, pixel);
     if (m_drawing.OnScaleTickDrawn)
         m_drawing.OnScaleTickDrawn(m_drawing.Sender, m_canvas, m_axis.ScaleType, tick.Value, chartX, chartY);
-    if (labelled && m_labelAfterEvent)
+    if (labeled && m_labelAfterEvent)
         DrawLabel(tick, pixel);
 }
 
@@ -136,7 +136,7 @@ void TAxisPainter::WriteHorizontal(const QString& text, int x, int base)
     const int halfWidth = m_canvas->TextWidth(text) / 2;
     const int height = m_canvas->TextHeight(text);
     const std::int64_t width = m_axis.Width;
-    // Centred on the tick, but shifted inwards rather than reaching past either end.
+    // Centered on the tick, but shifted inwards rather than reaching past either end.
     std::int64_t left = 0;
     if (std::int64_t(x) + halfWidth >= width - kEdgeGap)
         left = width - 2 * std::int64_t(halfWidth) - kEdgeGap;

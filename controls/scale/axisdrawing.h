@@ -38,6 +38,6 @@ struct TAxisDrawing {
 };
 
 // Draws the axis whose base line lies at `base` (y on horizontal, x on vertical axes)
-// onto `canvas`, which holds the scale's font and pen colour. `ticks` is emptied first
+// onto `canvas`, which holds the scale's font and pen color. `ticks` is emptied first
 // and then records the drawn ticks.
 void DrawAxis(const TAxisDrawing& drawing, TCanvas& canvas, int base, TTickList& ticks);

@@ -41,7 +41,7 @@ struct TAxisSettings {
     int Width = 400;
     int Height = 400;
     TFigType LabelType = ftNum;
-    QString UserTickText;     // "|"-separated texts of the labelled ticks
+    QString UserTickText;     // "|"-separated texts of the labeled ticks
     QString ScaleInscript;    // unit text; "&" stands for the label
     TDateLabelOptions DateFormat;
 };

@@ -26,8 +26,8 @@ constexpr int kLongestTickLabel = 14;
 // times a power of ten also when the value misses it by rounding noise.
 int DecimalExponent(long double magnitude);
 
-// The least digits that write every labelled tick of an axis apart from the others,
-// and the labelled values at the two ends, whose labels are the longest.
+// The least digits that write every labeled tick of an axis apart from the others,
+// and the labeled values at the two ends, whose labels are the longest.
 struct TLabelNeeds {
     int Decimals = 0;           // fixed-point decimals
     int MantissaDecimals = 1;   // digits after the point of a scientific mantissa

@@ -13,7 +13,7 @@ namespace {
 constexpr long double kEndTolerance = 0.001L;     // of a step, beyond RangeHigh
 constexpr long double kRelativeSlack = 0.999999999L;
 
-// Numbers the labelled ticks and finishes their texts.
+// Numbers the labeled ticks and finishes their texts.
 class TLabelWriter {
 public:
     explicit TLabelWriter(const TAxisSettings& axis) : m_axis(axis) {}

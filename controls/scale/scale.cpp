@@ -284,12 +284,12 @@ void TScale::changeEvent(QEvent* event)
         AdoptParentFont();
         RequestRepaint();
     } else if (event->type() == QEvent::PaletteChange) {
-        // System colours are looked up in the palette.
+        // System colors are looked up in the palette.
         RequestRepaint();
     }
 }
 
-// The scale adds no mouse behaviour of its own; it only reports the standard events.
+// The scale adds no mouse behavior of its own; it only reports the standard events.
 void TScale::mouseMoveEvent(QMouseEvent* event) { NotifyMouseMove(this, *event); }
 
 void TScale::mousePressEvent(QMouseEvent* event) { NotifyMousePress(this, *event); }

@@ -88,13 +88,13 @@ public:
     // Ticks and base line.
     TColor ColorScale() const { return m_colorScale; }
     void SetColorScale(TColor value);
-    // Also switches the frame's shadow and highlight colours.
+    // Also switches the frame's shadow and highlight colors.
     TColorScheme ColorScheme() const { return m_colorScheme; }
     void SetColorScheme(TColorScheme value);
     TFrameStyle FrameStyle() const { return m_frameStyle; }
     void SetFrameStyle(TFrameStyle value);
     // Labels and caption. Setting a font ends ParentFont; while ParentFont is on, the
-    // scale writes in its parent's font (the colour stays the scale's).
+    // scale writes in its parent's font (the color stays the scale's).
     TFont Font() const { return m_font; }
     void SetFont(const TFont& value);
     bool ParentFont() const { return m_parentFont; }
@@ -145,7 +145,7 @@ public:
     // Without background and frame, and labels without a background box.
     bool Transparent() const { return m_transparent; }
     void SetTransparent(bool value);
-    // "|"-separated texts of the labelled ticks, for ftUserText.
+    // "|"-separated texts of the labeled ticks, for ftUserText.
     QString UserTickText() const { return m_axis.UserTickText; }
     void SetUserTickText(const QString& value);
     // False only when the scale has been hidden; an invisible scale draws nothing.

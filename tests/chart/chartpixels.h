@@ -21,7 +21,7 @@ inline TColor ColorAt(const TBitmap& bitmap, int x, int y)
     return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
-// Colour of data point (x, y) of a chart set up by UsePixelUnits.
+// Color of data point (x, y) of a chart set up by UsePixelUnits.
 inline TColor DataColorAt(const TPlotta& chart, int x, int y)
 {
     return ColorAt(chart.DataAreaPicture(), x, 140 - y);

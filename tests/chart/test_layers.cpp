@@ -117,7 +117,7 @@ TEST(ScaleProps, RangeSettersKeepMinRangeApart)
     EXPECT_DOUBLE_EQ(axis.RangeHigh(), 1.0);
     EXPECT_EQ(changes, 2);
 
-    axis.SetMinRange(1);               // widened about the centre 0.875
+    axis.SetMinRange(1);               // widened about the center 0.875
     EXPECT_DOUBLE_EQ(axis.RangeLow(), 0.375);
     EXPECT_DOUBLE_EQ(axis.RangeHigh(), 1.375);
     EXPECT_EQ(changes, 3);
@@ -184,7 +184,7 @@ TEST(ScaleProps, DateFormatStaysTheAxisOwnObject)
     EXPECT_EQ(changes, 2);
 }
 
-TEST(ScaleProps, LayersStartWithTheirOwnPlacementAndColour)
+TEST(ScaleProps, LayersStartWithTheirOwnPlacementAndColor)
 {
     TPlotta chart;
     EXPECT_EQ(chart.ScaleX(5)->ScaleLocation(), slBottom);

@@ -75,7 +75,7 @@ TEST(ChartMouse, PanningFollowsTheMouseWithinThePanLimits)
     ExpectRange(chart.Scale1X(), 0, 1);
 }
 
-TEST(ChartMouse, ZoomDragShrinksAboutTheCentreDownToMinRange)
+TEST(ChartMouse, ZoomDragShrinksAboutTheCenterDownToMinRange)
 {
     TPlotta chart;
     chart.SetMouseAction(maZoomDrag);

@@ -51,7 +51,7 @@ TEST(ChartRenderer, ClosedFiguresCoverBothCornersAndShrinkToOnePixel)
     EXPECT_EQ(DataColorAt(chart, 45, 15), kWhite) << "transparent rectangles are not filled";
     EXPECT_EQ(DataColorAt(chart, 50, 15), clRed);
 
-    // A lowered box: left and top edge in the second colour, right and bottom edge in
+    // A lowered box: left and top edge in the second color, right and bottom edge in
     // the third, whichever way its corners were given.
     EXPECT_EQ(DataColorAt(chart, 60, 15), clAqua);
     EXPECT_EQ(DataColorAt(chart, 65, 20), clAqua);
@@ -190,7 +190,7 @@ TEST(ChartRenderer, RightAlignedLinesOfALabelEndTogether)
 {
     // The label "a", line feed, "bb" must look like a label "bb" with a label "a"
     // one line above it, both right-aligned at the same point.
-    const auto labelled = [](std::initializer_list<std::pair<QString, int>> labels) {
+    const auto labeled = [](std::initializer_list<std::pair<QString, int>> labels) {
         auto chart = std::make_unique<TPlotta>();
         int n = 1;
         for (const auto& [caption, y] : labels) {
@@ -210,9 +210,9 @@ TEST(ChartRenderer, RightAlignedLinesOfALabelEndTogether)
     probe.Canvas().Font = TPlotta().TextLabel(1)->Font();
     const int lineHeight = probe.Canvas().TextHeight(QStringLiteral("a"));
 
-    const auto together = labelled({{QStringLiteral("a\nbb"), 100}});
-    const auto apart = labelled({{QStringLiteral("bb"), 100}, {QStringLiteral("a"), 100 - lineHeight}});
-    const auto blank = labelled({});
+    const auto together = labeled({{QStringLiteral("a\nbb"), 100}});
+    const auto apart = labeled({{QStringLiteral("bb"), 100}, {QStringLiteral("a"), 100 - lineHeight}});
+    const auto blank = labeled({});
     EXPECT_EQ(together->DataAreaPicture().Image(), apart->DataAreaPicture().Image());
     EXPECT_NE(together->DataAreaPicture().Image(), blank->DataAreaPicture().Image());
 }

@@ -9,7 +9,7 @@
 
 using TArt = std::vector<std::string>;
 
-// A bitmap filled with one background colour.
+// A bitmap filled with one background color.
 inline void Clear(TBitmap& bitmap, TColor background)
 {
     TCanvas& canvas = bitmap.Canvas();
@@ -19,7 +19,7 @@ inline void Clear(TBitmap& bitmap, TColor background)
 }
 
 // The region (left, top, width × height) with each pixel replaced by the letter its
-// colour has in legend; colours not in the legend read as '?'.
+// color has in legend; colors not in the legend read as '?'.
 inline TArt ArtOf(TBitmap& bitmap, int left, int top, int width, int height,
                   const std::map<TColor, char>& legend)
 {

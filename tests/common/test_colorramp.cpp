@@ -14,7 +14,7 @@ TColor Ramp(double x) { return ColorRamp3(kLow, kMid, kHigh, x); }
 
 } // namespace
 
-TEST(ColorRamp3, HitsTheThreeColoursAndTruncatesBetweenThem)
+TEST(ColorRamp3, HitsTheThreeColorsAndTruncatesBetweenThem)
 {
     EXPECT_EQ(Ramp(0.0), kLow);
     EXPECT_EQ(Ramp(0.5), kMid);
@@ -22,7 +22,7 @@ TEST(ColorRamp3, HitsTheThreeColoursAndTruncatesBetweenThem)
     EXPECT_EQ(Ramp(0.25), 0x0A7445u);   // red 69.5 -> 69, green 116.5 -> 116
     EXPECT_EQ(Ramp(0.75), 0x89B4C5u);   // blue 137.5 -> 137
     // Just below the middle the lower half still applies and every rising channel
-    // falls one short of the middle colour.
+    // falls one short of the middle color.
     EXPECT_EQ(Ramp(0.4999999), RGBColor(138, 105, 19));
     // Falling channels truncate as well: 127.5 -> 127.
     EXPECT_EQ(ColorRamp3(clWhite, clBlack, clBlack, 0.25), RGBColor(127, 127, 127));

@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int kSize = 31;
-constexpr int kCentre = 15;
+constexpr int kCenter = 15;
 constexpr TColor kBackground = clWhite;
 constexpr TColor kPen = clRed;
 constexpr TColor kBrush = clYellow;
@@ -35,15 +35,15 @@ protected:
         canvas.Brush.Style = bsSolid;
     }
 
-    // Draws the mark at the centre of a fresh bitmap and returns the square of the
-    // given radius around it ('#' pen colour, '.' background). Fails when anything
+    // Draws the mark at the center of a fresh bitmap and returns the square of the
+    // given radius around it ('#' pen color, '.' background). Fails when anything
     // outside that square was touched.
     TArt Draw(std::uint8_t markType, int radius)
     {
         Reset();
-        DrawMark(bitmap.Canvas(), markType, kCentre, kCentre);
+        DrawMark(bitmap.Canvas(), markType, kCenter, kCenter);
         const int side = 2 * radius + 1;
-        TArt art = ArtOf(bitmap, kCentre - radius, kCentre - radius, side, side,
+        TArt art = ArtOf(bitmap, kCenter - radius, kCenter - radius, side, side,
                          {{kBackground, '.'}, {kPen, '#'}});
         EXPECT_EQ(ChangedPixels(bitmap, kBackground), CountOf(art, '#')) << "mark " << int(markType);
         return art;
@@ -83,14 +83,14 @@ TEST_F(DrawMarkTest, DotPatternsOnScreen)
     EXPECT_EQ(Draw(25, 3), (TArt{"##...##", "###.###", ".#####.", "..###..", ".#####.", "###.###", "##...##"}));
 }
 
-TEST_F(DrawMarkTest, FiguresRestoreTheBrushColourAndFillOnlyWithThePen)
+TEST_F(DrawMarkTest, FiguresRestoreTheBrushColorAndFillOnlyWithThePen)
 {
     for (TBrushStyle before : {bsSolid, bsClear}) {
         for (int type = 0; type < 48; ++type) {
             Reset();
             TCanvas& canvas = bitmap.Canvas();
             canvas.Brush.Style = before;
-            DrawMark(canvas, std::uint8_t(type), kCentre, kCentre);
+            DrawMark(canvas, std::uint8_t(type), kCenter, kCenter);
 
             SCOPED_TRACE(testing::Message() << "mark " << type << ", brush style " << before);
             EXPECT_EQ(canvas.Brush.Color, kBrush);
@@ -104,7 +104,7 @@ TEST_F(DrawMarkTest, FiguresRestoreTheBrushColourAndFillOnlyWithThePen)
             else
                 EXPECT_EQ(canvas.Brush.Style, before);
             if (kFilledMarks.contains(type)) {
-                EXPECT_EQ(canvas.Pixel(kCentre, kCentre), kPen);
+                EXPECT_EQ(canvas.Pixel(kCenter, kCenter), kPen);
             }
         }
     }
@@ -114,7 +114,7 @@ TEST_F(DrawMarkTest, MarksNearTheEndsOfTheIntRangeStayOffTheSurface)
 {
     constexpr int kMax = std::numeric_limits<int>::max();
     constexpr int kMin = std::numeric_limits<int>::min();
-    const std::vector<QPoint> farAway = {{kMax - 1, kCentre}, {kMin + 1, kCentre}, {kCentre, kMax}, {kCentre, kMin}};
+    const std::vector<QPoint> farAway = {{kMax - 1, kCenter}, {kMin + 1, kCenter}, {kCenter, kMax}, {kCenter, kMin}};
     for (int type : {3, 9, 10, 12, 17, 37, 39, 65}) {
         for (QPoint p : farAway) {
             Reset();
@@ -131,7 +131,7 @@ TEST_F(DrawMarkTest, MarksNearTheEndsOfTheIntRangeStayOffTheSurface)
     EXPECT_EQ(ChangedPixels(bitmap, kBackground), 7);
 }
 
-TEST_F(DrawMarkTest, CharacterMarksAreCentredText)
+TEST_F(DrawMarkTest, CharacterMarksAreCenteredText)
 {
     TBitmap reference(kSize, kSize);
     for (auto [code, character] : std::vector<std::pair<int, QChar>>{
@@ -143,11 +143,11 @@ TEST_F(DrawMarkTest, CharacterMarksAreCentredText)
             canvas->Font.Color = clBlue;
             canvas->Brush.Color = kBrush;
         }
-        DrawMark(bitmap.Canvas(), std::uint8_t(code), kCentre, kCentre);
+        DrawMark(bitmap.Canvas(), std::uint8_t(code), kCenter, kCenter);
 
         TCanvas& ref = reference.Canvas();
         const QString text{character};
-        ref.TextOut(kCentre - ref.TextWidth(text) / 2, kCentre - ref.TextHeight(text) / 2, text);
+        ref.TextOut(kCenter - ref.TextWidth(text) / 2, kCenter - ref.TextHeight(text) / 2, text);
 
         EXPECT_EQ(bitmap.Image(), reference.Image()) << "mark " << code;
         EXPECT_GT(ChangedPixels(bitmap, kBackground), 0);
@@ -155,7 +155,7 @@ TEST_F(DrawMarkTest, CharacterMarksAreCentredText)
     // Codes without a character in the code page draw nothing, not even a background.
     for (int code : {129, 141, 143, 144, 157}) {
         Reset();
-        DrawMark(bitmap.Canvas(), std::uint8_t(code), kCentre, kCentre);
+        DrawMark(bitmap.Canvas(), std::uint8_t(code), kCenter, kCenter);
         EXPECT_EQ(ChangedPixels(bitmap, kBackground), 0) << "mark " << code;
     }
 }

@@ -16,7 +16,7 @@ QByteArray RandomBytes(QRandomGenerator& random, int maxLength)
     return bytes;
 }
 
-// Flips, cuts, inserts or overwrites a few bytes; lengths near the edges are favoured.
+// Flips, cuts, inserts or overwrites a few bytes; lengths near the edges are favored.
 QByteArray Mutate(QByteArray bytes, QRandomGenerator& random)
 {
     const int steps = 1 + random.bounded(4);

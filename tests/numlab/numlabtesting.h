@@ -32,7 +32,7 @@ inline TColor PixelAt(const TNumLab& label, int x, int y)
     return FromQColor(QColor(label.Bitmap().Image().pixel(x, y)));
 }
 
-// The smallest rectangle holding every pixel of the given colour (null when none).
+// The smallest rectangle holding every pixel of the given color (null when none).
 inline QRect InkBox(const QImage& image, TColor ink)
 {
     QRect box;

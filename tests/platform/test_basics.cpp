@@ -17,7 +17,7 @@
 #include <limits>
 #include <vector>
 
-TEST(Rounding, HalvesGoToTheEvenNeighbour)
+TEST(Rounding, HalvesGoToTheEvenNeighbor)
 {
     EXPECT_EQ(Round(0.5), 0);
     EXPECT_EQ(Round(1.5), 2);
@@ -78,7 +78,7 @@ TEST(Random, SeedRepeatsTheSequenceWithinTheUnitInterval)
     EXPECT_TRUE(v >= 0.0 && v < 1.0);
 }
 
-TEST(Color, ConvertsPlainAndSystemColours)
+TEST(Color, ConvertsPlainAndSystemColors)
 {
     EXPECT_EQ(ToQColor(clRed), QColor(255, 0, 0));
     EXPECT_EQ(ToQColor(RGBColor(1, 2, 3)), QColor(1, 2, 3));

@@ -175,7 +175,7 @@ TEST(Canvas, EllipseStaysInItsBox)
         c.Brush.Color = clBlue;
         c.Ellipse(2, 3, 13, 12);
         const PixelSet drawn = PixelsNotIn(c, clWhite);
-        const int grow = width / 2;   // a wide outline is centred on the box's edge
+        const int grow = width / 2;   // a wide outline is centered on the box's edge
         EXPECT_TRUE(InsideBox(drawn, 2 - grow, 3 - grow, 13 + grow, 12 + grow));
         const PixelSet outline = PixelsIn(c, clRed);
         EXPECT_TRUE(outline.count({2, 7}) && outline.count({12, 7}) && outline.count({7, 3}) && outline.count({7, 11}));
@@ -280,7 +280,7 @@ TEST(Canvas, HugeCoordinatesAreClippedQuickly)
     EXPECT_LT(timer.elapsed(), 2000);
 }
 
-TEST(Canvas, DrawsBitmapsAndSystemColours)
+TEST(Canvas, DrawsBitmapsAndSystemColors)
 {
     TBitmap picture(2, 2);
     picture.Canvas().SetPixel(0, 0, clRed);

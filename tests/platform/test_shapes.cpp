@@ -8,7 +8,7 @@
 
 namespace {
 
-// Whether the centre of pixel (x, y) lies strictly inside the polygon (even-odd rule).
+// Whether the center of pixel (x, y) lies strictly inside the polygon (even-odd rule).
 bool StrictlyInside(const QVector<QPoint>& corners, int x, int y)
 {
     bool inside = false;
@@ -82,7 +82,7 @@ TEST(CanvasShapes, FilledPolygonsCoverExactlyWhatTheirOutlineEncloses)
         if (corners.size() == 3) {
             EXPECT_EQ(shape.fill, EnclosedBy(outline, kSize, kSize));
         }
-        // XOR writes every pixel once: the same picture in inverted colours.
+        // XOR writes every pixel once: the same picture in inverted colors.
         const Drawn inverted = DrawShape(kSize, true, polygon, pmXor);
         EXPECT_EQ(inverted.outline, shape.outline);
         EXPECT_EQ(inverted.fill, shape.fill);
@@ -130,7 +130,7 @@ TEST(CanvasShapes, EllipsesAreSymmetricRoundAndFillTheirOutline)
     EXPECT_EQ(DrawShape(8, false, [](TCanvas& c) { c.Ellipse(2, 2, 6, 6); }).outline, ring);
 }
 
-TEST(CanvasShapes, WidePensAreAlikeAtBothEndsAndCentredOnTheOnePixelOutline)
+TEST(CanvasShapes, WidePensAreAlikeAtBothEndsAndCenteredOnTheOnePixelOutline)
 {
     constexpr int kSize = 40;
     std::mt19937 random(7);

@@ -66,7 +66,7 @@ TEST_F(Plot3DTest, Defaults)
     EXPECT_EQ(renders, 0);
 }
 
-TEST_F(Plot3DTest, ViewAnglesNormaliseAndRenderOnlyOnChange)
+TEST_F(Plot3DTest, ViewAnglesNormalizeAndRenderOnlyOnChange)
 {
     plot.SetViewAngleX(370);
     EXPECT_EQ(plot.ViewAngleX(), 10);

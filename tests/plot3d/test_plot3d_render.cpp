@@ -35,7 +35,7 @@ int CountPixels(TPlot3D& plot, TColor color)
     return count;
 }
 
-// A plot without axes whose cube parts have colours of their own.
+// A plot without axes whose cube parts have colors of their own.
 class Plot3DRenderTest : public ::testing::Test {
 protected:
     Plot3DRenderTest()
@@ -67,7 +67,7 @@ TEST_F(Plot3DRenderTest, BackWallsAreShadedByHowSquarelyTheyFaceTheViewer)
     EXPECT_EQ(PixelAt(plot, MiddleOf(plot, {2, 3, 7, 6})), ShadeColor(low, high, 167));
     EXPECT_GT(CountPixels(plot, 0x123456), 100);   // the edges from corner 0
 
-    // Channels move toward the high colour, truncated toward zero both ways.
+    // Channels move toward the high color, truncated toward zero both ways.
     EXPECT_EQ(ShadeColor(0xC0C0C0, 0xFEEEEE, 45), RGBColor(202, 202, 205));
     EXPECT_EQ(ShadeColor(0x0000FF, 0x000000, 1), 0x0000FEu);
 
@@ -111,7 +111,7 @@ TEST(Plot3DColorRamp, RampsClampAndRoundHalvesToEven)
     EXPECT_EQ(ramp.ColorOf(std::numeric_limits<double>::quiet_NaN()), ramp.Low);
 }
 
-TEST_F(Plot3DRenderTest, CellsAreColouredDrawnInViewOrderAndKeyed)
+TEST_F(Plot3DRenderTest, CellsAreColoredDrawnInViewOrderAndKeyed)
 {
     TMatrix& surface = *plot.SurfaceMatrix();
     surface.Resize(3, 2);
@@ -130,7 +130,7 @@ TEST_F(Plot3DRenderTest, CellsAreColouredDrawnInViewOrderAndKeyed)
     ASSERT_EQ(cells.size(), 2u);
     EXPECT_EQ(cells[0], std::pair(QPoint(1, 1), ramp.ColorOf(10)));   // the largest corner
     EXPECT_EQ(cells[1].first, QPoint(2, 1));
-    // The handler's colour is used; the handled cell is left to its handler.
+    // The handler's color is used; the handled cell is left to its handler.
     EXPECT_EQ(PixelAt(plot, QPoint(plot.CentX() - 75, plot.CentY())), clRed);
     EXPECT_EQ(PixelAt(plot, QPoint(plot.CentX() + 75, plot.CentY())), plot.ColorCubeFaceHigh());
     for (int c = 1; c <= 3; ++c)

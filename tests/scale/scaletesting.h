@@ -43,7 +43,7 @@ inline TColor PixelOf(const TBitmap& picture, int x, int y)
     return FromQColor(QColor(picture.Image().pixel(x, y)));
 }
 
-// The bounding box of the pixels inside `region` for which keep(colour) holds.
+// The bounding box of the pixels inside `region` for which keep(color) holds.
 template <typename Keep>
 QRect BoxWhere(const TBitmap& picture, const QRect& region, Keep keep)
 {

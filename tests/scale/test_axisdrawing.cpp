@@ -12,7 +12,7 @@ using namespace scaletesting;
 namespace {
 
 // Labels and caption written after the first reported tick get a yellow box.
-void ColourLabelBoxesFromFirstTick(TScale& scale)
+void ColorLabelBoxesFromFirstTick(TScale& scale)
 {
     scale.OnScaleTickDrawn = [](QObject*, TCanvas*& canvas, TScaleType, double, int, int) {
         canvas->Brush.Color = clYellow;
@@ -21,7 +21,7 @@ void ColourLabelBoxesFromFirstTick(TScale& scale)
 
 } // namespace
 
-TEST(AxisDrawing, HorizontalLabelsAreCentredOnTheirTicksButKeptInsideTheControl)
+TEST(AxisDrawing, HorizontalLabelsAreCenteredOnTheirTicksButKeptInsideTheControl)
 {
     TScale scale;
     Prepare(scale, 200, 60);
@@ -33,7 +33,7 @@ TEST(AxisDrawing, HorizontalLabelsAreCentredOnTheirTicksButKeptInsideTheControl)
     scale.SetCaptionAnchor(uaSclBotRgt);
     scale.SetCaptionAlignment(taRightJustify);
     scale.SetCaptionPosX(0);
-    ColourLabelBoxesFromFirstTick(scale);
+    ColorLabelBoxesFromFirstTick(scale);
     scale.ForcePaint();
 
     const int base = 60 - 20 - 1;
@@ -64,7 +64,7 @@ TEST(AxisDrawing, VerticalLabelsStandBesideTheirTicks)
     scale.SetMarginRight(19);   // base line at x = 100
     scale.SetRangeHigh(2);
     scale.SetMinTicks(2);
-    ColourLabelBoxesFromFirstTick(scale);
+    ColorLabelBoxesFromFirstTick(scale);
     scale.ForcePaint();
 
     const TTextSize label = SizeOf(QStringLiteral("0.00"));

@@ -202,7 +202,7 @@ TEST(LogarithmicTicks, LabelsTrimmedOrAsExponents)
     axis.DecPlaces = -3;
     axis.ScaleInscript = "10^";
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"10^-2", "", "", "10^-1", "", "", "10^0"}));
-    axis.LabelType = ftUserText;   // the empty 2 and 5 labels count as labelled ticks
+    axis.LabelType = ftUserText;   // the empty 2 and 5 labels count as labeled ticks
     axis.UserTickText = "a|b|c|d";
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).mid(3), (QStringList{"d", "d", "d", "d"}));
 

@@ -9,7 +9,7 @@
 
 #include <sys/stat.h>
 
-TEST(LanguageFile, SplitsRecordsAndNormalisesKeys)
+TEST(LanguageFile, SplitsRecordsAndNormalizesKeys)
 {
     TTolkar2000 tolkar({});
     LoadText(tolkar, "junk before\r\n[Exit]=Beenden|$$\r\n\r\n"
