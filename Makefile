@@ -2,7 +2,22 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
+# Checked builds, each in its own folder: the suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the libFuzzer targets (clang).
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD     ?= build-fuzz
+FUZZ_TARGETS   := languagefile messageframe messages commandline
+FUZZ_SECONDS   ?= 20
+# The test folders `make test-sanitize` builds and runs (empty: everything).
+SANITIZE_TESTS ?=
+empty :=
+space := $(empty) $(empty)
+
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+               UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
 .PHONY: all bootstrap configure build run test bench screenshot package clean
+.PHONY: test-sanitize fuzz-bootstrap fuzz-build fuzz-smoke
 
 all: build
 
@@ -37,5 +52,36 @@ screenshot: build
 package: build
 	@cd $(BUILD) && cpack -G DEB
 
+test-sanitize: bootstrap
+	@cmake -S . -B $(SANITIZE_BUILD) -DSLOPELAB_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS) \
+	  $(if $(SANITIZE_TESTS),--target $(addprefix test_,$(SANITIZE_TESTS)))
+	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen \
+	  ctest --output-on-failure -j $(JOBS) \
+	  $(if $(SANITIZE_TESTS),-R '^($(subst $(space),|,$(strip $(SANITIZE_TESTS))))\.')
+
+fuzz-bootstrap:
+	@tools/bootstrap --fuzz
+
+fuzz-build: fuzz-bootstrap
+	@cmake -S . -B $(FUZZ_BUILD) -DSLOPELAB_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+
+# Each target runs FUZZ_SECONDS from its seed corpus in fuzz/corpus/<target>; what it
+# learns goes to $(FUZZ_BUILD)/corpus/<target>, a crash to $(FUZZ_BUILD)/crashes/.
+fuzz-smoke: fuzz-build
+	@mkdir -p $(FUZZ_BUILD)/crashes
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  echo "fuzz-smoke: $$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/crashes/$$t- \
+	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t 2>$(FUZZ_BUILD)/fuzz_$$t.log \
+	  || { tail -n 60 $(FUZZ_BUILD)/fuzz_$$t.log; echo "fuzz-smoke: $$t failed"; exit 1; }; \
+	  grep -E '^(stat::number_of_executed_units|Done)' $(FUZZ_BUILD)/fuzz_$$t.log; \
+	done
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
