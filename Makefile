@@ -69,19 +69,19 @@ fuzz-build: fuzz-bootstrap
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 
-# Each target runs FUZZ_SECONDS from its seed corpus in fuzz/corpus/<target>; what it
-# learns goes to $(FUZZ_BUILD)/corpus/<target>, a crash to $(FUZZ_BUILD)/crashes/.
+# Each target runs FUZZ_SECONDS from its seed corpus in fuzz/corpus/<target>, JOBS of
+# them at a time; what they learn goes to $(FUZZ_BUILD)/corpus/<target>, the input of a
+# crash to $(FUZZ_BUILD)/crashes/, and each run's output to $(FUZZ_BUILD)/fuzz_<target>.log.
 fuzz-smoke: fuzz-build
-	@mkdir -p $(FUZZ_BUILD)/crashes
-	@for t in $(FUZZ_TARGETS); do \
-	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
-	  echo "fuzz-smoke: $$t for $(FUZZ_SECONDS) s"; \
-	  $(FUZZ_BUILD)/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
-	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/crashes/$$t- \
-	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t 2>$(FUZZ_BUILD)/fuzz_$$t.log \
-	  || { tail -n 60 $(FUZZ_BUILD)/fuzz_$$t.log; echo "fuzz-smoke: $$t failed"; exit 1; }; \
-	  grep -E '^(stat::number_of_executed_units|Done)' $(FUZZ_BUILD)/fuzz_$$t.log; \
-	done
+	@$(MAKE) --no-print-directory -j $(JOBS) $(addprefix fuzz-run-,$(FUZZ_TARGETS))
+
+fuzz-run-%:
+	@mkdir -p $(FUZZ_BUILD)/corpus/$* $(FUZZ_BUILD)/crashes
+	@$(FUZZ_BUILD)/bin/fuzz_$* -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_BUILD)/crashes/$*- $(FUZZ_BUILD)/corpus/$* fuzz/corpus/$* \
+	  2>$(FUZZ_BUILD)/fuzz_$*.log \
+	  || { tail -n 60 $(FUZZ_BUILD)/fuzz_$*.log; echo "fuzz-smoke: fuzz_$* failed"; exit 1; }
+	@echo "fuzz-smoke: fuzz_$* $$(grep -E '^Done' $(FUZZ_BUILD)/fuzz_$*.log)"
 
 clean:
 	@rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
