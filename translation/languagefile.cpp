@@ -3,6 +3,7 @@
 #include "translation/codepage.h"
 
 #include <QFile>
+#include <algorithm>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -62,7 +63,10 @@ LanguageText ReadLanguageText(QIODevice& stream, qint64 limit)
         return {};
     if (!stream.isSequential() && !stream.seek(0))
         return {};
-    QByteArray bytes = stream.read(limit + 1);
+    // A stream that knows its size is read at that size: asking for the whole limit
+    // would allocate it on every load.
+    const qint64 wanted = stream.isSequential() ? limit + 1 : std::min(limit + 1, stream.size());
+    QByteArray bytes = stream.read(wanted);
     const bool cutShort = bytes.size() > limit;
     if (cutShort) {
         const qsizetype lastRecordEnd = bytes.lastIndexOf(kRecordEnd.toLatin1(), limit - kRecordEnd.size());
