@@ -35,7 +35,8 @@ struct TOptions {
     QCommandLineOption screenshot{
         QStringList{"screenshot"},
         "Render the main window, the data point editor, the error surface window and the "
-        "about box into main.png, points.png, surface.png and about.png in <folder> "
+        "about box into main.png, points.png, surface.png and about.png, and the chart into "
+        "chart.svg and chart.pdf, in <folder> "
         "without showing anything, then exit.",
         "folder"};
     QCommandLineOption seed{QStringList{"seed"},

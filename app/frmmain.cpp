@@ -3,6 +3,7 @@
 #include "app/chartdesign.h"
 #include "app/columnchoice.h"
 #include "app/datacommands.h"
+#include "app/picturecommands.h"
 #include "app/formkit.h"
 #include "app/lessonextras.h"
 #include "app/maplabels.h"
@@ -58,6 +59,7 @@ TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed, const TLinkSetup& set
     };
     AskForFile = [this](const TFileQuestion& question) { return AskWithFileDialog(this, question); };
     DataCommands = new TDataCommands(*this, *Commands, clidemon->Translator());
+    PictureCommands = new TPictureCommands(*this, *Commands, clidemon->Translator());
     FormCreate(fixedSeed);
 }
 

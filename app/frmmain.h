@@ -29,6 +29,7 @@ class TPlotta;
 class TFrmPlot3D;
 class TFrmAbout;
 class TDataCommands;
+class TPictureCommands;
 class TMapLabels;
 
 class TFrmMain : public QWidget {
@@ -126,10 +127,13 @@ public:
         QString Title;
         QString Path;     // where the dialog starts: a folder, or a file name to save to
         QString Filter;
+        QString DefaultSuffix;   // added to a name to save without an extension
     };
     std::function<QString(const TFileQuestion& question)> AskForFile;
     // The actions of the data commands with their shortcuts, for the window's menu.
     TDataCommands* DataCommands = nullptr;
+    // The picture commands: save a picture of a part, copy the window's picture.
+    TPictureCommands* PictureCommands = nullptr;
 
     // Controls, named as designed.
     QFrame* Panel1 = nullptr;

@@ -178,7 +178,7 @@ QString AskWithFileDialog(QWidget* parent, const TFrmMain::TFileQuestion& questi
     QFileDialog dialog(parent, question.Title, question.Path, question.Filter);
     if (question.Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("csv"));
+        dialog.setDefaultSuffix(question.DefaultSuffix);
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
@@ -193,7 +193,8 @@ void TFrmMain::OpenDataFile()
     const QString path = AskForFile(
         {false, translator.LookupText(QStringLiteral("Open data file")), DialogFolder(LoadedData),
          translator.LookupText(QStringLiteral("Data files (*.csv *.tsv *.txt)")) +
-             QStringLiteral(";;") + translator.LookupText(QStringLiteral("All files (*)"))});
+             QStringLiteral(";;") + translator.LookupText(QStringLiteral("All files (*)")),
+         QString()});
     if (!path.isEmpty())
         OpenDataFile(path);
 }
@@ -206,7 +207,7 @@ void TFrmMain::SaveDataFile()
     const QString path = AskForFile(
         {true, translator.LookupText(QStringLiteral("Save data file")),
          QDir(DialogFolder(LoadedData)).filePath(name + QStringLiteral(".csv")),
-         translator.LookupText(QStringLiteral("CSV files (*.csv)"))});
+         translator.LookupText(QStringLiteral("CSV files (*.csv)")), QStringLiteral("csv")});
     if (!path.isEmpty())
         SaveDataFile(path);
 }

@@ -6,11 +6,11 @@
 #include "app/frmplot3d.h"
 #include "app/frmsetpoints.h"
 #include "app/formkit.h"
+#include "app/pictureexport.h"
 #include "courseware/demon.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QImage>
 #include <QMessageBox>
 #include <QToolButton>
 #include <cstdio>
@@ -55,20 +55,6 @@ TProgramWindows::~TProgramWindows()
     m_main.reset();
 }
 
-namespace {
-
-// The client area of a window at device pixel ratio 1.
-QImage RenderClientArea(QWidget& window)
-{
-    QImage image(window.size(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(1);
-    image.fill(window.palette().color(QPalette::Window));
-    window.render(&image);
-    return image;
-}
-
-} // namespace
-
 bool WriteScreenshots(const QString& dir, int page, QString& error)
 {
     if (!QDir().mkpath(dir)) {
@@ -88,8 +74,16 @@ bool WriteScreenshots(const QString& dir, int page, QString& error)
                                                       {FrmPlot3D, "surface.png"}};
     for (auto [window, name] : shots) {
         const QString file = QDir(dir).filePath(QString::fromUtf8(name));
-        if (!RenderClientArea(*window).save(file)) {
+        if (!PicturePixels(WidgetPicture(*window)).save(file)) {
             error = QStringLiteral("cannot write %1").arg(file);
+            return false;
+        }
+    }
+    for (const char* name : {"chart.svg", "chart.pdf"}) {
+        const QString file = QDir(dir).filePath(QString::fromUtf8(name));
+        QString reason;
+        if (!WritePicture(ChartPicture(*FrmMain->Plotta1), file, reason)) {
+            error = QStringLiteral("cannot write %1: %2").arg(file, reason);
             return false;
         }
     }

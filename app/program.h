@@ -33,7 +33,8 @@ private:
     std::unique_ptr<TFrmPlot3D> m_plot3D;
 };
 
-// Steps the tutorial to the page, renders every window that exists into DIR as PNG.
+// Steps the tutorial to the page, renders every window that exists into DIR as PNG,
+// and the chart as chart.svg and chart.pdf.
 // Returns false with an error text when a file cannot be written.
 bool WriteScreenshots(const QString& dir, int page, QString& error);
 

@@ -348,6 +348,10 @@ public:
     // (OffsetX, OffsetY) stands for the data area's top-left corner; the render events
     // fire as in the chart's own painting and may replace Canvas.
     void RenderData(TCanvas*& Canvas, const TRenderOptions& Options);
+    // Draws the whole chart onto Canvas, pixel (0, 0) at the control's top-left corner,
+    // shape by shape: on a vector device (SVG, PDF) lines, marks and text stay vector
+    // elements. Only a background picture of the data area goes in as an image.
+    void PaintOnto(TCanvas& Canvas);
 
     // The whole picture as last painted, and the data area's picture.
     const TBitmap& Picture() const { return m_picture; }
@@ -494,6 +498,8 @@ private:
     void PaintCaption(TCanvas& canvas) const;
     void PaintAxes(TCanvas*& canvas);
     void PaintDataBackground();
+    // The data area's background at its place on a canvas of the whole control.
+    void PaintDataBackgroundOnto(TCanvas& canvas);
     // Background and contents of the data area on its own picture.
     void RenderDataArea();
     // The data area alone, copied into the whole picture and shown.

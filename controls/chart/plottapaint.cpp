@@ -134,6 +134,28 @@ void TPlotta::RenderPicture()
     m_pictureOutdated = false;
 }
 
+void TPlotta::PaintOnto(TCanvas& Canvas)
+{
+    AdoptSize();
+    PaintWindow(Canvas);
+    PaintShadow(Canvas);
+    PaintCaption(Canvas);
+    const auto redirectScales = [this](TCanvas* target) {
+        for (TScale* scale : m_scalesX)
+            scale->SetDrawTarget(target, 0, 0);
+        for (TScale* scale : m_scalesY)
+            scale->SetDrawTarget(target, 0, 0);
+    };
+    redirectScales(&Canvas);
+    TCanvas* canvas = &Canvas;
+    PaintAxes(canvas);
+    redirectScales(&m_picture.Canvas());
+    PaintDataBackgroundOnto(*canvas);
+    canvas->Font = TFont::FromQFont(font());
+    RenderData(canvas, TRenderOptions{.OffsetX = m_lRim, .OffsetY = m_tRim});
+    DrawCrossHairs(*canvas, 0, 0);
+}
+
 void TPlotta::PaintWindow(TCanvas& canvas) const
 {
     canvas.Pen = TPen{m_windColor, 1, psSolid, pmCopy};
@@ -149,8 +171,8 @@ void TPlotta::PaintShadow(TCanvas& canvas) const
     const int sw = m_shadowWidth;
     if (sw <= 0)
         return;
-    const int w = m_picture.Width();
-    const int h = m_picture.Height();
+    const int w = width();
+    const int h = height();
     canvas.Pen.Color = m_shadowBakColor;
     canvas.Brush = TBrush{m_shadowBakColor, bsSolid};
     canvas.Rectangle(w - sw, 0, w, sw);
@@ -245,6 +267,20 @@ void TPlotta::PaintDataBackground()
     const TChartGeometry g = Geometry();
     m_dataArea.SetSize(g.DataBitmapWidth(), g.DataBitmapHeight());
     m_background.Paint(m_dataArea.Canvas(), m_chartColor, m_chartFrameColor, *m_backGroundImg);
+}
+
+void TPlotta::PaintDataBackgroundOnto(TCanvas& canvas)
+{
+    const TChartGeometry g = Geometry();
+    if (m_backGroundImg->Name().isEmpty()) {
+        canvas.Pen = TPen{m_chartFrameColor, 1, psSolid, pmCopy};
+        canvas.Brush = TBrush{m_chartColor, bsSolid};
+        canvas.Rectangle(g.LRim, g.TRim, g.LRim + g.DataBitmapWidth(), g.TRim + g.DataBitmapHeight());
+        return;
+    }
+    TBitmap background(g.DataBitmapWidth(), g.DataBitmapHeight());
+    m_background.Paint(background.Canvas(), m_chartColor, m_chartFrameColor, *m_backGroundImg);
+    canvas.Draw(g.LRim, g.TRim, background);
 }
 
 void TPlotta::RenderDataArea()

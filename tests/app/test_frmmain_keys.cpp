@@ -5,6 +5,7 @@
 #include "app/errormapview.h"
 #include "app/frmabout.h"
 #include "app/frmmain.h"
+#include "app/picturecommands.h"
 #include "app/formkit.h"
 #include "app/lessoncommands.h"
 #include "app/lessonextras.h"
@@ -80,7 +81,8 @@ TEST_F(MainWindowKeys, MenuEntriesAreEnabledExactlyWhenTheirButtonsAre)
     EXPECT_EQ(MenuTexts(Menu()),
               QStringList({"Next page\tCtrl+N", "Reset\tCtrl+R", "-",
                            "Squares of the residuals\tCtrl+2", "Least-squares line\tCtrl+L", "-",
-                           "Open...\tCtrl+O", "Save...\tCtrl+S", "Examples\t", "-",
+                           "Open...\tCtrl+O", "Save...\tCtrl+S", "Examples\t",
+                           "Save picture...\tCtrl+E", "Copy\tCtrl+C", "-",
                            "Data Points\u2026\tCtrl+D", "3D Plot\u2026\tCtrl+3", "-",
                            "About\u2026\tF1", "-", "Exit\tCtrl+Q"}));
     EXPECT_EQ(Menu().actions()[8]->menu()->actions().size(), 6);   // the examples
@@ -90,7 +92,8 @@ TEST_F(MainWindowKeys, MenuEntriesAreEnabledExactlyWhenTheirButtonsAre)
     // The chart's extras and the data commands have no button; they work on every page.
     for (QAction* extra : {form.Extras->SquaresCommand, form.Extras->FitCommand,
                            form.DataCommands->Open, form.DataCommands->Save,
-                           Menu().actions()[8]}) {
+                           Menu().actions()[8], form.PictureCommands->SavePicture,
+                           form.PictureCommands->Copy}) {
         EXPECT_TRUE(extra->isEnabled());
         entries.removeOne(extra);
     }

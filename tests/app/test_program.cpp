@@ -91,4 +91,11 @@ TEST(ProgramStart, DataNamedOnTheCommandLineIsShownOrItsTroubleReported)
     const QImage example(dir.filePath("shots/main.png"));
     ASSERT_EQ(example.size(), QSize(629, 475));
     EXPECT_NE(example, QImage(dir.filePath("random/main.png")));
+    // And so does the chart, drawn as vectors.
+    QFile svg(dir.filePath("shots/chart.svg")), randomSvg(dir.filePath("random/chart.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly) && randomSvg.open(QIODevice::ReadOnly));
+    EXPECT_NE(svg.readAll(), randomSvg.readAll());
+    QFile pdf(dir.filePath("shots/chart.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
 }
