@@ -255,10 +255,15 @@ void TCanvas::DrawSegment(QPoint from, QPoint to)
         return;
     }
     const PixelWriter pen = PenWriter();
-    const std::int64_t length = RasterizeLine(from, to, Surface(), [&](int x, int y, std::int64_t i) {
-        if (PatternDraws(Pen.Style, m_dashPhase + i))
-            pen.Put(x, y);
-    });
+    std::int64_t length = 0;
+    if (DashRuns(Pen.Style).empty()) {
+        length = RasterizeLine(from, to, Surface(), [&](int x, int y, std::int64_t) { pen.Put(x, y); });
+    } else {
+        length = RasterizeLine(from, to, Surface(), [&](int x, int y, std::int64_t i) {
+            if (PatternDraws(Pen.Style, m_dashPhase + i))
+                pen.Put(x, y);
+        });
+    }
     m_dashPhase = AdvancePattern(m_dashPhase, length);
 }
 

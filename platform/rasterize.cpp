@@ -69,47 +69,34 @@ QRect ClipBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int6
     return QRect(int(l), int(t), int(r - l), int(b - t));
 }
 
-std::int64_t RasterizeLine(QPoint from, QPoint to, const QRect& clip, const LinePixelVisitor& visit)
+LineWalk PlanLine(QPoint from, QPoint to, const QRect& clip)
 {
     const std::int64_t dx = std::int64_t(to.x()) - from.x();
     const std::int64_t dy = std::int64_t(to.y()) - from.y();
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const AxisStepper stepper{xMajor ? std::llabs(dx) : std::llabs(dy),
-                              xMajor ? std::llabs(dy) : std::llabs(dx)};
+    LineWalk w;
+    w.xMajor = std::llabs(dx) >= std::llabs(dy);
+    const AxisStepper stepper{w.xMajor ? std::llabs(dx) : std::llabs(dy),
+                              w.xMajor ? std::llabs(dy) : std::llabs(dx)};
+    w.length = stepper.major;
     if (stepper.major == 0 || clip.isEmpty())
-        return stepper.major;
+        return w;   // nothing to step through
 
-    const int majorSign = (xMajor ? dx : dy) > 0 ? 1 : -1;
-    const int minorSign = (xMajor ? dy : dx) >= 0 ? 1 : -1;
-    const std::int64_t majorStart = xMajor ? from.x() : from.y();
-    const std::int64_t minorStart = xMajor ? from.y() : from.x();
-    const std::int64_t minorLow = xMajor ? clip.top() : clip.left();
-    const std::int64_t minorHigh = xMajor ? clip.bottom() : clip.right();
+    w.majorExtent = stepper.major;
+    w.minorExtent = stepper.minor;
+    w.majorSign = (w.xMajor ? dx : dy) > 0 ? 1 : -1;
+    w.minorSign = (w.xMajor ? dy : dx) >= 0 ? 1 : -1;
+    w.majorStart = w.xMajor ? from.x() : from.y();
+    w.minorStart = w.xMajor ? from.y() : from.x();
+    w.minorLow = w.xMajor ? clip.top() : clip.left();
+    w.minorHigh = w.xMajor ? clip.bottom() : clip.right();
 
-    std::int64_t first = 0, last = 0;
-    IndexRange(majorStart, majorSign, xMajor ? clip.left() : clip.top(),
-               xMajor ? clip.right() : clip.bottom(), first, last);
-    first = std::max<std::int64_t>(first, 0);
-    last = std::min<std::int64_t>(last, stepper.major - 1);
-
-    std::int64_t steps = first <= last ? stepper.MinorStepsAt(first) : 0;
-    std::int64_t decision = stepper.DecisionAt(first, steps);
-    for (std::int64_t i = first; i <= last; ++i) {
-        const std::int64_t minor = minorStart + minorSign * steps;
-        if (minor >= minorLow && minor <= minorHigh) {
-            const std::int64_t major = majorStart + majorSign * i;
-            if (xMajor)
-                visit(int(major), int(minor), i);
-            else
-                visit(int(minor), int(major), i);
-        }
-        if (decision > 0) {
-            ++steps;
-            decision -= 2 * stepper.major;
-        }
-        decision += 2 * stepper.minor;
-    }
-    return stepper.major;
+    IndexRange(w.majorStart, w.majorSign, w.xMajor ? clip.left() : clip.top(),
+               w.xMajor ? clip.right() : clip.bottom(), w.first, w.last);
+    w.first = std::max<std::int64_t>(w.first, 0);
+    w.last = std::min<std::int64_t>(w.last, stepper.major - 1);
+    w.steps = w.first <= w.last ? stepper.MinorStepsAt(w.first) : 0;
+    w.decision = stepper.DecisionAt(w.first, w.steps);
+    return w;
 }
 
 void ScanPolygon(const QVector<QPoint>& corners, const QRect& clip, const SpanVisitor& span)

@@ -20,13 +20,48 @@
 QRect ClipBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
               const QRect& clip);
 
-using LinePixelVisitor = std::function<void(int x, int y, std::int64_t index)>;
+// The stretch of a Bresenham line that crosses a clip rectangle, ready to be stepped
+// through: pixel indices first..last along the major axis, with the minor axis's step
+// count and decision value at index first.
+struct LineWalk {
+    std::int64_t length = 0;   // the whole line's length in pixels
+    bool xMajor = true;
+    int majorSign = 1, minorSign = 1;
+    std::int64_t majorStart = 0, minorStart = 0;
+    std::int64_t minorLow = 0, minorHigh = -1;   // the clip's extent along the minor axis
+    std::int64_t first = 0, last = -1;
+    std::int64_t steps = 0, decision = 0;
+    std::int64_t majorExtent = 0, minorExtent = 0;
+};
+LineWalk PlanLine(QPoint from, QPoint to, const QRect& clip);
 
 // Visits the Bresenham pixels of the line from `from` to `to`, leaving out `to`, that
-// lie inside clip; each comes with its index along the line (0 at `from`). Only the
-// stretch of the line that crosses clip is stepped through, so lines with far-away
-// ends cost no more than short ones. Returns the line's length in pixels.
-std::int64_t RasterizeLine(QPoint from, QPoint to, const QRect& clip, const LinePixelVisitor& visit);
+// lie inside clip, calling visit(x, y, index) with each one's index along the line (0
+// at `from`). Only the stretch of the line that crosses clip is stepped through, so
+// lines with far-away ends cost no more than short ones. Returns the line's length in
+// pixels.
+template <class Visit>
+std::int64_t RasterizeLine(QPoint from, QPoint to, const QRect& clip, Visit&& visit)
+{
+    const LineWalk w = PlanLine(from, to, clip);
+    std::int64_t steps = w.steps, decision = w.decision;
+    for (std::int64_t i = w.first; i <= w.last; ++i) {
+        const std::int64_t minor = w.minorStart + w.minorSign * steps;
+        if (minor >= w.minorLow && minor <= w.minorHigh) {
+            const std::int64_t major = w.majorStart + w.majorSign * i;
+            if (w.xMajor)
+                visit(int(major), int(minor), i);
+            else
+                visit(int(minor), int(major), i);
+        }
+        if (decision > 0) {
+            ++steps;
+            decision -= 2 * w.majorExtent;
+        }
+        decision += 2 * w.minorExtent;
+    }
+    return w.length;
+}
 
 // A run of pixels x0..x1 (inclusive) in row y.
 using SpanVisitor = std::function<void(int y, int x0, int x1)>;
