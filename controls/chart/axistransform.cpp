@@ -29,27 +29,25 @@ TAxisTransform TransformBetween(int lowPixel, int highPixel, int extent, long do
     const long double fHigh = AxisFunction(t.Logarithmic, axis.RangeHigh());
     const long double span = fHigh - fLow;
     if (extent <= 0 || span == 0 || !std::isfinite(span)) {
-        t.K = 0;
-        t.D = center;
+        t.SetMap(0, center);
         return t;
     }
-    t.K = (highPixel - lowPixel) / span;
-    t.D = (lowPixel * fHigh - highPixel * fLow) / span;
+    t.SetMap((highPixel - lowPixel) / span, (lowPixel * fHigh - highPixel * fLow) / span);
     return t;
 }
 
 // Pixels whose double evaluation stays below this are far inside the pixel limit.
 constexpr double kSafePixel = 2.0e9;
 
-// The pixel of k * value + d worked out in double, in the cases where that provably
-// rounds to the same integer as the long double evaluation. The two results differ by
-// less than a 64th of `slack`, so a double result farther than slack from every
-// half-integer lies strictly between the same two half-integers as the long double
-// one. False when it is too close to call, too large or not finite.
-bool RoundsInDouble(long double k, long double d, double value, int& pixel)
+// The pixel of k * value + d worked out in double, with k and d the long double scale
+// and offset rounded to double, in the cases where that provably rounds to the same
+// integer as the long double evaluation. The two results differ by less than a 64th
+// of `slack`, so a double result farther than slack from every half-integer lies
+// strictly between the same two half-integers as the long double one. False when it
+// is too close to call, too large or not finite.
+bool RoundsInDouble(double k, double offset, double value, int& pixel)
 {
-    const double product = double(k) * value;
-    const double offset = double(d);
+    const double product = k * value;
     const double exact = product + offset;
     if (!(std::fabs(exact) < kSafePixel))
         return false;
@@ -64,22 +62,30 @@ bool RoundsInDouble(long double k, long double d, double value, int& pixel)
 
 } // namespace
 
+void TAxisTransform::SetMap(long double k, long double d)
+{
+    m_k = k;
+    m_d = d;
+    m_kQuick = double(k);
+    m_dQuick = double(d);
+}
+
 int TAxisTransform::ToPixel(double value) const
 {
     if (Logarithmic && value <= kLogFloor)
         return UnderflowPixel;
     int quick = 0;
-    if (!Logarithmic && RoundsInDouble(K, D, value, quick))
+    if (!Logarithmic && RoundsInDouble(m_kQuick, m_dQuick, value, quick))
         return quick;
-    const long double pixel = K * AxisFunction(Logarithmic, value) + D;
+    const long double pixel = m_k * AxisFunction(Logarithmic, value) + m_d;
     return int(RoundHalfEven(std::clamp(pixel, -kPixelLimit, kPixelLimit)));
 }
 
 double TAxisTransform::ToValue(double pixel) const
 {
-    if (K == 0)
+    if (m_k == 0)
         return RangeLow;
-    const long double f = (pixel - D) / K;
+    const long double f = (pixel - m_d) / m_k;
     return double(Logarithmic ? std::exp(f) : f);
 }
 

@@ -7,8 +7,6 @@
 class TScaleProps;
 
 struct TAxisTransform {
-    long double K = 0;
-    long double D = 0;
     bool Logarithmic = false;
     // Where a value without a logarithm (<= 1e-100) goes on a logarithmic axis.
     int UnderflowPixel = 0;
@@ -19,6 +17,15 @@ struct TAxisTransform {
     int ToPixel(double value) const;
     // The value at pixel; RangeLow when the axis has no extent (K = 0).
     double ToValue(double pixel) const;
+
+    // Sets scale K and offset D, and their double copies the quick pixel path uses.
+    void SetMap(long double k, long double d);
+
+private:
+    long double m_k = 0;
+    long double m_d = 0;
+    double m_kQuick = 0;
+    double m_dQuick = 0;
 };
 
 // Both maps of one layer.

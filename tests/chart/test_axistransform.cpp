@@ -20,8 +20,7 @@ TEST(AxisTransform, PixelsMatchTheLongDoubleEvaluationAlsoAtHalfPixels)
     std::uniform_real_distribution<double> pixel(-40000, 40000);
     for (const Map& map : maps) {
         TAxisTransform t;
-        t.K = map.K;
-        t.D = map.D;
+        t.SetMap(map.K, map.D);
         for (int i = 0; i < 20000; ++i) {
             const long double target = i % 2 ? std::floor(pixel(random)) + 0.5L : pixel(random);
             const double value = map.K == 0 ? double(target) : double((target - map.D) / map.K);
