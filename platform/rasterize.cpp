@@ -94,7 +94,8 @@ LineWalk PlanLine(QPoint from, QPoint to, const QRect& clip)
                w.xMajor ? clip.right() : clip.bottom(), w.first, w.last);
     w.first = std::max<std::int64_t>(w.first, 0);
     w.last = std::min<std::int64_t>(w.last, stepper.major - 1);
-    w.steps = w.first <= w.last ? stepper.MinorStepsAt(w.first) : 0;
+    // A line starting inside clip has made no minor step yet: no wide division needed.
+    w.steps = w.first > 0 && w.first <= w.last ? stepper.MinorStepsAt(w.first) : 0;
     w.decision = stepper.DecisionAt(w.first, w.steps);
     return w;
 }
