@@ -224,8 +224,15 @@ void TCanvas::Polyline(const QVector<QPoint>& points)
 {
     const int phase = m_dashPhase;
     m_dashPhase = 0;
-    for (qsizetype i = 1; i < points.size(); ++i)
-        DrawSegment(points[i - 1], points[i]);
+    if (m_image && Pen.Style != psClear && Pen.Width <= 1) {
+        // One writer for the whole line: making one detaches the image and resolves the color.
+        const PixelWriter pen = PenWriter();
+        for (qsizetype i = 1; i < points.size(); ++i)
+            DrawThinSegment(pen, points[i - 1], points[i]);
+    } else {
+        for (qsizetype i = 1; i < points.size(); ++i)
+            DrawSegment(points[i - 1], points[i]);
+    }
     m_dashPhase = phase;
 }
 
@@ -254,7 +261,11 @@ void TCanvas::DrawSegment(QPoint from, QPoint to)
         DrawWideSegment(from, to);
         return;
     }
-    const PixelWriter pen = PenWriter();
+    DrawThinSegment(PenWriter(), from, to);
+}
+
+void TCanvas::DrawThinSegment(const PixelWriter& pen, QPoint from, QPoint to)
+{
     std::int64_t length = 0;
     if (DashRuns(Pen.Style).empty()) {
         length = RasterizeLine(from, to, Surface(), [&](int x, int y, std::int64_t) { pen.Put(x, y); });

@@ -142,6 +142,8 @@ private:
     // as long as the canvas, or a short-lived one on the image.
     void Paint(const std::function<void(QPainter&)>& draw);
     void DrawSegment(QPoint from, QPoint to);
+    // A one-pixel pen's segment on the image, written by pen.
+    void DrawThinSegment(const PixelWriter& pen, QPoint from, QPoint to);
     void DrawWideSegment(QPoint from, QPoint to);
     void ExactRectangle(const TRect& box);
     void ThinEllipse(const TRect& box);
