@@ -121,7 +121,8 @@ TEST(BadFiles, MutatedExamplesNeverCrashOrHang)
     }
     ASSERT_EQ(originals.size(), 6u);
 
-    const QByteArray alphabet("0123456789,;\t\"\r\n .-+eEnaif\0\xFF\xC3\x80\x1B", 35);
+    static constexpr char kAlphabet[] = "0123456789,;\t\"\r\n .-+eEnaif\0\xFF\xC3\x80\x1B";
+    const QByteArray alphabet(kAlphabet, sizeof kAlphabet - 1);
     std::mt19937 random(20240611);
     const auto below = [&](qsizetype n) {
         return static_cast<qsizetype>(std::uniform_int_distribution<qsizetype>(0, n - 1)(random));
