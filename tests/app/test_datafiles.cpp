@@ -1,5 +1,6 @@
 // Data files in the program: opening, saving, the examples, drops, and a data set
 // shown and edited in its own units.
+#include "lastpageform.h"
 #include "app/datacommands.h"
 #include "app/formkit.h"
 #include "app/frmmain.h"
@@ -73,20 +74,8 @@ struct TState {
     }
 };
 
-class DataFiles : public ::testing::Test {
+class DataFiles : public MainWindowOnLastPage {
 protected:
-    TFrmMain form{1};
-    QStringList messages;
-    QTemporaryDir dir;
-
-    void SetUp() override
-    {
-        InformationBoxHandler = [this](const QString& text) { messages << text; };
-        while (form.SBNext->isEnabled())
-            form.SBNext->click();
-    }
-    void TearDown() override { InformationBoxHandler = nullptr; }
-
     PointSet Example(const QString& name) const
     {
         return ReadPointFile(ExampleFile(name, Examples())).Value();

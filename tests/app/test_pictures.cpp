@@ -1,5 +1,6 @@
 // Pictures of the main window's parts: PNG as on the screen, SVG and PDF with the
 // chart as vectors, the commands that save and copy them.
+#include "lastpageform.h"
 #include "app/formkit.h"
 #include "app/frmmain.h"
 #include "app/picturecommands.h"
@@ -23,20 +24,9 @@ QByteArray ReadAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class Pictures : public ::testing::Test {
+class Pictures : public MainWindowOnLastPage {
 protected:
-    TFrmMain form{1};
     TPictureCommands& commands = *form.PictureCommands;
-    QStringList messages;
-    QTemporaryDir dir;
-
-    void SetUp() override
-    {
-        InformationBoxHandler = [this](const QString& text) { messages << text; };
-        while (form.SBNext->isEnabled())
-            form.SBNext->click();
-    }
-    void TearDown() override { InformationBoxHandler = nullptr; }
 };
 
 } // namespace
