@@ -28,6 +28,15 @@ std::int64_t RoundHalfEven(long double x)
 int Round(double x)
 {
     using Limits = std::numeric_limits<int>;
+    // Inside the int range a double holds its floor and the fraction that leaves
+    // exactly, so plain double arithmetic gives what the long double path gives, and
+    // pixel coordinates are rounded by the thousand per frame. NaN fails the test.
+    if (x > Limits::min() && x < Limits::max()) {
+        const int truncated = static_cast<int>(x);
+        const int base = x < truncated ? truncated - 1 : truncated;   // the floor
+        const double fraction = x - base;
+        return fraction > 0.5 || (fraction == 0.5 && base % 2 != 0) ? base + 1 : base;
+    }
     const std::int64_t r = RoundHalfEven(x);
     if (r > Limits::max())
         return Limits::max();
