@@ -100,14 +100,58 @@ LineWalk PlanLine(QPoint from, QPoint to, const QRect& clip)
     return w;
 }
 
+namespace {
+
+// A polygon edge that is not horizontal, measured from its upper end so that the
+// division is by a positive height. It counts for the rows from its upper end down to
+// just above its lower end.
+struct ScanEdge {
+    std::int64_t upperX = 0, upperY = 0, lowerY = 0;
+    std::int64_t dx = 0, dy = 1;   // dy > 0
+    // Every product of a row offset (less than dy) and dx fits in 64 bits.
+    bool narrow = true;
+
+    ScanEdge() = default;
+    ScanEdge(QPoint a, QPoint b)
+    {
+        const QPoint& upper = a.y() < b.y() ? a : b;
+        const QPoint& lower = a.y() < b.y() ? b : a;
+        upperX = upper.x();
+        upperY = upper.y();
+        lowerY = lower.y();
+        dx = std::int64_t(lower.x()) - upper.x();
+        dy = lowerY - upperY;
+        constexpr std::int64_t kNarrow = std::int64_t(1) << 31;
+        narrow = dy < kNarrow && std::llabs(dx) < kNarrow;
+    }
+
+    bool Spans(std::int64_t y) const { return y >= upperY && y < lowerY; }
+
+    // Where the edge crosses row y, rounded down.
+    std::int64_t CrossingAt(std::int64_t y) const
+    {
+        if (!narrow)
+            return upperX + std::int64_t(FloorDiv(Wide(y - upperY) * dx, dy));
+        const std::int64_t a = (y - upperY) * dx;
+        return upperX + (a >= 0 ? a / dy : -((-a + dy - 1) / dy));
+    }
+};
+
+} // namespace
+
 void ScanPolygon(const QVector<QPoint>& corners, const QRect& clip, const SpanVisitor& span)
 {
     if (corners.isEmpty() || clip.isEmpty())
         return;
     std::int64_t top = corners.first().y(), bottom = top;
-    for (const QPoint& p : corners) {
-        top = std::min<std::int64_t>(top, p.y());
-        bottom = std::max<std::int64_t>(bottom, p.y());
+    QVarLengthArray<ScanEdge, 8> edges;
+    for (qsizetype i = 0; i < corners.size(); ++i) {
+        const QPoint& a = corners[i];
+        const QPoint& b = corners[(i + 1) % corners.size()];
+        top = std::min<std::int64_t>(top, a.y());
+        bottom = std::max<std::int64_t>(bottom, a.y());
+        if (a.y() != b.y())
+            edges.append(ScanEdge(a, b));
     }
     top = std::max<std::int64_t>(top, clip.top());
     bottom = std::min<std::int64_t>(bottom, clip.bottom());
@@ -115,20 +159,10 @@ void ScanPolygon(const QVector<QPoint>& corners, const QRect& clip, const SpanVi
     for (std::int64_t y = top; y <= bottom; ++y) {
         // Where each edge crosses the row, rounded down: a pixel is inside when an odd
         // number of crossings lie left of its center, i.e. of the rounded ones below it.
-        // An edge counts from its upper end down to just above its lower end.
         crossings.clear();
-        for (qsizetype i = 0; i < corners.size(); ++i) {
-            const QPoint& a = corners[i];
-            const QPoint& b = corners[(i + 1) % corners.size()];
-            if (a.y() == b.y() || y < std::min(a.y(), b.y()) || y >= std::max(a.y(), b.y()))
-                continue;
-            // Measured from the upper end, so the division is by a positive height.
-            const QPoint& upper = a.y() < b.y() ? a : b;
-            const QPoint& lower = a.y() < b.y() ? b : a;
-            const Wide offset = FloorDiv(Wide(y - upper.y()) * (std::int64_t(lower.x()) - upper.x()),
-                                         std::int64_t(lower.y()) - upper.y());
-            crossings.append(upper.x() + std::int64_t(offset));
-        }
+        for (const ScanEdge& edge : edges)
+            if (edge.Spans(y))
+                crossings.append(edge.CrossingAt(y));
         std::sort(crossings.begin(), crossings.end());
         for (qsizetype i = 0; i + 1 < crossings.size(); i += 2) {
             const std::int64_t x0 = std::max<std::int64_t>(crossings[i] + 1, clip.left());
