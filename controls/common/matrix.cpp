@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -57,6 +58,15 @@ void TMatrixOf<T>::SetElem(int column, int row, T value)
     if (!Contains(column, row))
         return;
     m_elems[IndexOf(column, row)] = value;
+    NotifyChange();
+}
+
+template <typename T>
+void TMatrixOf<T>::SetElems(std::vector<T> elems)
+{
+    if (elems.size() != m_elems.size())
+        return;
+    m_elems = std::move(elems);
     NotifyChange();
 }
 

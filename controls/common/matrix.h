@@ -56,6 +56,9 @@ public:
     T GetElem(int column, int row) const;
     // Stores and fires OnChange when (column, row) lies inside; does nothing otherwise.
     void SetElem(int column, int row, T value);
+    // Stores every element at once, column after column, and fires OnChange once.
+    // Does nothing unless elems holds exactly NrOfColumns x NrOfRows values.
+    void SetElems(std::vector<T> elems);
 
     // Changes the size; elements inside both the old and the new size keep their values,
     // all others are 0. Returns whether the matrix was reallocated.

@@ -2,6 +2,8 @@
 // back to front, recording where every grid point went for the hit test.
 #include "controls/plot3d/plot3d.h"
 
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -41,18 +43,25 @@ void TPlot3D::DrawSurface(TCanvas& canvas)
     if (columns < 2 || rows < 2)
         return;
 
+    // Grid points, screen matrices and drawing keys, column after column as the
+    // matrices store them; the matrices are filled whole, each with one change notice.
+    const std::size_t count = std::size_t(columns) * rows;
+    const auto index = [&](int c, int r) { return std::size_t(c - 1) * rows + (r - 1); };
     const TProjection projection = Projection();
-    std::vector<TDrawnPoint> points(std::size_t(columns) * rows);
-    const auto at = [&](int c, int r) -> TDrawnPoint& { return points[std::size_t(r - 1) * columns + (c - 1)]; };
-    for (int r = 1; r <= rows; ++r) {
-        for (int c = 1; c <= columns; ++c) {
-            TDrawnPoint& point = at(c, r);
+    std::vector<TDrawnPoint> points(count);
+    std::vector<std::int32_t> screenX(count), screenY(count), keys(count);
+    for (int c = 1; c <= columns; ++c) {
+        for (int r = 1; r <= rows; ++r) {
+            const std::size_t i = index(c, r);
+            TDrawnPoint& point = points[i];
             point.Screen = projection.Project(GridPoint(c, r));
             point.Height = m_surface->GetElem(c, r);
-            m_screenX->SetElem(c, r, point.Screen.x());
-            m_screenY->SetElem(c, r, point.Screen.y());
+            screenX[i] = point.Screen.x();
+            screenY[i] = point.Screen.y();
         }
     }
+    m_screenX->SetElems(std::move(screenX));
+    m_screenY->SetElems(std::move(screenY));
 
     // Cells are filled even when the walls were only outlined.
     canvas.Brush = TBrush{m_colorHigh, bsSolid};
@@ -65,16 +74,17 @@ void TPlot3D::DrawSurface(TCanvas& canvas)
         for (int k = 1; k < columns; ++k) {
             const int c = TCellOrder::Index(k, columns, order.ColumnsAscending);
             // Corners P1..P4 and the drawing keys they take.
-            const std::array<QPoint, 4> grid{QPoint(c, r), QPoint(c + 1, r), QPoint(c + 1, r + 1), QPoint(c, r + 1)};
-            const std::array<int, 4> keys{(m - 1) * columns + k, (m - 1) * columns + k + 1, m * columns + k + 1,
-                                          m * columns + k};
+            const std::array<std::size_t, 4> corners{index(c, r), index(c + 1, r), index(c + 1, r + 1),
+                                                     index(c, r + 1)};
+            const std::array<int, 4> cornerKeys{(m - 1) * columns + k, (m - 1) * columns + k + 1,
+                                                m * columns + k + 1, m * columns + k};
             TQuad quad;
             std::array<double, 4> heights;
-            for (std::size_t i = 0; i < grid.size(); ++i) {
-                const TDrawnPoint& point = at(grid[i].x(), grid[i].y());
+            for (std::size_t i = 0; i < corners.size(); ++i) {
+                const TDrawnPoint& point = points[corners[i]];
                 quad[i] = point.Screen;
                 heights[i] = point.Height;
-                m_drawKey->SetElem(grid[i].x(), grid[i].y(), keys[i]);
+                keys[corners[i]] = cornerKeys[i];
             }
 
             TColor color = ramp.ColorOf(CellValue(heights, m_colorCodeAvg));
@@ -90,4 +100,5 @@ void TPlot3D::DrawSurface(TCanvas& canvas)
             canvas.Polygon(polygon);
         }
     }
+    m_drawKey->SetElems(std::move(keys));
 }

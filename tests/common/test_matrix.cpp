@@ -84,6 +84,21 @@ TYPED_TEST(MatrixTest, WritesInsideStoreAndNotifyOutsideAreIgnored)
     EXPECT_EQ(m.GetElem(50, -3), 0);
 }
 
+TYPED_TEST(MatrixTest, AllElementsAtOnceGoColumnAfterColumnWithOneNotice)
+{
+    auto& m = this->matrix;
+    m.Resize(2, 3);
+    const int changesBefore = this->changes;
+    m.SetElems({1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(m.GetElem(1, 3), 3);
+    EXPECT_EQ(m.GetElem(2, 1), 4);
+    EXPECT_EQ(this->changes, changesBefore + 1);
+
+    m.SetElems({7, 8, 9, 10, 11});   // not the matrix's size
+    EXPECT_EQ(m.GetElem(1, 1), 1);
+    EXPECT_EQ(this->changes, changesBefore + 1);
+}
+
 TYPED_TEST(MatrixTest, ResizeKeepsTheOverlapOnly)
 {
     auto& m = this->matrix;
