@@ -32,10 +32,11 @@ int Round(double x)
     // exactly, so plain double arithmetic gives what the long double path gives, and
     // pixel coordinates are rounded by the thousand per frame. NaN fails the test.
     if (x > Limits::min() && x < Limits::max()) {
+        // Without branches: which way a coordinate rounds is anybody's guess.
         const int truncated = static_cast<int>(x);
-        const int base = x < truncated ? truncated - 1 : truncated;   // the floor
+        const int base = truncated - int(x < truncated);   // the floor
         const double fraction = x - base;
-        return fraction > 0.5 || (fraction == 0.5 && base % 2 != 0) ? base + 1 : base;
+        return base + int(fraction > 0.5) + (int(fraction == 0.5) & base);
     }
     const std::int64_t r = RoundHalfEven(x);
     if (r > Limits::max())
