@@ -230,19 +230,27 @@ void TCanvas::LineTo(int x, int y)
     m_penPos = QPoint(x, y);
 }
 
-void TCanvas::Polyline(const QVector<QPoint>& points)
+void TCanvas::Polyline(std::span<const QPoint> points)
 {
-    const int phase = m_dashPhase;
-    m_dashPhase = 0;
+    // Every polyline starts the pen's pattern afresh and leaves the canvas's own
+    // pattern position as it was.
     if (m_image && Pen.Style != psClear && Pen.Width <= 1) {
         // One writer for the whole line: making one detaches the image and resolves the color.
         const PixelWriter pen = PenWriter();
-        for (qsizetype i = 1; i < points.size(); ++i)
-            DrawThinSegment(pen, points[i - 1], points[i]);
-    } else {
-        for (qsizetype i = 1; i < points.size(); ++i)
-            DrawSegment(points[i - 1], points[i]);
+        if (DashRuns(Pen.Style).empty()) {
+            for (std::size_t i = 1; i < points.size(); ++i)
+                pen.Segment(points[i - 1], points[i]);
+            return;
+        }
+        int phase = 0;
+        for (std::size_t i = 1; i < points.size(); ++i)
+            phase = AdvancePattern(phase, DrawThinSegment(pen, points[i - 1], points[i], phase));
+        return;
     }
+    const int phase = m_dashPhase;
+    m_dashPhase = 0;
+    for (std::size_t i = 1; i < points.size(); ++i)
+        DrawSegment(points[i - 1], points[i]);
     m_dashPhase = phase;
 }
 
@@ -271,21 +279,17 @@ void TCanvas::DrawSegment(QPoint from, QPoint to)
         DrawWideSegment(from, to);
         return;
     }
-    DrawThinSegment(PenWriter(), from, to);
+    m_dashPhase = AdvancePattern(m_dashPhase, DrawThinSegment(PenWriter(), from, to, m_dashPhase));
 }
 
-void TCanvas::DrawThinSegment(const PixelWriter& pen, QPoint from, QPoint to)
+std::int64_t TCanvas::DrawThinSegment(const PixelWriter& pen, QPoint from, QPoint to, int dashPhase)
 {
-    std::int64_t length = 0;
-    if (DashRuns(Pen.Style).empty()) {
-        length = RasterizeLine(from, to, Surface(), [&](int x, int y, std::int64_t) { pen.Put(x, y); });
-    } else {
-        length = RasterizeLine(from, to, Surface(), [&](int x, int y, std::int64_t i) {
-            if (PatternDraws(Pen.Style, m_dashPhase + i))
-                pen.Put(x, y);
-        });
-    }
-    m_dashPhase = AdvancePattern(m_dashPhase, length);
+    if (DashRuns(Pen.Style).empty())
+        return pen.Segment(from, to);
+    return RasterizeLine(from, to, Surface(), [&](int x, int y, std::int64_t i) {
+        if (PatternDraws(Pen.Style, dashPhase + i))
+            pen.Put(x, y);
+    });
 }
 
 // A wide dashed pen stretches its pattern by its width, from the segment's start.

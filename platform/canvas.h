@@ -24,6 +24,7 @@
 #include <QVector>
 #include <functional>
 #include <memory>
+#include <span>
 
 class QImage;
 class QPaintDevice;
@@ -108,7 +109,8 @@ public:
 
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
-    void Polyline(const QVector<QPoint>& points);
+    void Polyline(std::span<const QPoint> points);
+    void Polyline(const QVector<QPoint>& points) { Polyline({points.constData(), std::size_t(points.size())}); }
     void Polygon(const QVector<QPoint>& points);
     void Rectangle(int x1, int y1, int x2, int y2);
     void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
@@ -142,8 +144,9 @@ private:
     // as long as the canvas, or a short-lived one on the image.
     void Paint(const std::function<void(QPainter&)>& draw);
     void DrawSegment(QPoint from, QPoint to);
-    // A one-pixel pen's segment on the image, written by pen.
-    void DrawThinSegment(const PixelWriter& pen, QPoint from, QPoint to);
+    // A one-pixel pen's segment on the image, written by pen; returns its length in
+    // pixels. The pen style's pattern starts at dashPhase.
+    std::int64_t DrawThinSegment(const PixelWriter& pen, QPoint from, QPoint to, int dashPhase);
     void DrawWideSegment(QPoint from, QPoint to);
     void ExactRectangle(const TRect& box);
     void ThinEllipse(const TRect& box);

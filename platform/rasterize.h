@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QVector>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -119,8 +120,57 @@ public:
     }
     void Run(int y, int x0, int x1) const;
     void Fill(const QRect& area) const;
+    bool Inside(QPoint p) const { return unsigned(p.x()) < unsigned(m_width) && unsigned(p.y()) < unsigned(m_height); }
+    // The one-pixel line from `from` to `to`, leaving out `to`: the pixels
+    // RasterizeLine visits inside the image, written straight along the rows when both
+    // ends are inside. Returns the line's length in pixels.
+    std::int64_t Segment(QPoint from, QPoint to) const
+    {
+        if (Inside(from) && Inside(to))
+            return Line(from, to);
+        return RasterizeLine(from, to, QRect(0, 0, m_width, m_height),
+                             [this](int x, int y, std::int64_t) { Put(x, y); });
+    }
 
 private:
+    // Both ends Inside.
+    int Line(QPoint from, QPoint to) const
+    {
+        const int dx = to.x() - from.x(), dy = to.y() - from.y();
+        const bool xMajor = std::abs(dx) >= std::abs(dy);
+        const int major = xMajor ? std::abs(dx) : std::abs(dy);
+        const int minor = xMajor ? std::abs(dy) : std::abs(dx);
+        const std::ptrdiff_t row = m_stride / std::ptrdiff_t(sizeof(QRgb));
+        // The major axis steps towards `to`; the minor one, as in RasterizeLine, counts
+        // a zero extent as a step downwards (or right), which it never takes.
+        const std::ptrdiff_t xStep = (xMajor ? dx > 0 : dx >= 0) ? 1 : -1;
+        const std::ptrdiff_t yStep = (xMajor ? dy >= 0 : dy > 0) ? row : -row;
+        QRgb* pixel = reinterpret_cast<QRgb*>(m_bits + std::ptrdiff_t(from.y()) * m_stride) + from.x();
+        if (m_xor)
+            WriteLine<true>(pixel, major, minor, xMajor ? xStep : yStep, xMajor ? yStep : xStep);
+        else
+            WriteLine<false>(pixel, major, minor, xMajor ? xStep : yStep, xMajor ? yStep : xStep);
+        return major;
+    }
+    // Bresenham's loop from the line's first pixel, halves resolved towards the start.
+    template <bool Xor>
+    void WriteLine(QRgb* pixel, int major, int minor, std::ptrdiff_t majorStep, std::ptrdiff_t minorStep) const
+    {
+        int decision = 2 * minor - major;
+        for (int i = 0; i < major; ++i) {
+            if constexpr (Xor)
+                *pixel ^= m_rgb & RGB_MASK;
+            else
+                *pixel = m_rgb;
+            if (decision > 0) {
+                pixel += minorStep;
+                decision -= 2 * major;
+            }
+            decision += 2 * minor;
+            pixel += majorStep;
+        }
+    }
+
     bool m_xor;
     QRgb m_rgb = 0;
     uchar* m_bits;

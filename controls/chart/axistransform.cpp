@@ -36,30 +36,6 @@ TAxisTransform TransformBetween(int lowPixel, int highPixel, int extent, long do
     return t;
 }
 
-// Pixels whose double evaluation stays below this are far inside the pixel limit.
-constexpr double kSafePixel = 2.0e9;
-
-// The pixel of k * value + d worked out in double, with k and d the long double scale
-// and offset rounded to double, in the cases where that provably rounds to the same
-// integer as the long double evaluation. The two results differ by less than a 64th
-// of `slack`, so a double result farther than slack from every half-integer lies
-// strictly between the same two half-integers as the long double one. False when it
-// is too close to call, too large or not finite.
-bool RoundsInDouble(double k, double offset, double value, int& pixel)
-{
-    const double product = k * value;
-    const double exact = product + offset;
-    if (!(std::fabs(exact) < kSafePixel))
-        return false;
-    const double slack = (std::fabs(product) + std::fabs(offset) + 1.0) * 0x1p-45;
-    const double below = std::floor(exact);
-    const double fraction = exact - below;
-    if (std::fabs(fraction - 0.5) <= slack)
-        return false;
-    pixel = int(below) + (fraction > 0.5 ? 1 : 0);
-    return true;
-}
-
 } // namespace
 
 void TAxisTransform::SetMap(long double k, long double d)
@@ -68,15 +44,15 @@ void TAxisTransform::SetMap(long double k, long double d)
     m_d = d;
     m_kQuick = double(k);
     m_dQuick = double(d);
+    // The double product k * value is at most kSafePixel + |d| + 1 where the quick
+    // path is used, so this bounds (|product| + |offset| + 1) * 2^-45 for every value.
+    m_slack = (kSafePixel + 2 * std::fabs(m_dQuick) + 2) * 0x1p-45;
 }
 
-int TAxisTransform::ToPixel(double value) const
+int TAxisTransform::ToPixelExactly(double value) const
 {
     if (Logarithmic && value <= kLogFloor)
         return UnderflowPixel;
-    int quick = 0;
-    if (!Logarithmic && RoundsInDouble(m_kQuick, m_dQuick, value, quick))
-        return quick;
     const long double pixel = m_k * AxisFunction(Logarithmic, value) + m_d;
     return int(RoundHalfEven(std::clamp(pixel, -kPixelLimit, kPixelLimit)));
 }

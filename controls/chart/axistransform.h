@@ -4,6 +4,8 @@
 // logarithm on a logarithmic one.
 #include "controls/chart/chartgeometry.h"
 
+#include <cmath>
+
 class TScaleProps;
 
 struct TAxisTransform {
@@ -14,7 +16,11 @@ struct TAxisTransform {
     double RangeLow = 0;
 
     // The pixel of value, limited to +-2147483647 and rounded half to even.
-    int ToPixel(double value) const;
+    int ToPixel(double value) const
+    {
+        int pixel = 0;
+        return !Logarithmic && RoundsInDouble(value, pixel) ? pixel : ToPixelExactly(value);
+    }
     // The value at pixel; RangeLow when the axis has no extent (K = 0).
     double ToValue(double pixel) const;
 
@@ -22,10 +28,34 @@ struct TAxisTransform {
     void SetMap(long double k, long double d);
 
 private:
+    // Pixels whose double evaluation stays below this are far inside the pixel limit.
+    static constexpr double kSafePixel = 2.0e9;
+
+    // The pixel of a linear axis worked out in double, with the long double scale and
+    // offset rounded to double, where that provably rounds to the same integer as the
+    // long double evaluation: the two differ by less than a 64th of m_slack, so a double
+    // result farther than m_slack from every half-integer lies strictly between the
+    // same two half-integers. False when it is too close to call or too large.
+    bool RoundsInDouble(double value, int& pixel) const
+    {
+        const double exact = m_kQuick * value + m_dQuick;
+        if (!(std::fabs(exact) < kSafePixel))
+            return false;
+        const int truncated = int(exact);
+        const double fraction = exact - truncated;   // exact: both lie in one binade's grid
+        const double distance = std::fabs(fraction);
+        if (!(std::fabs(distance - 0.5) > m_slack))
+            return false;
+        pixel = truncated + (distance < 0.5 ? 0 : fraction > 0 ? 1 : -1);
+        return true;
+    }
+    int ToPixelExactly(double value) const;
+
     long double m_k = 0;
     long double m_d = 0;
     double m_kQuick = 0;
     double m_dQuick = 0;
+    double m_slack = 0;
 };
 
 // Both maps of one layer.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -19,10 +20,11 @@ std::int32_t TDisplayList::KindCount(int kind) const
 
 std::size_t TDisplayList::MemoryBytes() const
 {
-    std::size_t bytes = m_chunks.capacity() * sizeof(std::vector<TRecord>)
+    std::size_t bytes = m_chunks.capacity() * sizeof(std::vector<TItemRecord>)
                       + m_rare.capacity() * sizeof(TRareAttributes);
-    for (const std::vector<TRecord>& chunk : m_chunks)
-        bytes += chunk.capacity() * sizeof(TRecord);
+    for (const auto* chunks : {&m_chunks, &m_spareChunks})
+        for (const std::vector<TItemRecord>& chunk : *chunks)
+            bytes += chunk.capacity() * sizeof(TItemRecord);
     for (const TRareAttributes& rare : m_rare)
         bytes += std::size_t(rare.Text.capacity()) * sizeof(QChar);
     return bytes;
@@ -55,13 +57,18 @@ void TDisplayList::AppendPoint(TItemKind kind, double x, double y, const TDrawin
           growthStep);
 }
 
-void TDisplayList::Store(const TRecord& record, int growthStep)
+void TDisplayList::Store(const TItemRecord& record, int growthStep)
 {
     if (m_count >= m_capacity)
         m_capacity += std::max(growthStep, 1);
     if ((m_count & (kChunkSize - 1)) == 0) {
-        m_chunks.emplace_back();
-        m_chunks.back().reserve(kChunkSize);
+        if (m_spareChunks.empty()) {
+            m_chunks.emplace_back();
+            m_chunks.back().reserve(kChunkSize);
+        } else {
+            m_chunks.push_back(std::move(m_spareChunks.back()));
+            m_spareChunks.pop_back();
+        }
     }
     m_chunks.back().push_back(record);
     if (record.Kind < kItemKindCodes)
@@ -71,7 +78,11 @@ void TDisplayList::Store(const TRecord& record, int growthStep)
 
 void TDisplayList::Clear()
 {
-    std::vector<std::vector<TRecord>>().swap(m_chunks);
+    for (std::vector<TItemRecord>& chunk : m_chunks) {
+        chunk.clear();
+        m_spareChunks.push_back(std::move(chunk));
+    }
+    std::vector<std::vector<TItemRecord>>().swap(m_chunks);
     std::vector<TRareAttributes>().swap(m_rare);
     m_count = 0;
     m_capacity = 0;
@@ -79,7 +90,13 @@ void TDisplayList::Clear()
     m_kindCounts.fill(0);
 }
 
-TPlottaItem TDisplayList::Expand(const TRecord& record) const
+void TDisplayList::MarkShown()
+{
+    m_lastShown = m_count - 1;
+    std::vector<std::vector<TItemRecord>>().swap(m_spareChunks);
+}
+
+TPlottaItem TDisplayList::Expand(const TItemRecord& record) const
 {
     TPlottaItem item;
     item.X = record.X;
@@ -127,7 +144,7 @@ int TDisplayList::FindNearest(std::uint8_t kind, std::uint8_t itemClass, double 
     int result = -1;
     if (kind != 0) {
         for (int i = 0; i < m_count; ++i) {
-            const TRecord& item = Record(i);
+            const TItemRecord& item = Record(i);
             if (!KindMatches(kind, item.Kind))
                 continue;
             if (itemClass != kAnyItemClass && itemClass != item.ItemClass)

@@ -5,6 +5,8 @@
 // figures, boxes, bars, arrows and texts use live in a side table that plain points
 // never touch. Records sit in fixed-size chunks, so appending never moves what is
 // already stored. The list reports its capacity in whole blocks of the growth step.
+// Clear keeps the emptied chunks for the items appended next, until the list is next
+// shown: rebuilding a large list then writes into memory that is already mapped.
 // Charts that share one list hold the same object, so a change made through any of
 // them is seen by all.
 #include "controls/chart/plottaitem.h"
@@ -12,6 +14,24 @@
 #include <array>
 #include <cstdint>
 #include <vector>
+
+// One stored item. The fields mean what TPlottaItem's of the same name do; Rare
+// indexes the list's table of the attributes most items leave at zero, or is -1.
+struct TItemRecord {
+    double X, Y, X2, Y2;
+    TColor Color;
+    std::int32_t Tag;
+    std::int32_t LineWidth;
+    std::int32_t Layer;
+    TPenStyle PenStyle;
+    std::int32_t Rare;
+    std::uint8_t ItemClass;
+    std::uint8_t Kind;
+    std::uint8_t MarkType;
+    bool Transparent;
+    std::uint8_t BorderStyle;
+};
+static_assert(sizeof(TItemRecord) <= 64);
 
 class TDisplayList {
 public:
@@ -24,7 +44,7 @@ public:
     // How many items of a kind code (0..14) were appended since the last Clear;
     // 0 for other codes.
     std::int32_t KindCount(int kind) const;
-    // Bytes the list holds for its items.
+    // Bytes the list holds for its items, the chunks kept by Clear included.
     std::size_t MemoryBytes() const;
 
     // Stores item at index Count, first growing the list by growthStep slots when it
@@ -34,20 +54,24 @@ public:
     // for a mark, its type: what attributes.NewItem gives plus MarkType.
     void AppendPoint(TItemKind kind, double x, double y, const TDrawingAttributes& attributes,
                      std::uint8_t markType, int growthStep);
-    // Empties the list and releases its slots.
+    // Empties the list; Capacity is 0 afterwards.
     void Clear();
-    // Records that every item in use has been shown.
-    void MarkShown() { m_lastShown = m_count - 1; }
+    // Records that every item in use has been shown, and releases the chunks Clear
+    // kept that were not used again.
+    void MarkShown();
 
     // Item index (0-based); raises EGryphPlottaError unless 0 <= index < Count.
     TPlottaItem Item(int index) const;
-    // Calls visit(item) for every item in order, without the range check.
+    // Calls visit(record) for every item in order.
     template <class Visit>
-    void ForEach(Visit&& visit) const
+    void ForEachRecord(Visit&& visit) const
     {
-        for (int i = 0; i < m_count; ++i)
-            visit(Expand(Record(i)));
+        for (const std::vector<TItemRecord>& chunk : m_chunks)
+            for (const TItemRecord& record : chunk)
+                visit(record);
     }
+    // The whole item a record stands for.
+    TPlottaItem Expand(const TItemRecord& record) const;
 
     // Index of the item nearest to (x, y) in data units, or -1. kind selects the
     // kind code, ikAnyKind every kind, ikAnyButMoveTo every kind except move-to, and
@@ -67,36 +91,21 @@ private:
         std::int32_t Size2 = 0;
         QString Text;
     };
-    // One item; Rare is the index into m_rare, or -1 when all of those are zero.
-    struct TRecord {
-        double X, Y, X2, Y2;
-        TColor Color;
-        std::int32_t Tag;
-        std::int32_t LineWidth;
-        std::int32_t Layer;
-        TPenStyle PenStyle;
-        std::int32_t Rare;
-        std::uint8_t ItemClass;
-        std::uint8_t Kind;
-        std::uint8_t MarkType;
-        bool Transparent;
-        std::uint8_t BorderStyle;
-    };
-    static_assert(sizeof(TRecord) <= 64);
     static constexpr int kChunkBits = 12;
     static constexpr int kChunkSize = 1 << kChunkBits;
 
     static bool KindMatches(std::uint8_t wanted, std::uint8_t kind);
     static bool HasRareAttributes(const TPlottaItem& item);
 
-    const TRecord& Record(int index) const
+    const TItemRecord& Record(int index) const
     {
         return m_chunks[index >> kChunkBits][index & (kChunkSize - 1)];
     }
-    TPlottaItem Expand(const TRecord& record) const;
-    void Store(const TRecord& record, int growthStep);
+    void Store(const TItemRecord& record, int growthStep);
 
-    std::vector<std::vector<TRecord>> m_chunks;
+    std::vector<std::vector<TItemRecord>> m_chunks;
+    // Empty chunks with their memory, kept by Clear for the next items.
+    std::vector<std::vector<TItemRecord>> m_spareChunks;
     std::vector<TRareAttributes> m_rare;
     int m_count = 0;
     int m_capacity = 0;

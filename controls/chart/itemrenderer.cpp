@@ -1,6 +1,5 @@
 #include "controls/chart/itemrenderer.h"
 
-#include "controls/chart/displaylist.h"
 #include "controls/common/drawmark.h"
 #include "platform/rounding.h"
 
@@ -23,7 +22,7 @@ int LimitedOffset(double pixels)
     return Round(std::clamp(pixels, double(-kPixelLimit), double(kPixelLimit)));
 }
 
-bool HasFiniteCoordinates(const TPlottaItem& item)
+bool HasFiniteCoordinates(const TItemRecord& item)
 {
     return std::isfinite(item.X) && std::isfinite(item.Y) && std::isfinite(item.X2) && std::isfinite(item.Y2);
 }
@@ -56,11 +55,6 @@ TItemRenderer::TItemRenderer(const TRenderScene& scene, TCanvas& canvas, const T
     m_canvas.MoveTo(options.OffsetX, options.OffsetY);
 }
 
-TColor TItemRenderer::ColorOf(const TPlottaItem& item) const
-{
-    return m_monochrome ? clBlack : item.Color;
-}
-
 TColor TItemRenderer::FillColorOf(const TPlottaItem& item) const
 {
     return m_monochrome ? clSilver : item.FillColor;
@@ -68,34 +62,41 @@ TColor TItemRenderer::FillColorOf(const TPlottaItem& item) const
 
 void TItemRenderer::DrawItems()
 {
-    m_scene.Items.ForEach([this](const TPlottaItem& item) {
-        if (!m_scene.Visibility.Shows(item))
+    m_scene.Items.ForEachRecord([this](const TItemRecord& record) {
+        if (!m_scene.Visibility.Shows(record.ItemClass, record.Layer))
             return;
-        if (item.LineWidth != m_attributes.PenWidth()) {
+        if (record.LineWidth != m_attributes.PenWidth()) {
             DrawBatch();
-            m_attributes.SetPenWidth(item.LineWidth);
+            m_attributes.SetPenWidth(record.LineWidth);
         }
-        DrawItem(item);
+        DrawRecord(record);
     });
     DrawBatch();
     m_attributes.SetPenWidth(1);
 }
 
-void TItemRenderer::DrawItem(const TPlottaItem& item)
+void TItemRenderer::DrawRecord(const TItemRecord& record)
 {
-    if (!HasFiniteCoordinates(item)) {
-        LeaveOut(item);
+    if (!HasFiniteCoordinates(record)) {
+        LeaveOut(record.Kind);
         return;
     }
+    switch (record.Kind) {
+    case ikLineTo: AddLineTo(record); break;
+    case ikMoveTo: MoveTo(record); break;
+    case ikMark: DrawMark(record); break;
+    default: DrawItem(m_scene.Items.Expand(record)); break;
+    }
+}
+
+void TItemRenderer::DrawItem(const TPlottaItem& item)
+{
     switch (item.Kind) {
-    case ikMark: DrawMark(item); break;
     case ikLine: DrawLine(item); break;
-    case ikLineTo: AddLineTo(item); break;
     case ikRectangle: DrawRectangle(item); break;
     case ik3DBox: Draw3DBox(item); break;
     case ik3DBar: Draw3DBar(item); break;
     case ikText: DrawText(item); break;
-    case ikMoveTo: MoveTo(item); break;
     case ikEllipse: DrawEllipse(item); break;
     case ikRelMoveTo: MoveBy(item); break;
     case ikRelLineTo: DrawLineBy(item); break;
@@ -104,9 +105,9 @@ void TItemRenderer::DrawItem(const TPlottaItem& item)
     }
 }
 
-void TItemRenderer::LeaveOut(const TPlottaItem& item)
+void TItemRenderer::LeaveOut(std::uint8_t kind)
 {
-    if (!IsLinePoint(item.Kind))
+    if (!IsLinePoint(kind))
         return;
     DrawBatch();
     m_lineBroken = true;
@@ -148,14 +149,14 @@ void TItemRenderer::UseFigureColors(const TPlottaItem& item)
     m_canvas.Brush.Style = item.Transparent ? bsClear : bsSolid;
 }
 
-void TItemRenderer::DrawMark(const TPlottaItem& item)
+void TItemRenderer::DrawMark(const TItemRecord& record)
 {
     DrawBatch();
-    m_attributes.SetPen(ColorOf(item), item.PenStyle);
-    const QPoint p = Place(item);
-    if (m_canvas.IsPrinter() && item.MarkType >= kFirstCharacterMark)
-        SetFontSize(item.Size);
-    ::DrawMark(m_canvas, item.MarkType, p.x(), p.y());
+    m_attributes.SetPen(ColorOf(record), record.PenStyle);
+    const QPoint p = Place(record);
+    if (m_canvas.IsPrinter() && record.MarkType >= kFirstCharacterMark)
+        SetFontSize(m_scene.Items.Expand(record).Size);
+    ::DrawMark(m_canvas, record.MarkType, p.x(), p.y());
 }
 
 void TItemRenderer::DrawLine(const TPlottaItem& item)
@@ -170,13 +171,13 @@ void TItemRenderer::DrawLine(const TPlottaItem& item)
     m_canvas.LineTo(b.x(), b.y());
 }
 
-void TItemRenderer::AddLineTo(const TPlottaItem& item)
+void TItemRenderer::AddLineTo(const TItemRecord& record)
 {
-    const QPoint p = Place(item);
-    const TColor color = ColorOf(item);
-    if (m_attributes.PenDiffers(color, item.PenStyle)) {
+    const QPoint p = Place(record);
+    const TColor color = ColorOf(record);
+    if (m_attributes.PenDiffers(color, record.PenStyle)) {
         DrawBatch();
-        m_attributes.SetPen(color, item.PenStyle);
+        m_attributes.SetPen(color, record.PenStyle);
     }
     if (m_lineBroken)
         StartLineAt(p);
@@ -282,10 +283,10 @@ void TItemRenderer::DrawText(const TPlottaItem& item)
     m_canvas.TextOut(x, p.y() - m_canvas.TextHeight(item.Text) / 2, item.Text);
 }
 
-void TItemRenderer::MoveTo(const TPlottaItem& item)
+void TItemRenderer::MoveTo(const TItemRecord& record)
 {
     DrawBatch();
-    StartLineAt(Place(item));
+    StartLineAt(Place(record));
 }
 
 void TItemRenderer::DrawEllipse(const TPlottaItem& item)

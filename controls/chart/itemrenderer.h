@@ -2,6 +2,7 @@
 // TItemRenderer: draws a chart's display list onto the data-area canvas, item by item
 // in list order, collecting runs of line-to items into polylines.
 #include "controls/chart/canvasattributes.h"
+#include "controls/chart/displaylist.h"
 #include "controls/chart/linebatch.h"
 #include "controls/chart/plottaitem.h"
 #include "controls/chart/renderscene.h"
@@ -16,21 +17,24 @@ public:
     void DrawItems();
 
 private:
+    // The items lines and scatter plots are made of are drawn from their records, the
+    // others from whole items.
+    void DrawRecord(const TItemRecord& record);
     void DrawItem(const TPlottaItem& item);
     // An item with a coordinate that is no finite number is not drawn; if it is a
     // point of a line (a line-to or a move), the line ends there and the next
     // line-to starts a new one.
-    void LeaveOut(const TPlottaItem& item);
+    void LeaveOut(std::uint8_t kind);
     // The next line-to continues from p; the pen goes there.
     void StartLineAt(QPoint p);
-    void DrawMark(const TPlottaItem& item);
+    void DrawMark(const TItemRecord& record);
     void DrawLine(const TPlottaItem& item);
-    void AddLineTo(const TPlottaItem& item);
+    void AddLineTo(const TItemRecord& record);
     void DrawRectangle(const TPlottaItem& item);
     void Draw3DBox(const TPlottaItem& item);
     void Draw3DBar(const TPlottaItem& item);
     void DrawText(const TPlottaItem& item);
-    void MoveTo(const TPlottaItem& item);
+    void MoveTo(const TItemRecord& record);
     void DrawEllipse(const TPlottaItem& item);
     void MoveBy(const TPlottaItem& item);
     void DrawLineBy(const TPlottaItem& item);
@@ -50,9 +54,12 @@ private:
     void SetFontSize(int points);
 
     void DrawBatch() { m_batch.Draw(m_canvas); }
-    TColor ColorOf(const TPlottaItem& item) const;
+    // Item is a TPlottaItem or a TItemRecord.
+    template <class Item>
+    TColor ColorOf(const Item& item) const { return m_monochrome ? clBlack : item.Color; }
     TColor FillColorOf(const TPlottaItem& item) const;
-    QPoint Place(const TPlottaItem& item) const { return m_placer.Place(item.Layer, item.X, item.Y); }
+    template <class Item>
+    QPoint Place(const Item& item) const { return m_placer.Place(item.Layer, item.X, item.Y); }
     QPoint PlaceSecond(const TPlottaItem& item) const { return m_placer.Place(item.Layer, item.X2, item.Y2); }
 
     const TRenderScene& m_scene;

@@ -2,7 +2,7 @@
 // TLineBatch: runs of line-to items collected into one polyline of at most 200
 // points, starting at the batch start.
 #include <QPoint>
-#include <QVector>
+#include <array>
 
 class TCanvas;
 
@@ -10,18 +10,27 @@ class TLineBatch {
 public:
     static constexpr int kMaxPoints = 200;
 
-    explicit TLineBatch(QPoint start);
+    explicit TLineBatch(QPoint start) { StartAt(start); }
 
     // Where the next polyline starts.
-    QPoint Start() const { return m_points.first(); }
+    QPoint Start() const { return m_points[0]; }
     // Drops what was collected; the next polyline starts at `start`.
-    void StartAt(QPoint start);
+    void StartAt(QPoint start)
+    {
+        m_points[0] = start;
+        m_size = 1;
+    }
     // Adds a point; true when the batch is full and has to be drawn now.
-    bool Add(QPoint point);
+    bool Add(QPoint point)
+    {
+        m_points[m_size++] = point;
+        return m_size >= kMaxPoints;
+    }
     // Draws the collected polyline, if it has a line, leaves the pen at its last
     // point and starts the next batch there.
     void Draw(TCanvas& canvas);
 
 private:
-    QVector<QPoint> m_points;
+    std::array<QPoint, kMaxPoints> m_points;
+    int m_size = 1;
 };

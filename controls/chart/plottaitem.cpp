@@ -21,29 +21,14 @@ TItemVisibility::TItemVisibility()
     m_layers.set();
 }
 
-bool TItemVisibility::ClassVisible(int itemClass) const
-{
-    return itemClass >= 0 && itemClass < int(m_classes.size()) && m_classes[itemClass];
-}
-
 void TItemVisibility::SetClassVisible(int itemClass, bool visible)
 {
     if (itemClass >= 0 && itemClass < int(m_classes.size()))
         m_classes[itemClass] = visible;
 }
 
-bool TItemVisibility::LayerVisible(int layer) const
-{
-    return layer >= 1 && layer <= int(m_layers.size()) && m_layers[layer - 1];
-}
-
 void TItemVisibility::SetLayerVisible(int layer, bool visible)
 {
     if (layer >= 1 && layer <= int(m_layers.size()))
         m_layers[layer - 1] = visible;
-}
-
-bool TItemVisibility::Shows(const TPlottaItem& item) const
-{
-    return ClassVisible(item.ItemClass) && LayerVisible(item.Layer);
 }

@@ -75,14 +75,21 @@ class TItemVisibility {
 public:
     TItemVisibility();
 
-    bool ClassVisible(int itemClass) const;
+    bool ClassVisible(int itemClass) const
+    {
+        return itemClass >= 0 && itemClass < int(m_classes.size()) && m_classes[itemClass];
+    }
     // Class numbers outside 0..255 are ignored.
     void SetClassVisible(int itemClass, bool visible);
-    bool LayerVisible(int layer) const;
+    bool LayerVisible(int layer) const
+    {
+        return layer >= 1 && layer <= int(m_layers.size()) && m_layers[layer - 1];
+    }
     // Layer numbers outside 1..16 are ignored.
     void SetLayerVisible(int layer, bool visible);
 
-    bool Shows(const TPlottaItem& item) const;
+    // Whether items of this class and layer are drawn.
+    bool Shows(int itemClass, int layer) const { return ClassVisible(itemClass) && LayerVisible(layer); }
 
 private:
     std::bitset<256> m_classes;

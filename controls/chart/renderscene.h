@@ -8,6 +8,7 @@
 #include "platform/color.h"
 
 #include <QPoint>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <vector>
@@ -86,11 +87,19 @@ public:
     TPixelPlacer(const TRenderScene& scene, const TRenderOptions& options);
 
     // Layers outside 1..16 are taken as the nearest of them.
-    QPoint Place(int layer, double x, double y) const;
+    QPoint Place(int layer, double x, double y) const
+    {
+        const TLayerTransform& transform = m_transforms[std::clamp(layer, 1, int(m_transforms.size())) - 1];
+        return {Limited(transform.X.ToPixel(x)) + m_dx, Limited(transform.Y.ToPixel(y)) + m_dy};
+    }
     // A control pixel given as reals, rounded and limited like mapped ones.
     QPoint PlaceControlPixel(double x, double y) const;
 
 private:
+    // Pixels far outside the control are drawn at this distance at most.
+    static constexpr int kPixelLimit = 30000;
+    static int Limited(int pixel) { return std::clamp(pixel, -kPixelLimit, kPixelLimit); }
+
     const std::array<TLayerTransform, 16>& m_transforms;
     int m_dx;
     int m_dy;
