@@ -138,6 +138,7 @@ public:
 
 private:
     friend class TBitmap;
+    friend class TPixelStamp;
     void Rebind(QImage* image);
     QRect Surface() const;
     // Runs draw with a painter on the surface: the device's own painter, which lives

@@ -41,12 +41,12 @@ private:
         const double exact = m_kQuick * value + m_dQuick;
         if (!(std::fabs(exact) < kSafePixel))
             return false;
-        const int truncated = int(exact);
-        const double fraction = exact - truncated;   // exact: both lie in one binade's grid
-        const double distance = std::fabs(fraction);
+        const double distance = std::fabs(exact - int(exact));   // exact: both lie on one grid
         if (!(std::fabs(distance - 0.5) > m_slack))
             return false;
-        pixel = truncated + (distance < 0.5 ? 0 : fraction > 0 ? 1 : -1);
+        // Away from the halves, rounding to the nearest integer; adding the half cannot
+        // cross an integer, and there is no branch to mispredict on scattered data.
+        pixel = int(exact + std::copysign(0.5, exact));
         return true;
     }
     int ToPixelExactly(double value) const;

@@ -16,19 +16,6 @@ TCanvasAttributes::TCanvasAttributes(TCanvas& canvas, TColor penColor, TPenStyle
     canvas.Font.Color = fontColor;
 }
 
-void TCanvasAttributes::SetPen(TColor color, TPenStyle style)
-{
-    SetPenColor(color);
-    if (style != m_penStyle)
-        m_canvas.Pen.Style = m_penStyle = style;
-}
-
-void TCanvasAttributes::SetPenColor(TColor color)
-{
-    if (color != m_penColor)
-        m_canvas.Pen.Color = m_penColor = color;
-}
-
 void TCanvasAttributes::SetPenWidth(int width)
 {
     if (width != m_penWidth)

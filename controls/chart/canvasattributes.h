@@ -19,8 +19,17 @@ public:
         return color != m_penColor || style != m_penStyle;
     }
 
-    void SetPen(TColor color, TPenStyle style);
-    void SetPenColor(TColor color);
+    void SetPen(TColor color, TPenStyle style)
+    {
+        SetPenColor(color);
+        if (style != m_penStyle)
+            m_canvas.Pen.Style = m_penStyle = style;
+    }
+    void SetPenColor(TColor color)
+    {
+        if (color != m_penColor)
+            m_canvas.Pen.Color = m_penColor = color;
+    }
     void SetPenWidth(int width);
     void SetBrushColor(TColor color);
     void SetFontColor(TColor color);

@@ -1,6 +1,5 @@
 #include "controls/chart/itemrenderer.h"
 
-#include "controls/common/drawmark.h"
 #include "platform/rounding.h"
 
 #include <algorithm>
@@ -156,7 +155,7 @@ void TItemRenderer::DrawMark(const TItemRecord& record)
     const QPoint p = Place(record);
     if (m_canvas.IsPrinter() && record.MarkType >= kFirstCharacterMark)
         SetFontSize(m_scene.Items.Expand(record).Size);
-    ::DrawMark(m_canvas, record.MarkType, p.x(), p.y());
+    m_marks.Draw(m_canvas, record.MarkType, p.x(), p.y());
 }
 
 void TItemRenderer::DrawLine(const TPlottaItem& item)

@@ -6,6 +6,7 @@
 #include "controls/chart/linebatch.h"
 #include "controls/chart/plottaitem.h"
 #include "controls/chart/renderscene.h"
+#include "controls/common/drawmark.h"
 
 class TItemRenderer {
 public:
@@ -68,6 +69,7 @@ private:
     bool m_monochrome;
     TCanvasAttributes m_attributes;
     TLineBatch m_batch;
+    TMarkPainter m_marks;
     // A point was left out: the next line-to starts the line afresh.
     bool m_lineBroken = false;
 };

@@ -2,10 +2,8 @@
 
 #include "platform/canvas.h"
 
-void TLineBatch::Draw(TCanvas& canvas)
+void TLineBatch::DrawLine(TCanvas& canvas)
 {
-    if (m_size < 2)
-        return;
     canvas.Polyline({m_points.data(), std::size_t(m_size)});
     const QPoint last = m_points[m_size - 1];
     canvas.MoveTo(last.x(), last.y());

@@ -28,9 +28,15 @@ public:
     }
     // Draws the collected polyline, if it has a line, leaves the pen at its last
     // point and starts the next batch there.
-    void Draw(TCanvas& canvas);
+    void Draw(TCanvas& canvas)
+    {
+        if (m_size >= 2)
+            DrawLine(canvas);
+    }
 
 private:
+    void DrawLine(TCanvas& canvas);
+
     std::array<QPoint, kMaxPoints> m_points;
     int m_size = 1;
 };

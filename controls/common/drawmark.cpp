@@ -353,3 +353,36 @@ void DrawMark(TCanvas& canvas, std::uint8_t markType, int x, int y)
     DrawFigureMark(canvas, kMarks[markType], x, y);
     canvas.Brush.Color = savedBrushColor;
 }
+
+namespace {
+
+constexpr std::size_t kKeptRecordings = 8;
+// Wider pens are drawn each time: their recordings would be large.
+constexpr int kWidestRecordedPen = 16;
+
+} // namespace
+
+TPixelStamp& TMarkPainter::RecordingFor(const TCanvas& canvas, std::uint8_t markType)
+{
+    auto found = std::find_if(m_recordings.begin(), m_recordings.end(), [&](const TRecording& recording) {
+        return recording.MarkType == markType && recording.Stamp.RecordedWith(canvas);
+    });
+    if (found == m_recordings.end()) {
+        if (m_recordings.size() == kKeptRecordings)
+            m_recordings.erase(m_recordings.begin());
+        const int reach = kFigureReach + std::max(canvas.Pen.Width, 1);
+        m_recordings.push_back({markType, TPixelStamp(canvas, reach, [markType](TCanvas& c, int x, int y) {
+                                    DrawMark(c, markType, x, y);
+                                })});
+    } else if (found + 1 != m_recordings.end()) {
+        std::rotate(found, found + 1, m_recordings.end());
+    }
+    return m_recordings.back().Stamp;
+}
+
+void TMarkPainter::DrawOnce(TCanvas& canvas, std::uint8_t markType, int x, int y)
+{
+    const bool recordable = markType < kFigureCount && !canvas.IsPrinter() && canvas.Pen.Width <= kWidestRecordedPen;
+    if (!recordable || !RecordingFor(canvas, markType).Replay(canvas, x, y))
+        DrawMark(canvas, markType, x, y);
+}

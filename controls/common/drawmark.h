@@ -1,6 +1,9 @@
 #pragma once
 // Small data marks centered on a pixel.
+#include "platform/pixelstamp.h"
+
 #include <cstdint>
+#include <vector>
 
 class TCanvas;
 
@@ -11,3 +14,31 @@ class TCanvas;
 // figures leave the brush style solid. A mark wholly off the surface sets no pixel
 // but leaves the pen where drawing it would.
 void DrawMark(TCanvas& canvas, std::uint8_t markType, int x, int y);
+
+// Draws marks as DrawMark does, replaying a recording of each figure mark where it
+// lies wholly on an image canvas, so that each mark of a scatter plot costs a few
+// stores. Keeps the recordings of the last few mark types and pens.
+class TMarkPainter {
+public:
+    void Draw(TCanvas& canvas, std::uint8_t markType, int x, int y)
+    {
+        TRecording* last = m_recordings.empty() ? nullptr : &m_recordings.back();
+        if (!last || last->MarkType != markType || !last->Stamp.RecordedWith(canvas) || !last->Stamp.Replay(canvas, x, y))
+            DrawOnce(canvas, markType, x, y);
+    }
+
+private:
+    // Draw, after the most recent recording did not fit.
+    void DrawOnce(TCanvas& canvas, std::uint8_t markType, int x, int y);
+
+    struct TRecording {
+        std::uint8_t MarkType;
+        TPixelStamp Stamp;
+    };
+    // The recording of markType with canvas's pen and brush, made if there is none,
+    // moved to the end of the list.
+    TPixelStamp& RecordingFor(const TCanvas& canvas, std::uint8_t markType);
+
+    // The most recently used last.
+    std::vector<TRecording> m_recordings;
+};

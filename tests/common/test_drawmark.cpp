@@ -180,3 +180,44 @@ TEST(DrawMarkPrinter, PrinterMarksAreDrawnWithoutDisturbingTheBrush)
     }
     EXPECT_GT(pdf.data().size(), 0);
 }
+
+// A recorded mark replayed anywhere on the surface sets the pixels, and leaves the pen
+// (position and pattern) and brush, that drawing it there does; at the edges it is
+// drawn. Every figure with pens of each width, style and mode, on a patterned ground.
+TEST(MarkPainter, ReplaysExactlyWhatDrawingDoes)
+{
+    const auto prepare = [](TBitmap& bitmap, const TPen& pen, TBrushStyle brush) {
+        TCanvas& canvas = bitmap.Canvas();
+        for (int y = 0; y < bitmap.Image().height(); ++y)
+            for (int x = 0; x < bitmap.Image().width(); ++x)
+                canvas.SetPixel(x, y, TColor(x * 7 | y * 5 << 8 | (x ^ y) * 3 << 16));
+        canvas.Pen = pen;
+        canvas.Brush = {clYellow, brush};
+        canvas.MoveTo(3, 4);
+        canvas.LineTo(9, 4);   // a pattern position the marks must restart or keep
+    };
+    const QPoint centers[] = {{20, 20}, {33, 21}, {2, 30}, {47, 47}, {-3, 10}};
+    for (int type = 0; type < 48; ++type) {
+        for (const TPen& pen : {TPen{clRed, 1, psSolid, pmCopy}, TPen{clBlue, 2, psDash, pmCopy},
+                                TPen{clGreen, 3, psDot, pmXor}, TPen{clRed, 1, psDashDot, pmXor}}) {
+            for (TBrushStyle brush : {bsSolid, bsClear}) {
+                TBitmap drawn(48, 48), replayed(48, 48);
+                prepare(drawn, pen, brush);
+                prepare(replayed, pen, brush);
+                TMarkPainter painter;
+                for (const QPoint c : centers) {
+                    DrawMark(drawn.Canvas(), std::uint8_t(type), c.x(), c.y());
+                    painter.Draw(replayed.Canvas(), std::uint8_t(type), c.x(), c.y());
+                    // The next line shows where the pen was left and how far into its pattern.
+                    drawn.Canvas().LineTo(c.x() + 6, c.y() - 9);
+                    replayed.Canvas().LineTo(c.x() + 6, c.y() - 9);
+                }
+                const std::string what = "type " + std::to_string(type) + " width " + std::to_string(pen.Width)
+                                       + " brush " + std::to_string(brush);
+                EXPECT_EQ(drawn.Image(), replayed.Image()) << what;
+                EXPECT_EQ(drawn.Canvas().Brush.Style, replayed.Canvas().Brush.Style) << what;
+                EXPECT_EQ(drawn.Canvas().Brush.Color, replayed.Canvas().Brush.Color) << what;
+            }
+        }
+    }
+}

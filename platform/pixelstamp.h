@@ -1,0 +1,63 @@
+#pragma once
+// TPixelStamp: what a small drawing does to the pixels around a point, recorded once
+// on a scratch image and replayed at other points.
+//
+// On an image canvas a drawing depends only on positions relative to its point (as
+// long as it starts its lines with MoveTo), so replaying it where it lies wholly on
+// the surface sets the same pixels, and leaves the same pen and brush, as drawing it
+// there. Scatter plots draw the same mark thousands of times; the replay is a handful
+// of stores.
+#include "platform/canvas.h"
+
+#include <QPoint>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class TPixelStamp {
+public:
+    using TDrawing = std::function<void(TCanvas& canvas, int x, int y)>;
+
+    // Records draw(canvas, x, y) with source's pen and brush on an image canvas, with
+    // room for a drawing that stays within reach pixels of (x, y). Only copy and XOR
+    // pens on image canvases are recorded; for others, and for a drawing that reaches
+    // farther, the stamp is not Usable.
+    TPixelStamp(const TCanvas& source, int reach, const TDrawing& draw);
+
+    bool Usable() const { return m_usable; }
+    // Whether canvas has the pen and brush the stamp was recorded with.
+    bool RecordedWith(const TCanvas& canvas) const
+    {
+        return canvas.Pen.Color == m_pen.Color && canvas.Pen.Width == m_pen.Width && canvas.Pen.Style == m_pen.Style
+            && canvas.Pen.Mode == m_pen.Mode && canvas.Brush.Color == m_brush.Color
+            && canvas.Brush.Style == m_brush.Style;
+    }
+    // Replays the drawing at (x, y) when its reach lies wholly on canvas's image:
+    // writes its pixels and leaves the pen and brush as it did. False, with nothing
+    // done, otherwise.
+    bool Replay(TCanvas& canvas, int x, int y);
+
+private:
+    struct TStampPixel {
+        int Dx, Dy;
+        // The color written, or what the pixel is XOR-ed with.
+        std::uint32_t Value;
+        // Where the pixel lies from the center in the image last replayed on.
+        std::ptrdiff_t Offset;
+    };
+    // Works out the pixels' offsets for images with rows this long.
+    void UseRowLength(std::ptrdiff_t pixels);
+
+    TPen m_pen;
+    TBrush m_brush;
+    int m_reach = 0;
+    bool m_usable = false;
+    std::vector<TStampPixel> m_sets;
+    std::vector<TStampPixel> m_xors;
+    std::ptrdiff_t m_rowLength = 0;
+    // The canvas state the drawing leaves.
+    TBrush m_brushAfter;
+    bool m_penMoves = false;
+    QPoint m_penOffset;   // from the drawing's point, when it moves the pen
+    int m_patternAfter = 0;
+};
