@@ -1,6 +1,7 @@
 #include "platform/pixelstamp.h"
 
 #include <QImage>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -16,7 +17,7 @@ constexpr QRgb kLight = 0xFFFFFFFFu;
 } // namespace
 
 TPixelStamp::TPixelStamp(const TCanvas& source, int reach, const TDrawing& draw)
-    : m_pen(source.Pen), m_brush(source.Brush), m_reach(reach)
+    : m_pen(source.Pen), m_brush(source.Brush)
 {
     if (!source.m_image || reach < 0)
         return;
@@ -52,6 +53,10 @@ TPixelStamp::TPixelStamp(const TCanvas& source, int reach, const TDrawing& draw)
             if (!inReach)
                 return;
             (set ? m_sets : m_xors).push_back(pixel);
+            m_left = std::min(m_left, pixel.Dx);
+            m_top = std::min(m_top, pixel.Dy);
+            m_right = std::max(m_right, pixel.Dx);
+            m_bottom = std::max(m_bottom, pixel.Dy);
         }
     }
     m_usable = true;
@@ -65,26 +70,39 @@ void TPixelStamp::UseRowLength(std::ptrdiff_t pixels)
             pixel.Offset = pixel.Dy * pixels + pixel.Dx;
 }
 
-bool TPixelStamp::Replay(TCanvas& canvas, int x, int y)
+std::size_t TPixelStamp::Replay(TCanvas& canvas, std::span<const QPoint> centers)
 {
     QImage* image = canvas.m_image;
-    if (!m_usable || !image)
-        return false;
-    if (std::int64_t(x) - m_reach < 0 || std::int64_t(y) - m_reach < 0
-        || std::int64_t(x) + m_reach >= image->width() || std::int64_t(y) + m_reach >= image->height())
-        return false;
+    if (!m_usable || !image || centers.empty() || !RecordedWith(canvas))
+        return 0;
+    // The centers whose box lies on the image.
+    const int left = -m_left, top = -m_top;
+    const int right = image->width() - m_right, bottom = image->height() - m_bottom;
     const std::ptrdiff_t rowLength = image->bytesPerLine() / std::ptrdiff_t(sizeof(QRgb));
     if (rowLength != m_rowLength)
         UseRowLength(rowLength);
-    QRgb* center = reinterpret_cast<QRgb*>(image->bits()) + y * rowLength + x;
-    for (const TStampPixel& pixel : m_sets)
-        center[pixel.Offset] = pixel.Value;
-    for (const TStampPixel& pixel : m_xors)
-        center[pixel.Offset] ^= pixel.Value;
-    canvas.Brush = m_brushAfter;
-    if (m_penMoves) {
-        canvas.m_penPos = QPoint(x, y) + m_penOffset;
-        canvas.m_dashPhase = m_patternAfter;
+    QRgb* const bits = reinterpret_cast<QRgb*>(image->bits());
+    // A drawing that changes the brush it was recorded with is replayed once at a time.
+    const bool repeatable = m_brushAfter.Color == m_brush.Color && m_brushAfter.Style == m_brush.Style;
+    std::size_t done = 0;
+    for (const QPoint c : centers) {
+        if (c.x() < left || c.y() < top || c.x() >= right || c.y() >= bottom)
+            break;
+        QRgb* const center = bits + c.y() * rowLength + c.x();
+        for (const TStampPixel& pixel : m_sets)
+            center[pixel.Offset] = pixel.Value;
+        for (const TStampPixel& pixel : m_xors)
+            center[pixel.Offset] ^= pixel.Value;
+        ++done;
+        if (!repeatable)
+            break;
     }
-    return true;
+    if (done > 0) {
+        canvas.Brush = m_brushAfter;
+        if (m_penMoves) {
+            canvas.m_penPos = centers[done - 1] + m_penOffset;
+            canvas.m_dashPhase = m_patternAfter;
+        }
+    }
+    return done;
 }

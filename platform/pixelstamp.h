@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 class TPixelStamp {
@@ -32,10 +33,11 @@ public:
             && canvas.Pen.Mode == m_pen.Mode && canvas.Brush.Color == m_brush.Color
             && canvas.Brush.Style == m_brush.Style;
     }
-    // Replays the drawing at (x, y) when its reach lies wholly on canvas's image:
-    // writes its pixels and leaves the pen and brush as it did. False, with nothing
-    // done, otherwise.
-    bool Replay(TCanvas& canvas, int x, int y);
+    // Replays the drawing at each of centers in turn, while the pixels it sets lie
+    // wholly on canvas's image and canvas keeps the pen and brush it was recorded with: writes
+    // its pixels and leaves the pen and brush as it did. Returns how many centers were
+    // replayed; the rest are left undone.
+    std::size_t Replay(TCanvas& canvas, std::span<const QPoint> centers);
 
 private:
     struct TStampPixel {
@@ -50,8 +52,9 @@ private:
 
     TPen m_pen;
     TBrush m_brush;
-    int m_reach = 0;
     bool m_usable = false;
+    // The box around the center that holds every pixel the drawing touches.
+    int m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
     std::vector<TStampPixel> m_sets;
     std::vector<TStampPixel> m_xors;
     std::ptrdiff_t m_rowLength = 0;

@@ -15,6 +15,8 @@ constexpr int kPixelLimit = 30000;
 constexpr double kHeadHalfAngle = 20 * std::numbers::pi / 180;
 // Character marks start at this code; below it they are figures.
 constexpr std::uint8_t kFirstCharacterMark = 48;
+// Marks collected before they are drawn together.
+constexpr std::size_t kMarksPerBatch = 256;
 
 int LimitedOffset(double pixels)
 {
@@ -51,6 +53,7 @@ TItemRenderer::TItemRenderer(const TRenderScene& scene, TCanvas& canvas, const T
     , m_attributes(canvas, scene.ChartColor, psSolid, scene.LineWidth, scene.ChartColor, canvas.Font.Color)
     , m_batch(QPoint(options.OffsetX, options.OffsetY))
 {
+    m_marks.reserve(kMarksPerBatch);
     m_canvas.MoveTo(options.OffsetX, options.OffsetY);
 }
 
@@ -150,12 +153,28 @@ void TItemRenderer::UseFigureColors(const TPlottaItem& item)
 
 void TItemRenderer::DrawMark(const TItemRecord& record)
 {
-    DrawBatch();
-    m_attributes.SetPen(ColorOf(record), record.PenStyle);
+    m_batch.Draw(m_canvas);
+    const TColor color = ColorOf(record);
+    if (record.MarkType != m_markType || m_attributes.PenDiffers(color, record.PenStyle)) {
+        DrawMarks();
+        m_attributes.SetPen(color, record.PenStyle);
+        m_markType = record.MarkType;
+    }
     const QPoint p = Place(record);
-    if (m_canvas.IsPrinter() && record.MarkType >= kFirstCharacterMark)
+    if (m_canvas.IsPrinter() && record.MarkType >= kFirstCharacterMark) {
         SetFontSize(m_scene.Items.Expand(record).Size);
-    m_marks.Draw(m_canvas, record.MarkType, p.x(), p.y());
+        ::DrawMark(m_canvas, record.MarkType, p.x(), p.y());
+        return;
+    }
+    m_marks.push_back(p);
+    if (m_marks.size() >= kMarksPerBatch)
+        DrawMarks();
+}
+
+void TItemRenderer::DrawCollectedMarks()
+{
+    m_markPainter.Draw(m_canvas, m_markType, m_marks);
+    m_marks.clear();
 }
 
 void TItemRenderer::DrawLine(const TPlottaItem& item)
@@ -172,6 +191,7 @@ void TItemRenderer::DrawLine(const TPlottaItem& item)
 
 void TItemRenderer::AddLineTo(const TItemRecord& record)
 {
+    DrawMarks();
     const QPoint p = Place(record);
     const TColor color = ColorOf(record);
     if (m_attributes.PenDiffers(color, record.PenStyle)) {

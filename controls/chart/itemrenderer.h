@@ -8,6 +8,8 @@
 #include "controls/chart/renderscene.h"
 #include "controls/common/drawmark.h"
 
+#include <vector>
+
 class TItemRenderer {
 public:
     // Sets the canvas up for the items: the chart's line width, pen and brush in the
@@ -54,7 +56,18 @@ private:
     QPoint PenPosMovedBy(const TPlottaItem& item) const;
     void SetFontSize(int points);
 
-    void DrawBatch() { m_batch.Draw(m_canvas); }
+    // Draws what was collected: the line or the marks.
+    void DrawBatch()
+    {
+        DrawMarks();
+        m_batch.Draw(m_canvas);
+    }
+    void DrawMarks()
+    {
+        if (!m_marks.empty())
+            DrawCollectedMarks();
+    }
+    void DrawCollectedMarks();
     // Item is a TPlottaItem or a TItemRecord.
     template <class Item>
     TColor ColorOf(const Item& item) const { return m_monochrome ? clBlack : item.Color; }
@@ -69,7 +82,10 @@ private:
     bool m_monochrome;
     TCanvasAttributes m_attributes;
     TLineBatch m_batch;
-    TMarkPainter m_marks;
+    // Marks of one type and pen, drawn together.
+    TMarkPainter m_markPainter;
+    std::uint8_t m_markType = 0;
+    std::vector<QPoint> m_marks;
     // A point was left out: the next line-to starts the line afresh.
     bool m_lineBroken = false;
 };

@@ -380,9 +380,16 @@ TPixelStamp& TMarkPainter::RecordingFor(const TCanvas& canvas, std::uint8_t mark
     return m_recordings.back().Stamp;
 }
 
-void TMarkPainter::DrawOnce(TCanvas& canvas, std::uint8_t markType, int x, int y)
+void TMarkPainter::Draw(TCanvas& canvas, std::uint8_t markType, std::span<const QPoint> centers)
 {
     const bool recordable = markType < kFigureCount && !canvas.IsPrinter() && canvas.Pen.Width <= kWidestRecordedPen;
-    if (!recordable || !RecordingFor(canvas, markType).Replay(canvas, x, y))
-        DrawMark(canvas, markType, x, y);
+    while (!centers.empty()) {
+        const std::size_t replayed = recordable ? RecordingFor(canvas, markType).Replay(canvas, centers) : 0;
+        if (replayed > 0) {
+            centers = centers.subspan(replayed);
+            continue;
+        }
+        DrawMark(canvas, markType, centers.front().x(), centers.front().y());
+        centers = centers.subspan(1);
+    }
 }

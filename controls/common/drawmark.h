@@ -2,7 +2,9 @@
 // Small data marks centered on a pixel.
 #include "platform/pixelstamp.h"
 
+#include <QPoint>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class TCanvas;
@@ -20,17 +22,10 @@ void DrawMark(TCanvas& canvas, std::uint8_t markType, int x, int y);
 // stores. Keeps the recordings of the last few mark types and pens.
 class TMarkPainter {
 public:
-    void Draw(TCanvas& canvas, std::uint8_t markType, int x, int y)
-    {
-        TRecording* last = m_recordings.empty() ? nullptr : &m_recordings.back();
-        if (!last || last->MarkType != markType || !last->Stamp.RecordedWith(canvas) || !last->Stamp.Replay(canvas, x, y))
-            DrawOnce(canvas, markType, x, y);
-    }
+    // Draws mark markType at each of centers in turn.
+    void Draw(TCanvas& canvas, std::uint8_t markType, std::span<const QPoint> centers);
 
 private:
-    // Draw, after the most recent recording did not fit.
-    void DrawOnce(TCanvas& canvas, std::uint8_t markType, int x, int y);
-
     struct TRecording {
         std::uint8_t MarkType;
         TPixelStamp Stamp;

@@ -207,11 +207,19 @@ TEST(MarkPainter, ReplaysExactlyWhatDrawingDoes)
                 TMarkPainter painter;
                 for (const QPoint c : centers) {
                     DrawMark(drawn.Canvas(), std::uint8_t(type), c.x(), c.y());
-                    painter.Draw(replayed.Canvas(), std::uint8_t(type), c.x(), c.y());
+                    painter.Draw(replayed.Canvas(), std::uint8_t(type), {&c, 1});
                     // The next line shows where the pen was left and how far into its pattern.
                     drawn.Canvas().LineTo(c.x() + 6, c.y() - 9);
                     replayed.Canvas().LineTo(c.x() + 6, c.y() - 9);
                 }
+                for (const QPoint c : centers)
+                    DrawMark(drawn.Canvas(), std::uint8_t(type), c.y(), c.x());
+                std::vector<QPoint> mirrored;
+                for (const QPoint c : centers)
+                    mirrored.push_back(c.transposed());
+                painter.Draw(replayed.Canvas(), std::uint8_t(type), mirrored);
+                drawn.Canvas().LineTo(40, 3);
+                replayed.Canvas().LineTo(40, 3);
                 const std::string what = "type " + std::to_string(type) + " width " + std::to_string(pen.Width)
                                        + " brush " + std::to_string(brush);
                 EXPECT_EQ(drawn.Image(), replayed.Image()) << what;
