@@ -23,6 +23,9 @@ public:
 
     TCanvas& Canvas() { return *m_canvas; }
     const QImage& Image() const { return m_image; }
+    // Row y's pixels (0 ≤ y < Height()) for writers that fill the whole picture
+    // themselves; the canvas sees what they write.
+    QRgb* ScanLine(int y) { return reinterpret_cast<QRgb*>(m_image.scanLine(y)); }
 
     // Copies size and pixels of another bitmap (the canvas state stays).
     void Assign(const TBitmap& other);
