@@ -3,6 +3,7 @@
 #include "platform/canvas.h"
 
 #include <QImage>
+#include <QRegion>
 #include <memory>
 
 class TBitmap {
@@ -37,3 +38,7 @@ private:
     QImage m_image;
     std::unique_ptr<TCanvas> m_canvas;
 };
+
+// The pixels of target that drawing source at `at` would change, in tiles of 8 × 8:
+// what a control has to bring to the screen after such a drawing.
+QRegion ChangedRegion(const TBitmap& target, QPoint at, const TBitmap& source);
