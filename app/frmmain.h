@@ -215,8 +215,25 @@ private:
     void ShowNumber(TNumLab& label, double value, int decimals);
     void ReportDataFileProblem(const QString& key, const QString& file, const QString& reason);
 
+    // The map image beneath the learner's marker: blank before page 4, then the map
+    // with its optimum.
+    bool MapImageBlank() const;
+    void DrawOptimumMarker(TCanvas& canvas);
+    // Draws the learner's 3 × 3 marker for K and D; returns the pixels it covers.
+    QRect DrawLearnerMarker(TCanvas& canvas);
+    // A pick moves the learner's marker: what it covered comes back as a full drawing
+    // would leave it, and only the old and the new marker go to the screen.
+    void MoveLearnerMarker();
+
     std::unique_ptr<TMapLabels> m_mapLabels;
     bool m_shown = false;
+    // Where the map image shows the learner's marker, and on which background; nothing
+    // while the image has to be drawn in full.
+    struct TLearnerMarker {
+        QRect Pixels;
+        bool OnBlank = false;
+    };
+    std::optional<TLearnerMarker> m_learnerMarker;
 };
 
 extern TFrmMain* FrmMain;

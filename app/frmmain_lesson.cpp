@@ -163,6 +163,8 @@ void TFrmMain::GenerateRandomPoints()
 
 void TFrmMain::ComputeErrorMap()
 {
+    // The map image shows the old map until it is drawn anew.
+    m_learnerMarker.reset();
     // Every pixel of the map is painted below, so the bitmap only needs the right size.
     ErrMapBitmap.SetSize(Image1->width(), Image1->height());
     // A data set may have thousands of points: its grid comes from its sums at once.
@@ -179,21 +181,58 @@ void TFrmMain::ComputeErrorMap()
     PaintErrorMap(ErrMapBitmap, ErrGrid, GridN(), extremes, !RBNormal->isChecked());
 }
 
+bool TFrmMain::MapImageBlank() const { return Page() < 4; }
+
 void TFrmMain::DrawErrorMapImage()
 {
     TCanvas& canvas = Image1->Canvas();
-    const int w = Image1->width();
-    const int h = Image1->height();
-    if (Page() < 4) {
-        canvas.Rectangle(-1, -1, w + 1, h + 1);
+    if (MapImageBlank()) {
+        canvas.Rectangle(-1, -1, Image1->width() + 1, Image1->height() + 1);
     } else {
         canvas.Draw(0, 0, ErrMapBitmap);
-        const int x0 = Round(double(BestI) * w / GridN()) + 1;
-        const int y0 = h - Round(double(BestJ) * h / GridN()) + 1;
-        DrawMarkerBlock(canvas, x0, y0, 0, 1);
+        DrawOptimumMarker(canvas);
     }
-    DrawMarkerBlock(canvas, MapXOfK(K, w, View.Map), MapYOfD(D, h, View.Map), -1, 1);
+    m_learnerMarker = TLearnerMarker{DrawLearnerMarker(canvas), MapImageBlank()};
     Image1->update();
+}
+
+void TFrmMain::DrawOptimumMarker(TCanvas& canvas)
+{
+    const int w = Image1->width();
+    const int h = Image1->height();
+    const int x0 = Round(double(BestI) * w / GridN()) + 1;
+    const int y0 = h - Round(double(BestJ) * h / GridN()) + 1;
+    DrawMarkerBlock(canvas, x0, y0, 0, 1);
+}
+
+QRect TFrmMain::DrawLearnerMarker(TCanvas& canvas)
+{
+    const int xc = MapXOfK(K, Image1->width(), View.Map);
+    const int yc = MapYOfD(D, Image1->height(), View.Map);
+    DrawMarkerBlock(canvas, xc, yc, -1, 1);
+    return QRect(xc - 1, yc - 1, 3, 3);
+}
+
+void TFrmMain::MoveLearnerMarker()
+{
+    if (!m_learnerMarker || m_learnerMarker->OnBlank != MapImageBlank()) {
+        DrawErrorMapImage();
+        return;
+    }
+    TCanvas& canvas = Image1->Canvas();
+    const QRect old = m_learnerMarker->Pixels.intersected(Image1->rect());
+    if (MapImageBlank()) {
+        // The inside of the rectangle that blanks the field.
+        canvas.FillRect(Rect(old.left(), old.top(), old.right() + 1, old.bottom() + 1));
+    } else {
+        for (int y = old.top(); y <= old.bottom(); ++y)
+            for (int x = old.left(); x <= old.right(); ++x)
+                canvas.SetPixel(x, y, ErrMapBitmap.Canvas().Pixel(x, y));
+        DrawOptimumMarker(canvas);
+    }
+    m_learnerMarker->Pixels = DrawLearnerMarker(canvas);
+    Image1->update(old);
+    Image1->update(m_learnerMarker->Pixels);
 }
 
 void TFrmMain::DrawScaleImages()
@@ -226,7 +265,7 @@ void TFrmMain::PickAt(int X, int Y)
         return;
     K = KOfMapX(X, w, View.Map);
     D = DOfMapY(Y, h, View.Map);
-    DrawErrorMapImage();
+    MoveLearnerMarker();
     DrawChart();
     ShowLine();
 }

@@ -3,6 +3,7 @@
 #include "platform/canvas.h"
 
 #include <QImage>
+#include <QRegion>
 #include <memory>
 
 class TBitmap {
@@ -23,6 +24,9 @@ public:
 
     TCanvas& Canvas() { return *m_canvas; }
     const QImage& Image() const { return m_image; }
+    // Row y's pixels (0 ≤ y < Height()) for writers that fill the whole picture
+    // themselves; the canvas sees what they write.
+    QRgb* ScanLine(int y) { return reinterpret_cast<QRgb*>(m_image.scanLine(y)); }
 
     // Copies size and pixels of another bitmap (the canvas state stays).
     void Assign(const TBitmap& other);
@@ -34,3 +38,7 @@ private:
     QImage m_image;
     std::unique_ptr<TCanvas> m_canvas;
 };
+
+// The pixels of target that drawing source at `at` would change, in tiles of 8 × 8:
+// what a control has to bring to the screen after such a drawing.
+QRegion ChangedRegion(const TBitmap& target, QPoint at, const TBitmap& source);

@@ -1,6 +1,7 @@
 #include "platform/image.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 TImage::TImage(QWidget* parent)
@@ -23,10 +24,10 @@ void TImage::FollowSize()
         m_picture.SetSize(width(), height());
 }
 
-void TImage::paintEvent(QPaintEvent*)
+void TImage::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_picture.Image());
+    painter.drawImage(event->rect().topLeft(), m_picture.Image(), event->rect());
 }
 
 void TImage::resizeEvent(QResizeEvent* event)

@@ -106,7 +106,10 @@ void TPlotta::paintEvent(QPaintEvent* event)
     if (!PictureCurrent() && !m_updatesSuspended)
         RenderPicture();
     QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), m_picture.Image(), event->rect());
+    // Rectangle by rectangle: a plain copy each, where one copy of the bounding
+    // rectangle would be clipped pixel by pixel.
+    for (const QRect& r : event->region())
+        painter.drawImage(r.topLeft(), m_picture.Image(), r);
 }
 
 void TPlotta::changeEvent(QEvent* event)
@@ -296,9 +299,12 @@ void TPlotta::RefreshDataArea()
 {
     RenderDataArea();
     DrawCrossHairs(m_dataArea.Canvas(), m_lRim, m_tRim);
+    // Only the pixels that change go to the screen: for a new line that is the old
+    // line and the new one, not the whole area.
+    const QRegion changed = ChangedRegion(m_picture, QPoint(m_lRim, m_tRim), m_dataArea);
     m_picture.Canvas().Draw(m_lRim, m_tRim, m_dataArea);
     ForgetXorFrames();
-    update(m_lRim, m_tRim, m_dataArea.Width(), m_dataArea.Height());
+    update(changed);
 }
 
 void TPlotta::RenderData(TCanvas*& Canvas, const TRenderOptions& Options)

@@ -14,6 +14,8 @@ TNumLab::TNumLab(QWidget* parent)
     : QWidget(parent)
 {
     InstallNumLabAccessibility();
+    // The bitmap covers every pixel: nothing beneath needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(160, 28);
     Render();

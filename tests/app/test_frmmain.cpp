@@ -8,10 +8,13 @@
 #include "support/language_file_beside_program.h"
 
 #include <QCheckBox>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -304,4 +307,71 @@ TEST_F(MainWindow, TheChartShowsPointsResidualsAndTheLine)
     QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(100, 100));   // k = 0, d = 0
     form.Plotta1->GetItem(3 * n + 1, lineEnd);
     EXPECT_EQ(QPointF(lineEnd.X, lineEnd.Y), QPointF(2.5, 0));
+}
+
+
+namespace {
+
+// The regions each widget of a window was asked to paint.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget& window)
+    {
+        window.installEventFilter(this);
+        for (QWidget* w : window.findChildren<QWidget*>())
+            w->installEventFilter(this);
+    }
+    std::map<QObject*, QRegion> Painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            Painted[watched] += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+int Area(const QRegion& region)
+{
+    int area = 0;
+    for (const QRect& r : region)
+        area += r.width() * r.height();
+    return area;
+}
+
+} // namespace
+
+// A pick repaints what it changes and nothing else: the two places of the learner's
+// marker, the chart's pixels that change and the three numbers. The screen then shows
+// what a full repaint would.
+TEST_F(MainWindow, APickRepaintsOnlyWhatItChanges)
+{
+    Next(3);
+    form.show();
+    QCoreApplication::removePostedEvents(&form, QEvent::MetaCall);   // no splash
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::mousePress(form.Image1, Qt::LeftButton, {}, QPoint(100, 100));
+    QCoreApplication::processEvents();
+
+    PaintRecorder recorder(form);
+    QTest::mouseMove(form.Image1, QPoint(110, 80));
+    QCoreApplication::processEvents();
+    auto& painted = recorder.Painted;
+    for (const auto& [widget, region] : painted) {
+        const bool expected = widget == form.Image1 || widget == form.Plotta1 ||
+                              widget->parent() == form.Plotta1 ||   // its axes, drawn into it
+                              widget == form.NLk || widget == form.NLd || widget == form.NLSum_e2;
+        EXPECT_TRUE(expected) << widget->objectName().toStdString() << " was painted";
+    }
+    EXPECT_EQ(painted[form.Image1], QRegion(99, 99, 3, 3) + QRegion(109, 79, 3, 3));
+    const QRegion chart = painted[form.Plotta1];
+    const QRect dataArea(41, 20, 293, 198);
+    EXPECT_FALSE(chart.isEmpty());
+    EXPECT_TRUE(dataArea.contains(chart.boundingRect()));
+    EXPECT_LT(Area(chart), Area(dataArea) / 4);
+
+    const QImage screen = form.screen()->grabWindow(form.winId()).toImage();
+    const QImage full = form.grab().toImage();
+    EXPECT_EQ(screen.convertToFormat(QImage::Format_RGB32), full.convertToFormat(QImage::Format_RGB32));
 }
