@@ -122,6 +122,7 @@ void BM_ChartMarks(benchmark::State& state)
     chart->ShowItems();
     for (auto _ : state)
         chart->ShowItems();
+    state.counters["bytes/item"] = double(chart->DisplayList().MemoryBytes()) / double(state.range(0));
 }
 BENCHMARK(BM_ChartMarks)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -141,5 +142,24 @@ void BM_QPainterMarks(benchmark::State& state)
     }
 }
 BENCHMARK(BM_QPainterMarks)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The floor for marks: the same squares written straight into the image's rows.
+void BM_DirectMarks(benchmark::State& state)
+{
+    const auto chart = MainWindowChart();
+    chart->ShowItems();
+    const QVector<QPoint> pixels = DataAreaPixels(*chart, Scatter(int(state.range(0))));
+    QImage image = DataAreaImage(*chart);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QRgb* const bits = reinterpret_cast<QRgb*>(image.bits());
+        const qsizetype row = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+        for (const QPoint& p : pixels)
+            for (int y = std::max(0, p.y() - 1); y <= std::min(image.height() - 1, p.y() + 1); ++y)
+                for (int x = std::max(0, p.x() - 1); x <= std::min(image.width() - 1, p.x() + 1); ++x)
+                    bits[y * row + x] = 0xFF000000u;
+    }
+}
+BENCHMARK(BM_DirectMarks)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -64,13 +64,20 @@ void TDisplayList::Store(const TItemRecord& record, int growthStep)
     if ((m_count & (kChunkSize - 1)) == 0) {
         if (m_spareChunks.empty()) {
             m_chunks.emplace_back();
-            m_chunks.back().reserve(kChunkSize);
         } else {
             m_chunks.push_back(std::move(m_spareChunks.back()));
             m_spareChunks.pop_back();
         }
     }
-    m_chunks.back().push_back(record);
+    std::vector<TItemRecord>& chunk = m_chunks.back();
+    if (chunk.size() == chunk.capacity()) {
+        // The chunk holds the slots the list's capacity gives it, at least twice what
+        // it holds (so that small growth steps cost no copying per item), at most a
+        // whole chunk.
+        const std::size_t granted = std::size_t(m_capacity) - (std::size_t(m_count) & ~std::size_t(kChunkSize - 1));
+        chunk.reserve(std::min<std::size_t>(kChunkSize, std::max(granted, 2 * chunk.size())));
+    }
+    chunk.push_back(record);
     if (record.Kind < kItemKindCodes)
         ++m_kindCounts[record.Kind];
     ++m_count;
@@ -78,9 +85,10 @@ void TDisplayList::Store(const TItemRecord& record, int growthStep)
 
 void TDisplayList::Clear()
 {
-    for (std::vector<TItemRecord>& chunk : m_chunks) {
-        chunk.clear();
-        m_spareChunks.push_back(std::move(chunk));
+    // Last chunk first, so that the refill takes them in their old order.
+    for (auto chunk = m_chunks.rbegin(); chunk != m_chunks.rend(); ++chunk) {
+        chunk->clear();
+        m_spareChunks.push_back(std::move(*chunk));
     }
     std::vector<std::vector<TItemRecord>>().swap(m_chunks);
     std::vector<TRareAttributes>().swap(m_rare);

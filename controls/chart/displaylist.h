@@ -3,8 +3,9 @@
 //
 // Items are kept in a compact record of 64 bytes; the few attributes only closed
 // figures, boxes, bars, arrows and texts use live in a side table that plain points
-// never touch. Records sit in fixed-size chunks, so appending never moves what is
-// already stored. The list reports its capacity in whole blocks of the growth step.
+// never touch. Records sit in chunks of at most 1024; a chunk holds the slots the
+// list's capacity gives it, so a list holds about 64 bytes per slot. The list reports
+// its capacity in whole blocks of the growth step.
 // Clear keeps the emptied chunks for the items appended next, until the list is next
 // shown: rebuilding a large list then writes into memory that is already mapped.
 // Charts that share one list hold the same object, so a change made through any of
@@ -91,7 +92,7 @@ private:
         std::int32_t Size2 = 0;
         QString Text;
     };
-    static constexpr int kChunkBits = 12;
+    static constexpr int kChunkBits = 10;
     static constexpr int kChunkSize = 1 << kChunkBits;
 
     static bool KindMatches(std::uint8_t wanted, std::uint8_t kind);
