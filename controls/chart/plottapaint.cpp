@@ -300,11 +300,14 @@ void TPlotta::RefreshDataArea()
     RenderDataArea();
     DrawCrossHairs(m_dataArea.Canvas(), m_lRim, m_tRim);
     // Only the pixels that change go to the screen: for a new line that is the old
-    // line and the new one, not the whole area.
-    const QRegion changed = ChangedRegion(m_picture, QPoint(m_lRim, m_tRim), m_dataArea);
+    // line and the new one, not the whole area. A hidden chart has no screen to bring
+    // them to.
+    const bool onScreen = isVisible();
+    const QRegion changed = onScreen ? ChangedRegion(m_picture, QPoint(m_lRim, m_tRim), m_dataArea) : QRegion();
     m_picture.Canvas().Draw(m_lRim, m_tRim, m_dataArea);
     ForgetXorFrames();
-    update(changed);
+    if (onScreen)
+        update(changed);
 }
 
 void TPlotta::RenderData(TCanvas*& Canvas, const TRenderOptions& Options)
