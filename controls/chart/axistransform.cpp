@@ -1,20 +1,11 @@
 #include "controls/chart/axistransform.h"
 
 #include "controls/chart/scaleprops.h"
-#include "platform/rounding.h"
+#include "controls/common/axismap.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
-
-constexpr double kLogFloor = 1e-100;
-constexpr long double kPixelLimit = 2147483647.0L;
-
-long double AxisFunction(bool logarithmic, double value)
-{
-    return logarithmic ? std::log(static_cast<long double>(value)) : value;
-}
 
 // The map sending the axis's low end to pixel lowPixel and its high end to highPixel.
 // extent is the data area's size along the axis; center is where everything goes when
@@ -25,8 +16,8 @@ TAxisTransform TransformBetween(int lowPixel, int highPixel, int extent, long do
     TAxisTransform t;
     t.Logarithmic = axis.Logarithmic();
     t.RangeLow = axis.RangeLow();
-    const long double fLow = AxisFunction(t.Logarithmic, axis.RangeLow());
-    const long double fHigh = AxisFunction(t.Logarithmic, axis.RangeHigh());
+    const long double fLow = AxisCoordinate<long double>(t.Logarithmic, axis.RangeLow());
+    const long double fHigh = AxisCoordinate<long double>(t.Logarithmic, axis.RangeHigh());
     const long double span = fHigh - fLow;
     if (extent <= 0 || span == 0 || !std::isfinite(span)) {
         t.SetMap(0, center);
@@ -53,8 +44,7 @@ int TAxisTransform::ToPixelExactly(double value) const
 {
     if (Logarithmic && value <= kLogFloor)
         return UnderflowPixel;
-    const long double pixel = m_k * AxisFunction(Logarithmic, value) + m_d;
-    return int(RoundHalfEven(std::clamp(pixel, -kPixelLimit, kPixelLimit)));
+    return RoundToPixel(m_k * AxisCoordinate<long double>(Logarithmic, value) + m_d);
 }
 
 double TAxisTransform::ToValue(double pixel) const
@@ -69,7 +59,7 @@ TAxisTransform HorizontalTransform(const TChartGeometry& geometry, const TScaleP
 {
     TAxisTransform t = TransformBetween(geometry.LRim, geometry.DataRight(), geometry.DataWidth(),
                                         geometry.Width / 2.0L, axis);
-    t.UnderflowPixel = axis.RangeHigh() < axis.RangeLow() ? geometry.Width : 0;
+    t.UnderflowPixel = BeyondLowEnd(true, axis.RangeHigh() < axis.RangeLow(), geometry.Width, geometry.Height);
     return t;
 }
 
@@ -77,6 +67,6 @@ TAxisTransform VerticalTransform(const TChartGeometry& geometry, const TScalePro
 {
     TAxisTransform t = TransformBetween(geometry.DataBottom(), geometry.TRim, geometry.DataHeight(),
                                         geometry.Height / 2.0L, axis);
-    t.UnderflowPixel = axis.RangeHigh() < axis.RangeLow() ? 0 : geometry.Height;
+    t.UnderflowPixel = BeyondLowEnd(false, axis.RangeHigh() < axis.RangeLow(), geometry.Width, geometry.Height);
     return t;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The linear maps between an axis's values and the chart's pixels:
 // pixel = K * f(value) + D, where f is the identity on a linear axis and the natural
-// logarithm on a logarithmic one.
+// logarithm on a logarithmic one. What they share with the scale's pixel mapping, and
+// why their factors are their own: controls/common/axismap.h.
 #include "controls/chart/chartgeometry.h"
 
 #include <cmath>

@@ -1,13 +1,9 @@
 #include "controls/chart/mouseranges.h"
 
+#include "controls/common/axismap.h"
+
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-constexpr double kLogFloor = 1e-100;
-
-} // namespace
 
 TAxisRange PannedRange(const TAxisRange& start, const TAxisRange& current, bool logarithmic, int pixels,
                        int extent)
@@ -71,5 +67,5 @@ bool UsableRange(const TAxisRange& range, bool logarithmic, double minRange)
         return false;
     if (std::fabs(range.High - range.Low) < minRange)
         return false;
-    return !logarithmic || (range.Low >= kLogFloor && range.High >= kLogFloor);
+    return !logarithmic || RangeHasLogarithms(range.Low, range.High);
 }

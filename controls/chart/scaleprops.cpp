@@ -1,13 +1,12 @@
 #include "controls/chart/scaleprops.h"
 
+#include "controls/common/axismap.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 namespace {
-
-// Smallest value a logarithmic axis can show.
-constexpr double kLogFloor = 1e-100;
 
 bool IsHorizontalPlacement(TScaleType type)
 {
@@ -73,7 +72,7 @@ void TScaleProps::SetDateFormat(TDTLabel* value)
 
 bool TScaleProps::AcceptsLogarithmic() const
 {
-    return m_loading || (m_rangeLow >= kLogFloor && m_rangeHigh >= kLogFloor && m_labelType != ftDateTime);
+    return m_loading || (RangeHasLogarithms(m_rangeLow, m_rangeHigh) && m_labelType != ftDateTime);
 }
 
 void TScaleProps::SetLogarithmic(bool value)

@@ -1,31 +1,6 @@
 #include "controls/scale/pixelmap.h"
 
-#include "platform/rounding.h"
-
-#include <algorithm>
-#include <cmath>
-
-namespace {
-
-constexpr double kLogFloor = 1e-100;
-constexpr double kPixelLimit = 2147483647.0;
-
-// The value scale used along the axis: the value itself, or its logarithm.
-double AxisCoordinate(const TAxisSettings& axis, double value)
-{
-    return axis.Logarithmic ? std::log(value) : value;
-}
-
-// The pixel just beyond the low end of the range: the control's edge on that side.
-double BeyondLowEnd(const TAxisSettings& axis)
-{
-    const bool reversed = axis.RangeHigh < axis.RangeLow;
-    if (IsHorizontal(axis.ScaleType))
-        return reversed ? axis.Width : 0;
-    return reversed ? 0 : axis.Height;
-}
-
-} // namespace
+#include "controls/common/axismap.h"
 
 void RecalcScaling(const TAxisSettings& axis, TPixelMapping& mapping)
 {
@@ -41,8 +16,8 @@ void RecalcScaling(const TAxisSettings& axis, TPixelMapping& mapping)
     }
     if (axis.Logarithmic && (axis.RangeLow <= 0 || axis.RangeHigh <= 0))
         return;
-    const long double low = AxisCoordinate(axis, axis.RangeLow);
-    const long double high = AxisCoordinate(axis, axis.RangeHigh);
+    const long double low = AxisCoordinate<double>(axis.Logarithmic, axis.RangeLow);
+    const long double high = AxisCoordinate<double>(axis.Logarithmic, axis.RangeHigh);
     if (horizontal) {
         mapping.PixPerUnit = static_cast<double>(length / (high - low));
         mapping.PixOffset = static_cast<double>(axis.MarginLeft - low * mapping.PixPerUnit);
@@ -54,10 +29,8 @@ void RecalcScaling(const TAxisSettings& axis, TPixelMapping& mapping)
 
 int ValueToPixel(const TAxisSettings& axis, const TPixelMapping& mapping, double value)
 {
-    double pixel = 0;
     if (axis.Logarithmic && !(value > kLogFloor))
-        pixel = BeyondLowEnd(axis);
-    else
-        pixel = mapping.PixPerUnit * AxisCoordinate(axis, value) + mapping.PixOffset;
-    return Round(std::clamp(pixel, -kPixelLimit, kPixelLimit));
+        return BeyondLowEnd(IsHorizontal(axis.ScaleType), axis.RangeHigh < axis.RangeLow, axis.Width, axis.Height);
+    const double pixel = mapping.PixPerUnit * AxisCoordinate<double>(axis.Logarithmic, value) + mapping.PixOffset;
+    return RoundToPixel(pixel);
 }

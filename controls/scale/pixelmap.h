@@ -1,5 +1,6 @@
 #pragma once
-// Mapping of an axis's values onto pixels along the axis.
+// Mapping of an axis's values onto pixels along the axis. What it shares with the
+// chart's layer transform, and why its factors are its own: controls/common/axismap.h.
 #include "controls/scale/axissettings.h"
 
 struct TPixelMapping {

@@ -1,6 +1,7 @@
 #include "controls/scale/scale.h"
 #include "platform/widgetstate.h"
 
+#include "controls/common/axismap.h"
 #include "controls/common/colorscheme.h"
 #include "controls/common/gryph_error.h"
 #include "platform/rounding.h"
@@ -13,7 +14,6 @@
 namespace {
 
 constexpr int kDefaultSize = 400;
-constexpr double kLogFloor = 1e-100;
 constexpr int kFewestTicks = 2;
 constexpr int kMostTicks = 10;
 constexpr int kLowestDecPlaces = -3;
@@ -143,7 +143,7 @@ void TScale::SetLabelType(TFigType value)
 void TScale::SetLogarithmic(bool value)
 {
     const bool accepted = !value || m_loading ||
-                          (m_axis.RangeLow >= kLogFloor && m_axis.RangeHigh >= kLogFloor && m_axis.LabelType != ftDateTime);
+                          (RangeHasLogarithms(m_axis.RangeLow, m_axis.RangeHigh) && m_axis.LabelType != ftDateTime);
     if (accepted)
         m_axis.Logarithmic = value;
     RecalcScaling();
