@@ -1,5 +1,6 @@
 #include "controls/plot3d/axislabels.h"
 
+#include "controls/scale/numericlabels.h"
 #include "platform/format.h"
 #include "platform/rounding.h"
 
@@ -8,8 +9,6 @@
 
 namespace {
 
-constexpr long double kZeroTickRatio = 1e-14L;
-constexpr long double kWideRange = 100000;
 constexpr int kScientificDigits = 2;
 constexpr int kExponentDigits = 4;
 constexpr int kLabelGap = 3;
@@ -30,12 +29,7 @@ double Radians(double degrees)
 
 QString TickLabel(long double tick, long double low, long double high, int decimals)
 {
-    const long double span = high - low;
-    if (std::fabs(tick / span) >= kZeroTickRatio)
-        return NumberText(tick, decimals);
-    if (std::fabs(span) > kWideRange)
-        return decimals == 0 ? QStringLiteral("0") : QStringLiteral("0.0");
-    return NumberText(0, decimals);
+    return LinearTickText(tick, high - low, decimals, NumberText);
 }
 
 int TickLabelLeft(TP3ScaleKind axis, int tickEndX, int halfWidth, double viewAngleX, double viewAngleZ)

@@ -4,13 +4,10 @@
 
 #include <QString>
 
-// Labels longer than this are cut.
-constexpr int kMaxTickLabelLength = 14;
-
 // The label of tick on an axis from low to high (which differ). decimals >= 0 gives
 // fixed-point text, -1 scientific text with two significant digits and a four-digit
-// exponent (" 1.5E+0003"). A tick that is zero relative to the range reads "0" or "0.0"
-// on ranges wider than 100000 and is written as 0 otherwise.
+// exponent (" 1.5E+0003"). Zero ticks and the length as on a scale's linear axis
+// (LinearTickText).
 QString TickLabel(long double tick, long double low, long double high, int decimals);
 
 // Left edge of a label halfWidth wide whose tick mark ends at tickEndX, so that the

@@ -77,7 +77,7 @@ void TPlot3D::DrawAxis(TCanvas& canvas, TP3ScaleKind kind, QPoint lowEnd, QPoint
         canvas.MoveTo(p.x(), p.y());
         canvas.LineTo(end.x(), end.y());
 
-        QString label = TickLabel(tick, low, high, decimals).left(kMaxTickLabelLength);
+        QString label = TickLabel(tick, low, high, decimals);
         if (OnBeforeDrawScaleLabel)
             OnBeforeDrawScaleLabel(this, canvas, kind, label, p.x(), p.y());
         const int halfWidth = canvas.TextWidth(label) / 2;

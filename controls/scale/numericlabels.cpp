@@ -30,14 +30,22 @@ QString WithoutTrailingZeros(QString label)
 
 } // namespace
 
+QString LinearTickText(long double value, long double width, int decimals,
+                       const std::function<QString(long double, int)>& numberText)
+{
+    if (std::fabs(value / width) >= kZeroRatio)
+        return CutToLength(numberText(value, decimals));
+    if (std::fabs(width) <= kExactZeroWidth)
+        return CutToLength(numberText(0, decimals));
+    return QString::fromLatin1(decimals == 0 ? "0" : "0.0");
+}
+
 QString LinearTickLabel(long double value, const TLabelDigits& digits, double rangeLow, double rangeHigh)
 {
-    const long double width = static_cast<long double>(rangeHigh) - rangeLow;
-    if (std::fabs(value / width) >= kZeroRatio)
-        return CutToLength(FormatTickNumber(value, digits.Decimals, digits.MantissaDecimals));
-    if (std::fabs(width) <= kExactZeroWidth)
-        return CutToLength(FormatTickNumber(0, digits.Decimals, digits.MantissaDecimals));
-    return QString::fromLatin1(digits.Decimals == 0 ? "0" : "0.0");
+    return LinearTickText(value, static_cast<long double>(rangeHigh) - rangeLow, digits.Decimals,
+                          [&digits](long double number, int decimals) {
+                              return FormatTickNumber(number, decimals, digits.MantissaDecimals);
+                          });
 }
 
 QString LogTickLabel(double value, bool decade, const TLabelDigits& digits, int decPlaces)

@@ -4,6 +4,15 @@
 #include "controls/scale/decimals.h"
 
 #include <QString>
+#include <functional>
+
+// The label of a long tick on a linear axis `width` wide, its number written by
+// numberText(value, decimals): a value that is zero but for rounding noise (less than
+// 1e-14 of the width) is written as 0, and on ranges wider than 100000 reads "0" (no
+// decimals) or "0.0"; the text is cut to 14 characters. The 3-D plot's axes label
+// their ticks by the same rule in their own notation.
+QString LinearTickText(long double value, long double width, int decimals,
+                       const std::function<QString(long double, int)>& numberText);
 
 // A long tick's number on a linear axis: values that are zero but for rounding noise
 // read as zero, and the text is cut to 14 characters.
