@@ -1,5 +1,6 @@
 #include "controls/chart/displaylist.h"
 
+#include "controls/chart/itemkinds.h"
 #include "controls/chart/plottaerror.h"
 
 #include <algorithm>
@@ -142,7 +143,11 @@ TPlottaItem TDisplayList::Item(int index) const
 
 bool TDisplayList::KindMatches(std::uint8_t wanted, std::uint8_t kind)
 {
-    return wanted == ikAnyKind || (wanted == ikAnyButMoveTo && kind != ikMoveTo) || wanted == kind;
+    switch (TKindWildcard(wanted)) {
+    case TKindWildcard::AnyKind: return true;
+    case TKindWildcard::AnyButMoveTo: return ItemKindRow(kind).FoundByAnyButMoveTo;
+    }
+    return wanted == kind;
 }
 
 int TDisplayList::FindNearest(std::uint8_t kind, std::uint8_t itemClass, double x, double y,

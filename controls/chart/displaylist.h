@@ -75,8 +75,7 @@ public:
     TPlottaItem Expand(const TItemRecord& record) const;
 
     // Index of the item nearest to (x, y) in data units, or -1. kind selects the
-    // kind code, ikAnyKind every kind, ikAnyButMoveTo every kind except move-to, and
-    // 0 none; itemClass selects a class, kAnyItemClass every class. Of items at equal
+    // kind code, the number of a TKindWildcard the kinds it stands for, and 0 none; itemClass selects a class, kAnyItemClass every class. Of items at equal
     // distance the first wins. dist receives the distance (sqrt(1.7e308) if nothing
     // qualified).
     int FindNearest(std::uint8_t kind, std::uint8_t itemClass, double x, double y,

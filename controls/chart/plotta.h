@@ -179,6 +179,10 @@ public:
     // Index of the item nearest to (X, Y) in data units, or -1; see TDisplayList.
     int FindNearestItem(std::uint8_t Kind, std::uint8_t ItemClass, double X, double Y,
                         double& Dist) const;
+    int FindNearestItem(TKindWildcard Kind, std::uint8_t ItemClass, double X, double Y, double& Dist) const
+    {
+        return FindNearestItem(std::uint8_t(Kind), ItemClass, X, Y, Dist);
+    }
     // Count, capacity, last shown item and per-kind counters of the list.
     const TDisplayList& DisplayList() const { return *m_items; }
 

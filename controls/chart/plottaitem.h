@@ -8,8 +8,8 @@
 #include <bitset>
 #include <cstdint>
 
-// Kind codes stored in TPlottaItem::Kind. Codes 10 and 11 are never stored: they are
-// the wildcards of FindNearestItem.
+// Kind codes stored in TPlottaItem::Kind; how each kind is drawn and found is its row
+// in itemkinds.cpp. Codes 0, 10 and 11 are never stored.
 enum TItemKind : std::uint8_t {
     ikMark = 1,          // DrawMark of MarkType at (X, Y)
     ikLine = 2,          // (X, Y) to (X2, Y2)
@@ -20,11 +20,16 @@ enum TItemKind : std::uint8_t {
     ikText = 7,          // Text at (X, Y)
     ikMoveTo = 8,        // pen to (X, Y)
     ikEllipse = 9,       // center (X, Y), half-axes X2, Y2 in data units
-    ikAnyKind = 10,      // wildcard: every kind
-    ikAnyButMoveTo = 11, // wildcard: every kind except move-to
     ikRelMoveTo = 12,    // pen moves by (X, Y) pixels
     ikRelLineTo = 13,    // line from the pen position by (X, Y) pixels
     ikArrow = 14,        // line (X, Y) to (X2, Y2) with a head of Size pixels
+};
+
+// What FindNearestItem looks for in place of one kind. Callers may pass these numbers
+// where a kind code goes; no item is stored with them.
+enum class TKindWildcard : std::uint8_t {
+    AnyKind = 10,        // every kind
+    AnyButMoveTo = 11,   // every kind except move-to
 };
 
 // Number of kind codes that have a counter (0..14).

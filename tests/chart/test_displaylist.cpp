@@ -108,11 +108,12 @@ TEST(DisplayList, FindNearestItemHonoursWildcardsAndKeepsTheFirstOfEqualDistance
     EXPECT_EQ(chart.FindNearestItem(0, kAnyItemClass, 0, 0, dist), -1);
     EXPECT_DOUBLE_EQ(dist, std::sqrt(1.7e308));
 
-    EXPECT_EQ(chart.FindNearestItem(ikAnyKind, kAnyItemClass, 0, 0, dist), 0);
+    EXPECT_EQ(chart.FindNearestItem(TKindWildcard::AnyKind, kAnyItemClass, 0, 0, dist), 0);
     EXPECT_DOUBLE_EQ(dist, 0);
-    EXPECT_EQ(chart.FindNearestItem(ikAnyButMoveTo, kAnyItemClass, 0, 0, dist), 1);
+    EXPECT_EQ(chart.FindNearestItem(TKindWildcard::AnyButMoveTo, kAnyItemClass, 0, 0, dist), 1);
     EXPECT_DOUBLE_EQ(dist, 1);
-    EXPECT_EQ(chart.FindNearestItem(ikAnyButMoveTo, 3, 0, 0, dist), 2);
+    EXPECT_EQ(chart.FindNearestItem(TKindWildcard::AnyButMoveTo, 3, 0, 0, dist), 2);
+    EXPECT_EQ(chart.FindNearestItem(11, 3, 0, 0, dist), 2);   // callers may pass the number
     EXPECT_EQ(chart.FindNearestItem(ikMark, 3, 0, 0, dist), 3);
     EXPECT_DOUBLE_EQ(dist, std::sqrt(50.0));
     EXPECT_EQ(chart.FindNearestItem(ikMark, 0, 4, 4, dist), 1);   // distances in data units
