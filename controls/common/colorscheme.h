@@ -1,5 +1,5 @@
 #pragma once
-// The two frame colors a control derives from its color scheme.
+// The frame colors a control derives from its color scheme.
 #include "controls/common/enums.h"
 #include "platform/color.h"
 
@@ -15,4 +15,17 @@ constexpr TSchemeColors SchemeColors(TColorScheme scheme)
     if (scheme == csSystem)
         return {clBtnShadow, clBtnHighlight};
     return {clGray, clWhite};
+}
+
+// The outer line, shadow and highlight of a control's frame.
+struct TFrameColors {
+    TColor Line;
+    TColor Shadow;
+    TColor Highlight;
+};
+
+constexpr TFrameColors FrameColorsOf(TColorScheme scheme)
+{
+    const TSchemeColors colors = SchemeColors(scheme);
+    return {clBlack, colors.Dark, colors.Light};
 }
