@@ -1,45 +1,22 @@
 #include "controls/numlab/numlab.h"
 
-#include "controls/common/colorscheme.h"
 #include "controls/common/gryph_error.h"
 #include "controls/numlab/numlabaccessible.h"
 #include "controls/numlab/numtext.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <algorithm>
 
 
 TNumLab::TNumLab(QWidget* parent)
-    : QWidget(parent)
+    : TPictureControl(parent)
 {
     InstallNumLabAccessibility();
     // The bitmap covers every pixel: nothing beneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(160, 28);
-    Render();
-}
-
-TNumLab::TFrameColors TNumLab::FrameColorsOf(TColorScheme scheme)
-{
-    const TSchemeColors colors = SchemeColors(scheme);
-    return {clBlack, colors.Dark, colors.Light};
-}
-
-template <typename T>
-void TNumLab::Change(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    Repaint();
-}
-
-void TNumLab::Repaint()
-{
-    Render();
-    update();
+    RenderIfOutdated();
 }
 
 void TNumLab::SetValue(double value) { Change(m_value, value); }
@@ -74,14 +51,7 @@ void TNumLab::SetLeftSpace(int value)
         Change(m_leftSpace, std::min(value, width()));
 }
 
-void TNumLab::SetColorScheme(TColorScheme value)
-{
-    if (value == m_colorScheme)
-        return;
-    m_colorScheme = value;
-    m_frameColors = FrameColorsOf(value);
-    Repaint();
-}
+void TNumLab::SetColorScheme(TColorScheme value) { Change(m_colorScheme, value); }
 
 void TNumLab::Assign(const QObject* source)
 {
@@ -105,45 +75,9 @@ void TNumLab::Assign(const QObject* source)
     m_colorLabText = other->m_colorLabText;
     m_colorOutBakG = other->m_colorOutBakG;
     m_colorOutText = other->m_colorOutText;
-    m_frameColors = other->m_frameColors;
     m_colorScheme = other->m_colorScheme;
     m_displayType = other->m_displayType;
     Repaint();
-}
-
-void TNumLab::AssignTo(QObject* dest) const
-{
-    auto* other = qobject_cast<TNumLab*>(dest);
-    if (!other)
-        throw CannotAssign(this, dest);
-    other->Assign(this);
-}
-
-const TBitmap& TNumLab::Bitmap() const
-{
-    // A hidden control may have been resized without being told (Qt holds the
-    // resize event back until it is shown).
-    if (m_bitmap.Width() != width() || m_bitmap.Height() != height())
-        Render();
-    return m_bitmap;
-}
-
-void TNumLab::setVisible(bool visible)
-{
-    QWidget::setVisible(visible);
-    if (visible)
-        Render();
-}
-
-void TNumLab::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.drawImage(0, 0, Bitmap().Image());
-}
-
-void TNumLab::resizeEvent(QResizeEvent*)
-{
-    Render();
 }
 
 void TNumLab::changeEvent(QEvent* event)
@@ -162,11 +96,5 @@ void TNumLab::mouseMoveEvent(QMouseEvent* event)
         m_mouseArea = 1;
     else
         m_mouseArea = 2;
-    NotifyMouseMove(this, *event);
+    TPictureControl::mouseMoveEvent(event);
 }
-
-void TNumLab::mousePressEvent(QMouseEvent* event) { NotifyMousePress(this, *event); }
-
-void TNumLab::mouseReleaseEvent(QMouseEvent* event) { NotifyMouseRelease(this, *event); }
-
-void TNumLab::mouseDoubleClickEvent(QMouseEvent* event) { NotifyMouseDoubleClick(this, *event); }

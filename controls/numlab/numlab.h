@@ -2,21 +2,20 @@
 // TNumLab: one number in a framed field, with an optional text to its left and to
 // its right. Every change renders the whole control at once into its own bitmap;
 // painting only copies that bitmap to the screen.
+#include "controls/common/colorscheme.h"
 #include "controls/common/enums.h"
+#include "controls/common/picturecontrol.h"
 #include "controls/numlab/numlabenums.h"
-#include "platform/bitmap.h"
 #include "platform/color.h"
 #include "platform/events.h"
-#include "platform/mouseevents.h"
 
 #include <QString>
-#include <QWidget>
 #include <functional>
 
 // Lets a handler change the formatted text before it is drawn.
 using TBeforeDisplayEvent = std::function<void(QObject* Sender, QString& Text)>;
 
-class TNumLab : public QWidget, public TMouseEventSource {
+class TNumLab : public TPictureControl {
     Q_OBJECT
     Q_PROPERTY(double Value READ Value WRITE SetValue)
     Q_PROPERTY(NumLabEnums::TDisplay DisplayType READ DisplayType WRITE SetDisplayType)
@@ -104,36 +103,21 @@ public:
     void Assign(const QObject* source);
     // Hands this label to dest's Assign when dest is a numeric label; raises
     // EGryphError for anything else.
-    void AssignTo(QObject* dest) const;
+    void AssignTo(QObject* dest) const { AssignToOwnKind<TNumLab>(dest); }
 
     // The text the number field shows now: empty when Empty is set, otherwise the
     // formatted value as OnBeforeDisplay leaves it, or the overflow indicator when
     // that does not fit. Runs OnBeforeDisplay as a repaint does.
     QString DisplayText() const;
 
-    // The control's picture, rendered at its current size.
-    const TBitmap& Bitmap() const;
-
     TBeforeDisplayEvent OnBeforeDisplay;
 
-    void setVisible(bool visible) override;
-
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Also tells which area the pointer is over.
     void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    struct TFrameColors {
-        TColor Dark;
-        TColor Shadow;
-        TColor Highlight;
-    };
-    static TFrameColors FrameColorsOf(TColorScheme scheme);
     // Pens of the upper-left and the lower-right line of a bevelled field.
     struct TBevelPens {
         TColor UpperLeft;
@@ -141,20 +125,14 @@ private:
     };
     static TBevelPens BevelPens(TFrameStyle style, const TFrameColors& colors);
 
-    template <typename T>
-    void Change(T& field, const T& value);
-    // Renders into the bitmap now and asks for the screen to be refreshed.
-    void Repaint();
-
-    // Drawing (numlabpaint.cpp). Nothing is drawn while the control is hidden.
-    void Render() const;
+    // Drawing (numlabpaint.cpp).
+    void Render() override;
     void DrawTexts(TCanvas& canvas, int textTop) const;
     void DrawField(TCanvas& canvas) const;
     void DrawNumber(TCanvas& canvas, int textTop) const;
     // The formatted, possibly replaced, text for the field, measured on canvas.
     QString FieldText(const TCanvas& canvas) const;
     QString FormattedValue() const;
-    bool Hidden() const;
 
     double m_value = 0;
     TDisplay m_displayType = dtFixP;
@@ -174,12 +152,9 @@ private:
     TAlignment m_rightTextAlignment = taLeftJustify;
     TFrameStyle m_frameStyle = fsLowered;
     TColorScheme m_colorScheme = csBWG;
-    TFrameColors m_frameColors = FrameColorsOf(csBWG);
     TColor m_colorLabBakG = clBtnFace;
     TColor m_colorLabText = clBlack;
     TColor m_colorOutBakG = clBtnFace;
     TColor m_colorOutText = clBlack;
     int m_mouseArea = 0;
-    // A picture of the control; rendering keeps it in step with the control's state.
-    mutable TBitmap m_bitmap;
 };

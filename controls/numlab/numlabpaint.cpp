@@ -1,6 +1,5 @@
 // How a numeric label draws itself into its bitmap.
 #include "controls/numlab/numlab.h"
-#include "platform/widgetstate.h"
 #include "controls/numlab/numtext.h"
 #include "platform/rounding.h"
 
@@ -54,17 +53,11 @@ bool IsBevel(TFrameStyle style)
 
 } // namespace
 
-bool TNumLab::Hidden() const { return IsExplicitlyHidden(*this); }
-
-
-void TNumLab::Render() const
+void TNumLab::Render()
 {
-    if (Hidden())
-        return;
+    TCanvas& canvas = PictureCanvas();
     const int w = width();
     const int h = height();
-    m_bitmap.SetSize(w, h);
-    TCanvas& canvas = m_bitmap.Canvas();
     canvas.Font = TFont::FromQFont(font());
     canvas.Pen = TPen{m_colorOutBakG};
     canvas.Brush = TBrush{m_colorOutBakG, bsSolid};
@@ -92,19 +85,20 @@ void TNumLab::DrawField(TCanvas& canvas) const
     const int right = m_leftSpace + m_labelWidth;
     const int h = height();
     const int q = h - 4;
+    const TFrameColors colors = FrameColorsOf(m_colorScheme);
     if (m_frameStyle == fsNone)
         canvas.Pen.Color = m_colorLabBakG;
     else if (m_frameStyle == fsEmbossed)
-        canvas.Pen.Color = m_frameColors.Highlight;
+        canvas.Pen.Color = colors.Highlight;
     else
-        canvas.Pen.Color = m_frameColors.Shadow;
+        canvas.Pen.Color = colors.Shadow;
     canvas.Brush.Color = m_colorLabBakG;
     if (!IsBevel(m_frameStyle)) {
         canvas.Rectangle(left, 0, right + 2, h);
         return;
     }
     canvas.Rectangle(left, 0, right + 2, h - 1);
-    const TBevelPens pens = BevelPens(m_frameStyle, m_frameColors);
+    const TBevelPens pens = BevelPens(m_frameStyle, colors);
     canvas.Pen.Color = pens.UpperLeft;
     canvas.Polyline({{left + 1, q + 1}, {left + 1, 1}, {right + 1, 1}});
     canvas.Pen.Color = pens.LowerRight;
@@ -115,9 +109,9 @@ TNumLab::TBevelPens TNumLab::BevelPens(TFrameStyle style, const TFrameColors& co
 {
     switch (style) {
     case fsLowered:
-        return {colors.Dark, colors.Highlight};
+        return {colors.Line, colors.Highlight};
     case fsRaised:
-        return {colors.Highlight, colors.Dark};
+        return {colors.Highlight, colors.Line};
     case fsEmbossed:
         return {colors.Shadow, colors.Shadow};
     default:

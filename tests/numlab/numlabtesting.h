@@ -29,7 +29,7 @@ inline int FormTextWidth(const QString& text)
 
 inline TColor PixelAt(const TNumLab& label, int x, int y)
 {
-    return FromQColor(QColor(label.Bitmap().Image().pixel(x, y)));
+    return FromQColor(QColor(label.CurrentPicture().Image().pixel(x, y)));
 }
 
 // The smallest rectangle holding every pixel of the given color (null when none).

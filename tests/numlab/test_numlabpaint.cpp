@@ -61,8 +61,8 @@ struct InkLabel : TNumLab {
         SetColorLabText(clRed);
         SetColorOutText(clBlue);
     }
-    QRect NumberInk() const { return InkBox(Bitmap().Image(), clRed); }
-    QRect SideInk() const { return InkBox(Bitmap().Image(), clBlue); }
+    QRect NumberInk() const { return InkBox(CurrentPicture().Image(), clRed); }
+    QRect SideInk() const { return InkBox(CurrentPicture().Image(), clBlue); }
     static int TextTop()
     {
         TBitmap probe(1, 1);
