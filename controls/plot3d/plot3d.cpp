@@ -1,6 +1,5 @@
 #include "controls/plot3d/plot3d.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <cmath>
 
@@ -24,7 +23,7 @@ double StepAway(double value, double step)
 } // namespace
 
 TPlot3D::TPlot3D(QWidget* parent)
-    : QWidget(parent)
+    : TPictureControl(parent)
     , m_surface(new TMatrix(this))
     , m_screenX(new TIntMatrix(this))
     , m_screenY(new TIntMatrix(this))
@@ -40,35 +39,21 @@ TPlot3D::TPlot3D(QWidget* parent)
     m_view = TViewMatrix::FromAngles(m_viewAngleX, m_viewAngleZ);
 }
 
-template <typename T>
-void TPlot3D::Store(T& field, T value)
-{
-    field = value;
-    Repaint();
-}
-
-template <typename T>
-void TPlot3D::Change(T& field, T value)
-{
-    if (field != value)
-        Store(field, value);
-}
-
 void TPlot3D::SetBoundBoxStyle(TBoundingBox value) { Change(m_boundBoxStyle, value); }
-void TPlot3D::SetColorFrame(TColor value) { Store(m_colorFrame, value); }
-void TPlot3D::SetColorBakGnd(TColor value) { Store(m_colorBakGnd, value); }
+void TPlot3D::SetColorFrame(TColor value) { Change(m_colorFrame, value, kEvenIfSame); }
+void TPlot3D::SetColorBakGnd(TColor value) { Change(m_colorBakGnd, value, kEvenIfSame); }
 void TPlot3D::SetColorCodeAvg(bool value) { Change(m_colorCodeAvg, value); }
-void TPlot3D::SetColorCubeFrame(TColor value) { Store(m_colorCubeFrame, value); }
-void TPlot3D::SetColorCubeHidLin(TColor value) { Store(m_colorCubeHidLin, value); }
-void TPlot3D::SetColorCubeFaceLow(TColor value) { Store(m_colorCubeFaceLow, value); }
-void TPlot3D::SetColorCubeFaceHigh(TColor value) { Store(m_colorCubeFaceHigh, value); }
-void TPlot3D::SetColorXCoords(TColor value) { Store(m_axes[skXAxis].Color, value); }
-void TPlot3D::SetColorYCoords(TColor value) { Store(m_axes[skYAxis].Color, value); }
-void TPlot3D::SetColorZCoords(TColor value) { Store(m_axes[skZAxis].Color, value); }
-void TPlot3D::SetColorMesh(TColor value) { Store(m_colorMesh, value); }
-void TPlot3D::SetColorHigh(TColor value) { Store(m_colorHigh, value); }
-void TPlot3D::SetColorMid(TColor value) { Store(m_colorMid, value); }
-void TPlot3D::SetColorLow(TColor value) { Store(m_colorLow, value); }
+void TPlot3D::SetColorCubeFrame(TColor value) { Change(m_colorCubeFrame, value, kEvenIfSame); }
+void TPlot3D::SetColorCubeHidLin(TColor value) { Change(m_colorCubeHidLin, value, kEvenIfSame); }
+void TPlot3D::SetColorCubeFaceLow(TColor value) { Change(m_colorCubeFaceLow, value, kEvenIfSame); }
+void TPlot3D::SetColorCubeFaceHigh(TColor value) { Change(m_colorCubeFaceHigh, value, kEvenIfSame); }
+void TPlot3D::SetColorXCoords(TColor value) { Change(m_axes[skXAxis].Color, value, kEvenIfSame); }
+void TPlot3D::SetColorYCoords(TColor value) { Change(m_axes[skYAxis].Color, value, kEvenIfSame); }
+void TPlot3D::SetColorZCoords(TColor value) { Change(m_axes[skZAxis].Color, value, kEvenIfSame); }
+void TPlot3D::SetColorMesh(TColor value) { Change(m_colorMesh, value, kEvenIfSame); }
+void TPlot3D::SetColorHigh(TColor value) { Change(m_colorHigh, value, kEvenIfSame); }
+void TPlot3D::SetColorMid(TColor value) { Change(m_colorMid, value, kEvenIfSame); }
+void TPlot3D::SetColorLow(TColor value) { Change(m_colorLow, value, kEvenIfSame); }
 void TPlot3D::SetColorCodingMode(TColorCodingMode value) { Change(m_colorCodingMode, value); }
 void TPlot3D::SetColorScheme(TColorScheme value) { Change(m_colorScheme, value); }
 void TPlot3D::SetDecPlaceX(int value) { SetDecPlaces(skXAxis, value); }
@@ -76,7 +61,7 @@ void TPlot3D::SetDecPlaceY(int value) { SetDecPlaces(skYAxis, value); }
 void TPlot3D::SetDecPlaceZ(int value) { SetDecPlaces(skZAxis, value); }
 void TPlot3D::SetFrameStyle(TFrameStyle value) { Change(m_frameStyle, value); }
 void TPlot3D::SetMeshVisible(bool value) { Change(m_meshVisible, value); }
-void TPlot3D::SetMouseAction(TMouseActMode value) { Store(m_mouseAction, value); }
+void TPlot3D::SetMouseAction(TMouseActMode value) { Change(m_mouseAction, value, kEvenIfSame); }
 void TPlot3D::SetMinTickX(int value) { SetMinTicks(skXAxis, value); }
 void TPlot3D::SetMinTickY(int value) { SetMinTicks(skYAxis, value); }
 void TPlot3D::SetMinTickZ(int value) { SetMinTicks(skZAxis, value); }
@@ -89,49 +74,49 @@ void TPlot3D::SetRangeZHigh(double value) { SetRangeHigh(skZAxis, value); }
 void TPlot3D::SetScaleFactX(double value) { SetScaleFactor(skXAxis, value); }
 void TPlot3D::SetScaleFactY(double value) { SetScaleFactor(skYAxis, value); }
 void TPlot3D::SetScaleFactZ(double value) { SetScaleFactor(skZAxis, value); }
-void TPlot3D::SetVisibleXCoords(bool value) { Store(m_axes[skXAxis].Visible, value); }
-void TPlot3D::SetVisibleYCoords(bool value) { Store(m_axes[skYAxis].Visible, value); }
-void TPlot3D::SetVisibleZCoords(bool value) { Store(m_axes[skZAxis].Visible, value); }
+void TPlot3D::SetVisibleXCoords(bool value) { Change(m_axes[skXAxis].Visible, value, kEvenIfSame); }
+void TPlot3D::SetVisibleYCoords(bool value) { Change(m_axes[skYAxis].Visible, value, kEvenIfSame); }
+void TPlot3D::SetVisibleZCoords(bool value) { Change(m_axes[skZAxis].Visible, value, kEvenIfSame); }
 
 void TPlot3D::SetCentX(int value)
 {
     if (value != m_centX)
-        Store(m_centX, std::clamp(value, -width(), 2 * width()));
+        Change(m_centX, std::clamp(value, -width(), 2 * width()), kEvenIfSame);
 }
 
 void TPlot3D::SetCentY(int value)
 {
     if (value != m_centY)
-        Store(m_centY, std::clamp(value, -height(), 2 * height()));
+        Change(m_centY, std::clamp(value, -height(), 2 * height()), kEvenIfSame);
 }
 
 void TPlot3D::SetColorScaleHigh(double value)
 {
     if (std::isfinite(value) && value > m_colorScaleLow)
-        Store(m_colorScaleHigh, value);
+        Change(m_colorScaleHigh, value, kEvenIfSame);
 }
 
 void TPlot3D::SetColorScaleLow(double value)
 {
     if (std::isfinite(value) && value < m_colorScaleHigh)
-        Store(m_colorScaleLow, value);
+        Change(m_colorScaleLow, value, kEvenIfSame);
 }
 
 void TPlot3D::SetMagnification(double value)
 {
     if (std::isfinite(value))
-        Store(m_magnification, std::clamp(value, kMinMagnification, kMaxMagnification));
+        Change(m_magnification, std::clamp(value, kMinMagnification, kMaxMagnification), kEvenIfSame);
 }
 
 void TPlot3D::SetDecPlaces(TP3ScaleKind axis, int value)
 {
-    Store(m_axes[axis].DecPlaces, std::clamp(value, kMinDecPlaces, kMaxDecPlaces));
+    Change(m_axes[axis].DecPlaces, std::clamp(value, kMinDecPlaces, kMaxDecPlaces), kEvenIfSame);
 }
 
 void TPlot3D::SetMinTicks(TP3ScaleKind axis, int value)
 {
     if (value != m_axes[axis].MinTicks)
-        Store(m_axes[axis].MinTicks, std::clamp(value, kMinTicks, kMaxTicks));
+        Change(m_axes[axis].MinTicks, std::clamp(value, kMinTicks, kMaxTicks), kEvenIfSame);
 }
 
 void TPlot3D::SetRangeLow(TP3ScaleKind axis, double value)
@@ -161,7 +146,7 @@ void TPlot3D::RangeChanged()
 void TPlot3D::SetScaleFactor(TP3ScaleKind axis, double value)
 {
     if (std::isfinite(value))
-        Store(m_axes[axis].ScaleFactor, value);
+        Change(m_axes[axis].ScaleFactor, value, kEvenIfSame);
 }
 
 bool TPlot3D::StoreViewAngle(double& field, double value)
@@ -225,34 +210,10 @@ TCubePoint TPlot3D::GridPoint(int column, int row) const
             m_heightMapping.CubeZ(m_surface->GetElem(column, row))};
 }
 
-const TBitmap& TPlot3D::Bitmap()
-{
-    RenderIfOutdated();
-    return m_bitmap;
-}
-
-void TPlot3D::Repaint()
-{
-    Render();
-    update();
-}
-
 QSize TPlot3D::sizeHint() const { return {kDefaultWidth, kDefaultHeight}; }
 
-// Also when the window around the control is shown again: a hidden control does not
-// render, so its picture may be behind.
+// A control inside a hidden window does not render, so its picture may be behind.
 void TPlot3D::showEvent(QShowEvent*)
-{
-    RenderIfOutdated();
-}
-
-void TPlot3D::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.drawImage(0, 0, Bitmap().Image());
-}
-
-void TPlot3D::resizeEvent(QResizeEvent*)
 {
     RenderIfOutdated();
 }

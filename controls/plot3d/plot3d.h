@@ -7,18 +7,16 @@
 // render: the owner sets a property when the surface is complete.
 #include "controls/common/enums.h"
 #include "controls/common/matrix.h"
+#include "controls/common/picturecontrol.h"
 #include "controls/plot3d/colorcoding.h"
 #include "controls/plot3d/geometry.h"
 #include "controls/plot3d/plot3dtypes.h"
-#include "platform/bitmap.h"
 #include "platform/color.h"
-#include "platform/mouseevents.h"
 #include "platform/events.h"
 
-#include <QWidget>
 #include <array>
 
-class TPlot3D : public QWidget, public TMouseEventSource {
+class TPlot3D : public TPictureControl {
     Q_OBJECT
     Q_PROPERTY(CommonEnums::TBoundingBox BoundBoxStyle READ BoundBoxStyle WRITE SetBoundBoxStyle)
     Q_PROPERTY(int CentX READ CentX WRITE SetCentX)
@@ -197,9 +195,6 @@ public:
     // The ramp that colors the cells, from the color properties.
     TColorRamp ColorRamp() const;
 
-    // The control's picture, rendered at its current size.
-    const TBitmap& Bitmap();
-
     TRenderEvent OnDataRendered;
     TMouseActionEvent OnMouseAction;
     TBeforeRenderPolygonEvent OnBeforeRenderPolygon;
@@ -210,15 +205,12 @@ public:
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    // Also when the window around the control is shown again.
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     // Dragging turns, zooms or shifts the view as MouseAction says; every move then
     // reports the cell under the pointer.
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     // The settings of one axis, indexed by TP3ScaleKind.
@@ -244,10 +236,6 @@ private:
         bool Recorded = false;
     };
 
-    template <typename T>
-    void Store(T& field, T value);
-    template <typename T>
-    void Change(T& field, T value);
     void SetDecPlaces(TP3ScaleKind axis, int value);
     void SetMinTicks(TP3ScaleKind axis, int value);
     void SetRangeLow(TP3ScaleKind axis, double value);
@@ -260,15 +248,11 @@ private:
     void ViewChanged();
     void SurfaceChanged();
 
-    // Renders into the bitmap now and asks for the screen to be refreshed.
-    void Repaint();
-    // The paint cycle: background, scene, frame (plot3dpaint.cpp). A hidden control
-    // draws nothing and leaves its picture outdated.
-    void Render();
-    // Renders when the picture no longer matches the control's state or size.
-    void RenderIfOutdated();
+    // The paint cycle: background, scene, frame (plot3dpaint.cpp).
+    void Render() override;
     void RenderScene(TCanvas& canvas);
-    bool Hidden() const;
+    // Hidden itself or inside a window that was hidden.
+    bool CanRender() const override;
     // Scene parts, drawn back to front (plot3dpaint.cpp, plot3dsurface.cpp, plot3daxes.cpp).
     QPoint ScreenCorner(int corner) const;
     void DrawWalls(TCanvas& canvas, int frontCorner);
@@ -325,7 +309,5 @@ private:
     TIntMatrix* m_screenX;
     TIntMatrix* m_screenY;
     TIntMatrix* m_drawKey;
-    TBitmap m_bitmap;
-    bool m_bitmapOutdated = true;
     TDragReference m_dragReference;
 };

@@ -31,7 +31,7 @@ void TPlot3D::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pointer = event->position().toPoint();
     const TShiftState shift = ShiftStateOf(*event);
-    NotifyMouseMove(this, *event);
+    TPictureControl::mouseMoveEvent(event);
     Drag(pointer, shift);
     ReportCellUnder(pointer, shift);
 }
@@ -42,12 +42,8 @@ void TPlot3D::mousePressEvent(QMouseEvent* event)
     // A press before any plain move has nothing to drag from but itself.
     if (!m_dragReference.Recorded)
         RecordDragReference(pointer);
-    NotifyMousePress(this, *event);
+    TPictureControl::mousePressEvent(event);
 }
-
-void TPlot3D::mouseReleaseEvent(QMouseEvent* event) { NotifyMouseRelease(this, *event); }
-
-void TPlot3D::mouseDoubleClickEvent(QMouseEvent* event) { NotifyMouseDoubleClick(this, *event); }
 
 void TPlot3D::RecordDragReference(QPoint pointer)
 {

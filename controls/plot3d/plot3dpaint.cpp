@@ -2,56 +2,31 @@
 // paintEvent then copies to the screen. The scene goes from back to front: the
 // walls and edges behind the surface, the surface, the edges in front of it and
 // the axes.
-#include "controls/common/drawframe.h"
 #include "controls/plot3d/cubeview.h"
 #include "controls/plot3d/plot3d.h"
 #include "platform/widgetstate.h"
 
-namespace {
-
-// Shading colors of the bevelled outer frame.
-constexpr TColor kFrameHighlight = 0xFFFFFF;
-constexpr TColor kFrameLightFace = 0xC0C0C0;
-constexpr TColor kFrameShadow = 0x808080;
-constexpr TColor kFrameDarkShadow = 0x000000;
-
-} // namespace
-
-// Hidden itself or inside a window that was hidden, like a closed dialog. A window
-// that has not been shown yet does not count: its controls render as usual.
-bool TPlot3D::Hidden() const
+// Not while hidden itself or inside a window that was hidden, like a closed dialog. A
+// window that has not been shown yet does not count: its controls render as usual.
+bool TPlot3D::CanRender() const
 {
     for (const QWidget* widget = this; widget; widget = widget->parentWidget())
         if (IsExplicitlyHidden(*widget))
-            return true;
-    return false;
+            return false;
+    return true;
 }
 
 void TPlot3D::Render()
 {
-    if (Hidden()) {
-        m_bitmapOutdated = true;
-        return;
-    }
-    m_bitmapOutdated = false;
+    TCanvas& canvas = PictureCanvas();
     const int w = width();
     const int h = height();
-    m_bitmap.SetSize(w, h);
-    TCanvas& canvas = m_bitmap.Canvas();
     canvas.Pen = TPen{m_colorBakGnd, 1, psSolid, pmCopy};
     canvas.Brush = TBrush{m_colorBakGnd, bsSolid};
     canvas.Rectangle(0, 0, w, h);
     RenderScene(canvas);
-    DrawFrame(canvas, m_frameStyle, 0, 0, w - 1, h - 1, kFrameHighlight, kFrameLightFace, kFrameShadow,
-              kFrameDarkShadow, m_colorFrame);
-}
-
-void TPlot3D::RenderIfOutdated()
-{
-    // Qt holds resize events back while a control is hidden, so the size is
-    // compared as well.
-    if (m_bitmapOutdated || m_bitmap.Width() != width() || m_bitmap.Height() != height())
-        Render();
+    // The frame is shaded in plain gray and white whatever the color scheme.
+    DrawControlFrame(canvas, m_frameStyle, FrameColorsOf(csBWG), m_colorFrame);
 }
 
 void TPlot3D::RenderScene(TCanvas& canvas)

@@ -201,7 +201,7 @@ TEST_F(Plot3DTest, RendersBackgroundAndFrameAtTheControlsSize)
     plot.SetColorBakGnd(clAqua);
     plot.SetColorFrame(clRed);
     plot.SetFrameStyle(fsSimple);
-    const QImage& image = plot.Bitmap().Image();
+    const QImage& image = plot.CurrentPicture().Image();
     EXPECT_EQ(image.size(), QSize(200, 120));
     EXPECT_EQ(FromQColor(image.pixelColor(0, 0)), clRed);
     EXPECT_EQ(FromQColor(image.pixelColor(199, 119)), clRed);

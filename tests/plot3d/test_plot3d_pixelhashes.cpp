@@ -90,6 +90,6 @@ TEST(Plot3DPixelHashes, FramesDrawTheSamePixels)
         plot.SetVisibleZCoords(false);
         f.setUp(plot);
         plot.SetViewAngles(f.angleX, f.angleZ);
-        EXPECT_EQ(PixelHash(plot.Bitmap().Image()), f.expected) << f.name;
+        EXPECT_EQ(PixelHash(plot.CurrentPicture().Image()), f.expected) << f.name;
     }
 }

@@ -13,7 +13,7 @@ namespace {
 
 TColor PixelAt(TPlot3D& plot, QPoint p)
 {
-    return FromQColor(plot.Bitmap().Image().pixelColor(p));
+    return FromQColor(plot.CurrentPicture().Image().pixelColor(p));
 }
 
 // The screen point in the middle of the given cube corners.
@@ -27,7 +27,7 @@ QPoint MiddleOf(const TPlot3D& plot, std::initializer_list<int> corners)
 
 int CountPixels(TPlot3D& plot, TColor color)
 {
-    const QImage& image = plot.Bitmap().Image();
+    const QImage& image = plot.CurrentPicture().Image();
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
