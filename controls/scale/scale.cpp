@@ -20,88 +20,64 @@ constexpr int kLowestDecPlaces = -3;
 constexpr int kHighestDecPlaces = 12;
 constexpr int kTimeDecPlaces = 4;
 
-
 } // namespace
 
 TScale::TScale(QWidget* parent)
-    : QWidget(parent)
+    : TPictureControl(parent)
     , m_dateFormat(new TDTLabel(this))
 {
     resize(kDefaultSize, kDefaultSize);
     AdoptParentFont();
-    m_dateFormat->OnChange = [this](QObject*) { RequestRepaint(); };
+    m_dateFormat->OnChange = [this](QObject*) { PropertyChanged(); };
     RecalcScaling();
     SetSuppressPaint(false);
 }
 
-TScale::TFrameColors TScale::FrameColorsOf(TColorScheme scheme)
+void TScale::AxisChanged()
 {
-    const TSchemeColors colors = SchemeColors(scheme);
-    return {clBlack, colors.Dark, colors.Light};
-}
-
-template <typename T>
-void TScale::StoreAndRepaint(T& field, const T& value)
-{
-    field = value;
-    RequestRepaint();
-}
-
-template <typename T>
-void TScale::ChangeAndRepaint(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
-template <typename T>
-void TScale::StoreAndRescale(T& field, const T& value)
-{
-    field = value;
     RecalcScaling();
-    RequestRepaint();
+    PropertyChanged();
 }
 
-void TScale::SetCaption(const QString& value) { StoreAndRepaint(m_caption.Text, value); }
-void TScale::SetCaptionPosX(int value) { StoreAndRepaint(m_caption.PosX, value); }
-void TScale::SetCaptionPosY(int value) { StoreAndRepaint(m_caption.PosY, value); }
-void TScale::SetCaptionAlignment(TAlignment value) { StoreAndRepaint(m_caption.Alignment, value); }
-void TScale::SetCaptionAnchor(TScaleUnitAnchor value) { StoreAndRepaint(m_caption.Anchor, value); }
-void TScale::SetColorBackGnd(TColor value) { ChangeAndRepaint(m_colorBackGnd, value); }
-void TScale::SetColorScale(TColor value) { ChangeAndRepaint(m_colorScale, value); }
-void TScale::SetFrameStyle(TFrameStyle value) { ChangeAndRepaint(m_frameStyle, value); }
-void TScale::SetShortTicks(bool value) { ChangeAndRepaint(m_axis.ShortTicks, value); }
-void TScale::SetShowBaseLine(bool value) { StoreAndRepaint(m_showBaseLine, value); }
-void TScale::SetScaleInscript(const QString& value) { StoreAndRepaint(m_axis.ScaleInscript, value); }
-void TScale::SetTransparent(bool value) { StoreAndRepaint(m_transparent, value); }
-void TScale::SetUserTickText(const QString& value) { StoreAndRepaint(m_axis.UserTickText, value); }
-void TScale::SetChartOwned(bool value) { ChangeAndRepaint(m_chartOwned, value); }
-void TScale::SetMinTicks(int value) { StoreAndRepaint(m_axis.MinTicks, std::clamp(value, kFewestTicks, kMostTicks)); }
-void TScale::SetMarginTop(int value) { StoreAndRescale(m_axis.MarginTop, std::max(value, 0)); }
-void TScale::SetMarginBottom(int value) { StoreAndRescale(m_axis.MarginBottom, std::max(value, 0)); }
-void TScale::SetMarginLeft(int value) { StoreAndRescale(m_axis.MarginLeft, std::max(value, 0)); }
-void TScale::SetMarginRight(int value) { StoreAndRescale(m_axis.MarginRight, std::max(value, 0)); }
+void TScale::SetCaption(const QString& value) { Change(m_caption.Text, value, kEvenIfSame); }
+void TScale::SetCaptionPosX(int value) { Change(m_caption.PosX, value, kEvenIfSame); }
+void TScale::SetCaptionPosY(int value) { Change(m_caption.PosY, value, kEvenIfSame); }
+void TScale::SetCaptionAlignment(TAlignment value) { Change(m_caption.Alignment, value, kEvenIfSame); }
+void TScale::SetCaptionAnchor(TScaleUnitAnchor value) { Change(m_caption.Anchor, value, kEvenIfSame); }
+void TScale::SetColorBackGnd(TColor value) { Change(m_colorBackGnd, value); }
+void TScale::SetColorScale(TColor value) { Change(m_colorScale, value); }
+void TScale::SetFrameStyle(TFrameStyle value) { Change(m_frameStyle, value); }
+void TScale::SetShortTicks(bool value) { Change(m_axis.ShortTicks, value); }
+void TScale::SetShowBaseLine(bool value) { Change(m_showBaseLine, value, kEvenIfSame); }
+void TScale::SetScaleInscript(const QString& value) { Change(m_axis.ScaleInscript, value, kEvenIfSame); }
+void TScale::SetTransparent(bool value) { Change(m_transparent, value, kEvenIfSame); }
+void TScale::SetUserTickText(const QString& value) { Change(m_axis.UserTickText, value, kEvenIfSame); }
+void TScale::SetChartOwned(bool value) { Change(m_chartOwned, value); }
+void TScale::SetMinTicks(int value) { Change(m_axis.MinTicks, std::clamp(value, kFewestTicks, kMostTicks), kEvenIfSame); }
+void TScale::SetColorScheme(TColorScheme value) { Change(m_colorScheme, value); }
+
+void TScale::SetMargin(int& margin, int value)
+{
+    margin = std::max(value, 0);
+    AxisChanged();
+}
+
+void TScale::SetMarginTop(int value) { SetMargin(m_axis.MarginTop, value); }
+void TScale::SetMarginBottom(int value) { SetMargin(m_axis.MarginBottom, value); }
+void TScale::SetMarginLeft(int value) { SetMargin(m_axis.MarginLeft, value); }
+void TScale::SetMarginRight(int value) { SetMargin(m_axis.MarginRight, value); }
 
 void TScale::SetDecPlaces(int value)
 {
-    StoreAndRescale(m_axis.DecPlaces, std::clamp(value, kLowestDecPlaces, kHighestDecPlaces));
-}
-
-void TScale::SetColorScheme(TColorScheme value)
-{
-    if (value == m_colorScheme)
-        return;
-    m_colorScheme = value;
-    m_frameColors = FrameColorsOf(value);
-    RequestRepaint();
+    m_axis.DecPlaces = std::clamp(value, kLowestDecPlaces, kHighestDecPlaces);
+    AxisChanged();
 }
 
 void TScale::SetFont(const TFont& value)
 {
     m_parentFont = false;
-    StoreAndRepaint(m_font, value);
+    m_font = value;
+    PropertyChanged();
 }
 
 void TScale::SetParentFont(bool value)
@@ -111,7 +87,7 @@ void TScale::SetParentFont(bool value)
     m_parentFont = value;
     if (value)
         AdoptParentFont();
-    RequestRepaint();
+    PropertyChanged();
 }
 
 void TScale::AdoptParentFont()
@@ -137,7 +113,7 @@ void TScale::SetLabelType(TFigType value)
     } else if (value == ftTime) {
         m_axis.DecPlaces = kTimeDecPlaces;
     }
-    RequestRepaint();
+    PropertyChanged();
 }
 
 void TScale::SetLogarithmic(bool value)
@@ -146,8 +122,7 @@ void TScale::SetLogarithmic(bool value)
                           (RangeHasLogarithms(m_axis.RangeLow, m_axis.RangeHigh) && m_axis.LabelType != ftDateTime);
     if (accepted)
         m_axis.Logarithmic = value;
-    RecalcScaling();
-    RequestRepaint();
+    AxisChanged();
 }
 
 void TScale::SetRangeLow(double value)
@@ -155,8 +130,7 @@ void TScale::SetRangeLow(double value)
     m_axis.RangeLow = value;
     if (value == m_axis.RangeHigh)
         m_axis.RangeHigh = value + 1;
-    RecalcScaling();
-    RequestRepaint();
+    AxisChanged();
 }
 
 void TScale::SetRangeHigh(double value)
@@ -164,15 +138,15 @@ void TScale::SetRangeHigh(double value)
     m_axis.RangeHigh = value;
     if (value == m_axis.RangeLow)
         m_axis.RangeLow = value + 1;
-    RecalcScaling();
-    RequestRepaint();
+    AxisChanged();
 }
 
 void TScale::SetScaleType(TScaleType value)
 {
     if (value == m_axis.ScaleType)
         return;
-    StoreAndRescale(m_axis.ScaleType, value);
+    m_axis.ScaleType = value;
+    AxisChanged();
 }
 
 bool TScale::Visible() const
@@ -191,9 +165,9 @@ void TScale::SetDrawTarget(TCanvas* canvas, int offsetX, int offsetY)
     m_drawOffset = QPoint(offsetX, offsetY);
     // Drawing onto a target, the scale's own picture is never shown: free it.
     if (canvas)
-        m_surface.SetSize(0, 0);
+        PictureBuffer().SetSize(0, 0);
     update();
-    RequestRepaint();
+    PropertyChanged();
 }
 
 void TScale::SetSuppressPaint(bool value)
@@ -202,13 +176,13 @@ void TScale::SetSuppressPaint(bool value)
         return;
     m_suppressPaint = value;
     if (!value)
-        RequestRepaint();
+        PropertyChanged();
 }
 
 void TScale::ForcePaint()
 {
     const bool suppressed = std::exchange(m_suppressPaint, false);
-    RequestRepaint();
+    PropertyChanged();
     m_suppressPaint = suppressed;
 }
 
@@ -229,15 +203,14 @@ void TScale::SetBounds(int left, int top, int width, int height)
     m_settingBounds = true;
     setGeometry(left, top, std::max(width, 0), std::max(height, 0));
     m_settingBounds = false;
-    RecalcScaling();
-    RequestRepaint();
+    AxisChanged();
 }
 
 void TScale::Loaded()
 {
     RecalcScaling();
     m_loading = false;
-    RequestRepaint();
+    PropertyChanged();
 }
 
 void TScale::Assign(const QObject* source)
@@ -248,7 +221,6 @@ void TScale::Assign(const QObject* source)
     m_frameStyle = other->m_frameStyle;
     m_colorBackGnd = other->m_colorBackGnd;
     m_colorScale = other->m_colorScale;
-    m_frameColors = other->m_frameColors;
     m_colorScheme = other->m_colorScheme;
     OnScaleTickDrawn = other->OnScaleTickDrawn;
     m_axis = other->m_axis;
@@ -265,16 +237,7 @@ void TScale::Assign(const QObject* source)
     m_drawOffset = other->m_drawOffset;
     m_suppressPaint = other->m_suppressPaint;
     // The copied mapping belongs to the source's size.
-    RecalcScaling();
-    RequestRepaint();
-}
-
-void TScale::AssignTo(QObject* dest) const
-{
-    auto* other = qobject_cast<TScale*>(dest);
-    if (!other)
-        throw CannotAssign(this, dest);
-    other->Assign(this);
+    AxisChanged();
 }
 
 void TScale::changeEvent(QEvent* event)
@@ -282,18 +245,9 @@ void TScale::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange && m_parentFont) {
         AdoptParentFont();
-        RequestRepaint();
+        PropertyChanged();
     } else if (event->type() == QEvent::PaletteChange) {
         // System colors are looked up in the palette.
-        RequestRepaint();
+        PropertyChanged();
     }
 }
-
-// The scale adds no mouse behavior of its own; it only reports the standard events.
-void TScale::mouseMoveEvent(QMouseEvent* event) { NotifyMouseMove(this, *event); }
-
-void TScale::mousePressEvent(QMouseEvent* event) { NotifyMousePress(this, *event); }
-
-void TScale::mouseReleaseEvent(QMouseEvent* event) { NotifyMouseRelease(this, *event); }
-
-void TScale::mouseDoubleClickEvent(QMouseEvent* event) { NotifyMouseDoubleClick(this, *event); }

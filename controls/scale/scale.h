@@ -2,35 +2,32 @@
 // TScale: a control that shows one axis: a base line with long and short ticks, labels,
 // a caption, and unless transparent a background and a frame.
 //
-// Every property change ends in a repaint request: an opaque scale, a scale that draws
-// for a chart (ChartOwned) and a scale with a draw target render at once; a transparent
-// scale on its own widget only schedules a repaint, so that what lies beneath it is
-// drawn first. An opaque scale
-// renders into its own bitmap, which painting copies to the screen; with a draw target
-// the scale renders onto that canvas instead and shows nothing of its own.
+// Every property change ends in a repaint request: a scale with a draw target and an
+// opaque scale render at once; a transparent scale on its own widget only schedules a
+// repaint, so that what lies beneath it is drawn first. An opaque scale renders into
+// its own picture, which painting copies to the screen; with a draw target the scale
+// renders onto that canvas instead and shows nothing of its own.
 //
 // The code by concern: scale.cpp holds the properties, copying and lifetime;
 // scalepaint.cpp the paint pipeline; axisdrawing.* draws the axis itself.
 #include "controls/common/dtlabel.h"
 #include "controls/common/enums.h"
+#include "controls/common/picturecontrol.h"
 #include "controls/scale/axisdrawing.h"
 #include "controls/scale/axissettings.h"
 #include "controls/scale/pixelmap.h"
 #include "controls/scale/ticklist.h"
-#include "platform/bitmap.h"
-#include "platform/mouseevents.h"
 #include "platform/canvas.h"
 #include "platform/color.h"
 
 #include <QPoint>
 #include <QString>
-#include <QWidget>
 #include <functional>
 
 // Raised before and after the scale draws itself, with the canvas it draws on.
 using TScaleRenderedEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>;
 
-class TScale : public QWidget, public TMouseEventSource {
+class TScale : public TPictureControl {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int CaptionPosX READ CaptionPosX WRITE SetCaptionPosX)
@@ -170,9 +167,6 @@ public:
     // Draws ticks, labels, messages and caption (no base line, background or frame)
     // onto `canvas` with the base line at `base`: y on horizontal, x on vertical axes.
     void DrawAxis(TCanvas& canvas, int base);
-    // The scale's own picture (an opaque scale's; empty until it has painted).
-    const TBitmap& Bitmap() const { return m_surface; }
-
     // The values of the ticks drawn last, at most 50, counting from 1; TickValue is 0
     // outside 1..NumTicks.
     int NumTicks() const { return m_ticks.NumTicks(); }
@@ -193,44 +187,36 @@ public:
     void Assign(const QObject* source);
     // Hands this scale to dest's Assign when dest is a scale; raises EGryphError for
     // anything else.
-    void AssignTo(QObject* dest) const;
+    void AssignTo(QObject* dest) const { AssignToOwnKind<TScale>(dest); }
 
     TScaleTickDrawnEvent OnScaleTickDrawn;
     TScaleRenderedEvent OnBeforeScaleRendered;
     TScaleRenderedEvent OnAfterScaleRendered;
 
-    void setVisible(bool visible) override;
-
 protected:
+    // With a draw target the picture is the target's; a transparent scale draws
+    // straight onto the screen, over what lies beneath it.
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    struct TFrameColors {
-        TColor Line;
-        TColor Shadow;
-        TColor Highlight;
-    };
-    static TFrameColors FrameColorsOf(TColorScheme scheme);
-
-    template <typename T>
-    void StoreAndRepaint(T& field, const T& value);
-    template <typename T>
-    void ChangeAndRepaint(T& field, const T& value);
-    template <typename T>
-    void StoreAndRescale(T& field, const T& value);
+    // Rescales for the changed axis settings, then repaints.
+    void AxisChanged();
+    // Negative values count as 0.
+    void SetMargin(int& margin, int value);
     void AdoptParentFont();
     // Maps the range onto the axis for the current size and margins.
     void RecalcScaling();
 
-    // Paint pipeline (scalepaint.cpp).
-    void RequestRepaint();
-    void PaintNow();
+    // Paint pipeline (scalepaint.cpp). A change draws onto the draw target at once,
+    // renders an opaque scale's own picture at once, and leaves a transparent scale
+    // to its next paint; showing the scale again (other than a chart's) does the same.
+    void PropertyChanged() override;
+    void CatchUp() override;
+    // Only an opaque scale without a draw target has a picture of its own.
+    bool CanRender() const override;
+    void Render() override;
     void Paint(TCanvas& target, QPoint offset);
     void RenderTransparent(TCanvas& target, QPoint offset);
     void RenderOpaque(TCanvas& target, QPoint offset);
@@ -246,7 +232,6 @@ private:
     TColor m_colorBackGnd = clBtnFace;
     TColor m_colorScale = clBlack;
     TColorScheme m_colorScheme = csBWG;
-    TFrameColors m_frameColors = FrameColorsOf(csBWG);
     TFrameStyle m_frameStyle = fsLowered;
     TFont m_font;
     bool m_parentFont = true;
@@ -258,5 +243,4 @@ private:
     bool m_settingBounds = false;   // SetBounds repaints by itself
     TCanvas* m_drawTarget = nullptr;
     QPoint m_drawOffset;
-    TBitmap m_surface;              // the picture an opaque stand-alone scale shows
 };

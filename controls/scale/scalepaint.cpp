@@ -1,33 +1,34 @@
 // How a scale paints: where it draws, when, and in which order.
 #include "controls/scale/scale.h"
 
-#include "controls/common/drawframe.h"
-
-#include <QPainter>
 #include <QResizeEvent>
 
-void TScale::RequestRepaint()
+void TScale::PropertyChanged()
 {
-    // What lies beneath a transparent scale on its own widget has to be drawn first;
-    // a draw target's content is its owner's business.
-    if (m_transparent && !m_chartOwned && !m_drawTarget)
+    if (m_drawTarget)
+        Paint(*m_drawTarget, m_drawOffset);
+    else if (m_transparent)
+        // Only the widget's own painting can draw over what lies beneath it.
         update();
     else
-        PaintNow();
+        Repaint();
 }
 
-void TScale::PaintNow()
+// A chart draws its own axes when it needs them.
+void TScale::CatchUp()
 {
-    if (m_drawTarget) {
-        Paint(*m_drawTarget, m_drawOffset);
-    } else if (m_transparent) {
-        // Only the widget's own painting can draw over its parent.
-        update();
-    } else {
-        m_surface.SetSize(width(), height());
-        Paint(m_surface.Canvas(), QPoint());
-        update();
-    }
+    if (!m_chartOwned)
+        PropertyChanged();
+}
+
+bool TScale::CanRender() const
+{
+    return !m_drawTarget && !m_transparent && Visible() && !m_suppressPaint;
+}
+
+void TScale::Render()
+{
+    Paint(PictureCanvas(), QPoint());
 }
 
 void TScale::Paint(TCanvas& target, QPoint offset)
@@ -74,8 +75,8 @@ void TScale::RenderOpaque(TCanvas& target, QPoint offset)
         DrawBaseLine(canvas, base);
     if (OnAfterScaleRendered)
         OnAfterScaleRendered(this, canvas);
-    DrawFrame(canvas, m_frameStyle, 0, 0, w - 1, h - 1, m_frameColors.Highlight, clSilver, m_frameColors.Shadow,
-              m_frameColors.Line, m_frameColors.Line);
+    const TFrameColors frameColors = FrameColorsOf(m_colorScheme);
+    DrawControlFrame(canvas, m_frameStyle, frameColors, frameColors.Line);
     target.Draw(offset.x(), offset.y(), bitmap);
 }
 
@@ -110,17 +111,8 @@ void TScale::DrawBaseLine(TCanvas& canvas, int base)
     }
 }
 
-void TScale::setVisible(bool visible)
+void TScale::paintEvent(QPaintEvent* event)
 {
-    QWidget::setVisible(visible);
-    // A chart draws its own axes when it needs them.
-    if (visible && !m_chartOwned)
-        RequestRepaint();
-}
-
-void TScale::paintEvent(QPaintEvent*)
-{
-    // With a draw target the picture is the target's.
     if (m_drawTarget)
         return;
     if (m_transparent) {
@@ -128,14 +120,11 @@ void TScale::paintEvent(QPaintEvent*)
         Paint(canvas, QPoint());
         return;
     }
-    QPainter painter(this);
-    painter.drawImage(0, 0, m_surface.Image());
+    TPictureControl::paintEvent(event);
 }
 
 void TScale::resizeEvent(QResizeEvent*)
 {
-    if (m_settingBounds)
-        return;
-    RecalcScaling();
-    RequestRepaint();
+    if (!m_settingBounds)
+        AxisChanged();
 }

@@ -39,12 +39,12 @@ TEST(AxisDrawing, HorizontalLabelsAreCenteredOnTheirTicksButKeptInsideTheControl
     const int base = 60 - 20 - 1;
     const TTextSize label = SizeOf(QStringLiteral("0.00"));
     const int top = base - label.Height - 7;
-    EXPECT_EQ(BoxOf(scale.Bitmap(), clYellow, QRect(0, 0, 60, base)), QRect(2, top, label.Width, label.Height));
-    EXPECT_EQ(BoxOf(scale.Bitmap(), clYellow, QRect(140, 0, 60, base)),
+    EXPECT_EQ(BoxOf(scale.Picture(), clYellow, QRect(0, 0, 60, base)), QRect(2, top, label.Width, label.Height));
+    EXPECT_EQ(BoxOf(scale.Picture(), clYellow, QRect(140, 0, 60, base)),
               QRect(200 - 2 * (label.Width / 2) - 2, top, label.Width, label.Height));
     // The caption ends where the axis ends, CaptionPosY below the base line.
     const TTextSize caption = SizeOf(QStringLiteral("t [s]"));
-    EXPECT_EQ(BoxOf(scale.Bitmap(), clYellow, QRect(0, base + 1, 200, 20)),
+    EXPECT_EQ(BoxOf(scale.Picture(), clYellow, QRect(0, base + 1, 200, 20)),
               QRect(200 - caption.Width, base + 4, caption.Width, caption.Height));
 
     // Along the top edge, ticks and labels hang down from y = 0.
@@ -52,8 +52,8 @@ TEST(AxisDrawing, HorizontalLabelsAreCenteredOnTheirTicksButKeptInsideTheControl
     scale.SetMarginTop(0);
     const int x = scale.ValueToPixel(1);
     for (int y = 0; y < 7; ++y)
-        EXPECT_EQ(PixelOf(scale.Bitmap(), x, y), clBlack) << y;
-    EXPECT_EQ(BoxOf(scale.Bitmap(), clYellow, QRect(60, 0, 80, 40)).top(), 7);
+        EXPECT_EQ(PixelOf(scale.Picture(), x, y), clBlack) << y;
+    EXPECT_EQ(BoxOf(scale.Picture(), clYellow, QRect(60, 0, 80, 40)).top(), 7);
 }
 
 TEST(AxisDrawing, VerticalLabelsStandBesideTheirTicks)
@@ -70,11 +70,11 @@ TEST(AxisDrawing, VerticalLabelsStandBesideTheirTicks)
     const TTextSize label = SizeOf(QStringLiteral("0.00"));
     for (double value : {0.0, 1.0, 2.0}) {
         const int y = scale.ValueToPixel(value);
-        EXPECT_EQ(BoxOf(scale.Bitmap(), clYellow, QRect(0, y - 12, 100, 24)),
+        EXPECT_EQ(BoxOf(scale.Picture(), clYellow, QRect(0, y - 12, 100, 24)),
                   QRect(100 - label.Width - 8, y - label.Height / 2, label.Width, label.Height))
             << value;
         for (int x = 95; x <= 100; ++x)
-            EXPECT_EQ(PixelOf(scale.Bitmap(), x, y), clBlack) << value;
+            EXPECT_EQ(PixelOf(scale.Picture(), x, y), clBlack) << value;
     }
 }
 
@@ -95,7 +95,7 @@ TEST(AxisDrawing, OnlyHorizontalLinearAndCalendarAxesWriteTheLabelBeforeReportin
         };
         scale.ForcePaint();
         const QRect firstLabel = IsHorizontal(type) ? QRect(0, 0, 20, 200) : QRect(0, 160, 200, 40);
-        return !BoxOf(scale.Bitmap(), clYellow, firstLabel).isEmpty();
+        return !BoxOf(scale.Picture(), clYellow, firstLabel).isEmpty();
     };
     const auto linear = [](TScale& scale) { scale.SetRangeHigh(2); };
     const auto logarithmic = [](TScale& scale) {
@@ -164,17 +164,17 @@ TEST(AxisDrawing, DateLinesGoBeyondTheTimeLabel)
     const int base = 80 - 20 - 1;
     const TTextSize time = SizeOf(QStringLiteral("00:00"));
     const TTextSize date = SizeOf(QStringLiteral("30-12-1899"));
-    EXPECT_TRUE(ShowsText(scale.Bitmap(), 20 - std::min(time.Width / 2, 18), base - time.Height - 7,
+    EXPECT_TRUE(ShowsText(scale.Picture(), 20 - std::min(time.Width / 2, 18), base - time.Height - 7,
                           QStringLiteral("00:00")));
-    EXPECT_TRUE(ShowsText(scale.Bitmap(), 20 - std::min(date.Width / 2, 18), base - 2 * date.Height - 7,
+    EXPECT_TRUE(ShowsText(scale.Picture(), 20 - std::min(date.Width / 2, 18), base - 2 * date.Height - 7,
                           QStringLiteral("30-12-1899")));
     // The next midnight ends the axis: its date is shifted in from the right edge.
-    EXPECT_TRUE(ShowsText(scale.Bitmap(), 400 - 2 * (date.Width / 2) - 2, base - 2 * date.Height - 7,
+    EXPECT_TRUE(ShowsText(scale.Picture(), 400 - 2 * (date.Width / 2) - 2, base - 2 * date.Height - 7,
                           QStringLiteral("31-12-1899")));
 
     scale.SetBounds(0, 0, 200, 400);
     scale.SetScaleType(sctYL);   // base line at x = 20; midnight at y = 379
-    EXPECT_TRUE(ShowsText(scale.Bitmap(), 28, 379 - 3 * (date.Height / 2), QStringLiteral("30-12-1899")));
+    EXPECT_TRUE(ShowsText(scale.Picture(), 28, 379 - 3 * (date.Height / 2), QStringLiteral("30-12-1899")));
 }
 
 TEST(AxisDrawing, DateTimeMessagesReplaceTheTicksAroundTheMiddleOfTheAxis)
@@ -191,7 +191,7 @@ TEST(AxisDrawing, DateTimeMessagesReplaceTheTicksAroundTheMiddleOfTheAxis)
     const QString message = QStringLiteral("invalid DateTime scale");
     const TTextSize size = SizeOf(message);
     const int middle = scale.ValueToPixel(-5);
-    const QRect ink = InkBox(scale.Bitmap(), clWhite, scale.Bitmap().Image().rect());
+    const QRect ink = InkBox(scale.Picture(), clWhite, scale.Picture().Image().rect());
     EXPECT_TRUE(ticks.empty());
     EXPECT_FALSE(ink.isEmpty());
     EXPECT_TRUE(QRect(middle - size.Width / 2, base + 7, size.Width, size.Height).contains(ink));
@@ -205,7 +205,7 @@ TEST(AxisDrawing, DateTimeMessagesReplaceTheTicksAroundTheMiddleOfTheAxis)
     int widest = 0;
     for (const char* line : {"DateTime", "range is", "below 1", "second"})
         widest = std::max(widest, SizeOf(QString::fromLatin1(line)).Width);
-    const QRect lines = InkBox(scale.Bitmap(), clWhite, scale.Bitmap().Image().rect());
+    const QRect lines = InkBox(scale.Picture(), clWhite, scale.Picture().Image().rect());
     const int y = scale.ValueToPixel(0.5e-9);
     EXPECT_TRUE(ticks.empty());
     EXPECT_TRUE(QRect(20 + 2, y - lineHeight, widest, 4 * lineHeight).contains(lines));

@@ -35,7 +35,7 @@ TEST(Scale, ANewScaleShowsAnAxisFrom0To100AlongItsBottom)
 
     scale.SetFont(TestFont());
     scale.SetColorBackGnd(clWhite);
-    const TBitmap& picture = scale.Bitmap();
+    const TBitmap& picture = scale.Picture();
     for (int x = 20; x <= 379; ++x)
         ASSERT_EQ(PixelOf(picture, x, 379), clBlack) << x;
     EXPECT_EQ(PixelOf(picture, 19, 379), clWhite);
@@ -56,7 +56,7 @@ TEST(Scale, ANewScaleShowsAnAxisFrom0To100AlongItsBottom)
     EXPECT_EQ(PixelOf(picture, 1, 1), clBlack);
     EXPECT_EQ(PixelOf(picture, 398, 398), clSilver);
     scale.SetColorScheme(csSystem);
-    EXPECT_EQ(PixelOf(scale.Bitmap(), 0, 0), ResolveColor(clBtnShadow));
+    EXPECT_EQ(PixelOf(scale.Picture(), 0, 0), ResolveColor(clBtnShadow));
 }
 
 TEST(Scale, SettersClampTheirValuesAndKeepTheRangeOpen)
@@ -200,8 +200,8 @@ TEST(Scale, AStandAloneScaleDrawsOntoItsTargetAndBackOntoItsOwnPicture)
     // Back on its own picture, an opaque scale shows itself at once.
     scale.SetTransparent(false);
     EXPECT_FALSE(drawsBaseLine([&] { scale.SetDrawTarget(nullptr, 0, 0); }));
-    ASSERT_EQ(scale.Bitmap().Width(), 200);
-    EXPECT_EQ(PixelOf(scale.Bitmap(), 100, 79), clBlack);
+    ASSERT_EQ(scale.Picture().Width(), 200);
+    EXPECT_EQ(PixelOf(scale.Picture(), 100, 79), clBlack);
 }
 
 TEST(Scale, AssignTakesOverTheAxisButNotTheChartRole)
@@ -289,7 +289,7 @@ TEST(Scale, PicturesOfEveryKindOfAxis)
             const char* typeNames[] = {"bottom", "top", "left", "right"};
             const QString file = QStringLiteral("%1-%2.png").arg(QString::fromLatin1(picture.Name),
                                                                  QString::fromLatin1(typeNames[type]));
-            EXPECT_TRUE(scale.Bitmap().SaveToFile(folder.filePath(file)));
+            EXPECT_TRUE(scale.Picture().SaveToFile(folder.filePath(file)));
         }
     }
 }
