@@ -8,7 +8,7 @@
 
 // Updates stay suspended while the chart is built.
 TPlotta::TPlotta(QWidget* parent)
-    : QWidget(parent)
+    : TPictureControl(parent)
     , m_layers(this, [this](QObject*) { AxesChanged(); })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -16,7 +16,7 @@ TPlotta::TPlotta(QWidget* parent)
     CreateCrossHairs();
     CreateTextLabels();
     m_backGroundImg = new TBakGndImg(this);
-    m_backGroundImg->OnChange = [this](QObject*) { RepaintIfAutomatic(); };
+    m_backGroundImg->OnChange = [this](QObject*) { PropertyChanged(); };
     m_pixelAspect = DisplayPixelAspect();
     CreateScales();
     resize(280, 200);
@@ -41,7 +41,7 @@ void TPlotta::CreateCrossHairs()
     for (int n = 1; n <= int(m_crossHairs.size()); ++n) {
         auto* crossHair = new TCrossHair(this);
         crossHair->SetLayer(n);
-        crossHair->OnChange = [this](QObject*) { RepaintIfAutomatic(); };
+        crossHair->OnChange = [this](QObject*) { PropertyChanged(); };
         m_crossHairs[n - 1] = crossHair;
     }
 }
@@ -51,7 +51,7 @@ void TPlotta::CreateTextLabels()
     const TFont font = TFont::FromQFont(this->font());
     for (TTextLabel*& label : m_textLabels) {
         label = new TTextLabel(font, this);
-        label->OnChange = [this](QObject*) { RepaintIfAutomatic(); };
+        label->OnChange = [this](QObject*) { PropertyChanged(); };
     }
 }
 
@@ -186,7 +186,7 @@ void TPlotta::ShowItems()
         PresentItems();
     }
     for (TPlotta* chart : SharingGroup())
-        chart->RepaintIfAutomatic();
+        chart->PropertyChanged();
 }
 
 void TPlotta::PresentItems()
@@ -253,11 +253,11 @@ void TPlotta::SetItemTag(std::int32_t value)
 void TPlotta::SetClassVisible(int ItemClass, bool Visible)
 {
     m_visibility.SetClassVisible(ItemClass, Visible);
-    RepaintIfAutomatic();
+    PropertyChanged();
 }
 
 void TPlotta::SetLayerVisible(int Layer, bool Visible)
 {
     m_visibility.SetLayerVisible(Layer, Visible);
-    RepaintIfAutomatic();
+    PropertyChanged();
 }

@@ -53,17 +53,15 @@
 #include "controls/chart/zoomhistory.h"
 #include "controls/common/crosshair.h"
 #include "controls/common/enums.h"
+#include "controls/common/picturecontrol.h"
 #include "controls/scale/axisdrawing.h"
-#include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/color.h"
-#include "platform/mouseevents.h"
 
 #include <QPoint>
 #include <QPointF>
 #include <QString>
 #include <QVector>
-#include <QWidget>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -71,7 +69,7 @@
 
 class TScale;
 
-class TPlotta : public QWidget, public TMouseEventSource {
+class TPlotta : public TPictureControl {
     Q_OBJECT
     // Display list and drawing attributes
     Q_PROPERTY(int AllocSize READ AllocSize WRITE SetAllocSize)
@@ -357,8 +355,7 @@ public:
     // elements. Only a background picture of the data area goes in as an image.
     void PaintOnto(TCanvas& Canvas);
 
-    // The whole picture as last painted, and the data area's picture.
-    const TBitmap& Picture() const { return m_picture; }
+    // The data area's picture (Picture() is the whole picture as last painted).
     const TBitmap& DataAreaPicture() const { return m_dataArea; }
     // The axis controls of a layer (numbers outside 1..16 give layer 1's).
     TScale* ScaleControlX(int Layer) const;
@@ -446,7 +443,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     // The caption and character marks are written in the chart's font.
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -487,16 +483,14 @@ private:
     // was adopted already.
     bool AdoptSize();
 
-    // Painting
-    template <typename T>
-    void StoreAndRepaint(T& field, const T& value);
-    void RepaintIfAutomatic();
-    // Renders the whole picture at once and has it shown, unless updates are
-    // suspended or the control is hidden.
-    void Repaint();
-    // Whether the picture shows the chart's state at its size.
-    bool PictureCurrent() const;
-    void RenderPicture();
+    // Painting. A change repaints at once with AutoRedraw on, and otherwise leaves the
+    // picture out of date for the next paint; showing the chart again leaves it to
+    // the next paint as well. Nothing renders while updates are suspended or the
+    // chart is hidden.
+    void PropertyChanged() override;
+    void CatchUp() override {}
+    bool CanRender() const override;
+    void Render() override;
     void PaintWindow(TCanvas& canvas) const;
     void PaintShadow(TCanvas& canvas) const;
     void PaintCaption(TCanvas& canvas) const;
@@ -608,12 +602,9 @@ private:
     TTextItemStyle m_textStyle;
     std::array<TTextLabel*, 20> m_textLabels{};
 
-    // The whole picture, the data area's picture, and what lies behind the data.
-    TBitmap m_picture;
+    // The data area's picture, and what lies behind the data.
     TBitmap m_dataArea;
     TDataBackground m_background;
-    // The picture no longer shows the chart's state: painting renders it anew.
-    bool m_pictureOutdated = true;
 
     TPlotta* m_dataOwner = nullptr;
     QVector<TPlotta*> m_dataUsers;

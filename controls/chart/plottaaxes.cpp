@@ -40,7 +40,7 @@ void TPlotta::AxesChanged()
 {
     m_layers.FollowLeaders();
     HandOverAxes();
-    RepaintIfAutomatic();
+    PropertyChanged();
 }
 
 void TPlotta::SetJointLayers(TJointLayers* value)
@@ -59,7 +59,7 @@ void TPlotta::RimsChanged()
 {
     updateGeometry();
     HandOverAxes();
-    RepaintIfAutomatic();
+    PropertyChanged();
 }
 
 void TPlotta::SetRim(int& rim, int value)
@@ -88,7 +88,7 @@ void TPlotta::SetIsometric(bool value)
         return;
     m_layers.MakeIsometric(Geometry(), m_pixelAspect);
     RecordZoomHistory();
-    RepaintIfAutomatic();
+    PropertyChanged();
 }
 
 void TPlotta::resize(int w, int h)
@@ -112,7 +112,7 @@ void TPlotta::resizeEvent(QResizeEvent* event)
 void TPlotta::FollowSize()
 {
     if (AdoptSize())
-        RepaintIfAutomatic();
+        PropertyChanged();
 }
 
 bool TPlotta::AdoptSize()

@@ -44,7 +44,7 @@ void TPlotta::mousePressEvent(QMouseEvent* event)
     const QPoint p = event->position().toPoint();
     // A press where no move arrived first still counts as a mouse position.
     TrackMousePos(p);
-    NotifyMousePress(this, *event);
+    TPictureControl::mousePressEvent(event);
     MouseDown(MouseButtonOf(*event), p);
 }
 
@@ -52,7 +52,7 @@ void TPlotta::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     TrackMousePos(p);
-    NotifyMouseDoubleClick(this, *event);
+    TPictureControl::mouseDoubleClickEvent(event);
     MouseDown(MouseButtonOf(*event), p);
 }
 
@@ -60,7 +60,7 @@ void TPlotta::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     const TShiftState shift = ShiftStateOf(*event);
-    NotifyMouseMove(this, *event);
+    TPictureControl::mouseMoveEvent(event);
     MouseMove(shift, p);
     const QPointF data = TrackMousePos(p);
     ShowCursorFor(p);
@@ -70,7 +70,7 @@ void TPlotta::mouseMoveEvent(QMouseEvent* event)
 
 void TPlotta::mouseReleaseEvent(QMouseEvent* event)
 {
-    NotifyMouseRelease(this, *event);
+    TPictureControl::mouseReleaseEvent(event);
     MouseUp(MouseButtonOf(*event), event->position().toPoint());
 }
 
@@ -277,7 +277,7 @@ void TPlotta::MoveTextLabel(QPoint p)
 
 void TPlotta::ArmSelection()
 {
-    m_selection.Frame.Hide(m_picture.Canvas());
+    m_selection.Frame.Hide(PictureBuffer().Canvas());
     update();
     m_selection.State = TSelectionState::Armed;
 }
@@ -285,7 +285,7 @@ void TPlotta::ArmSelection()
 void TPlotta::DragSelection(QPoint p)
 {
     m_selection.Corner = ClampedToDataArea(p);
-    m_selection.Frame.Show(m_picture.Canvas(), m_selection.Start, m_selection.Corner);
+    m_selection.Frame.Show(PictureBuffer().Canvas(), m_selection.Start, m_selection.Corner);
     update();
 }
 
@@ -297,7 +297,7 @@ void TPlotta::EndSelection(TMouseButton button, QPoint p)
         m_selection.End = ClampedToDataArea(p);
         m_selection.State = TSelectionState::Finished;
     }
-    m_selection.Frame.Hide(m_picture.Canvas());
+    m_selection.Frame.Hide(PictureBuffer().Canvas());
     update();
 }
 
@@ -311,7 +311,7 @@ void TPlotta::DragZoomWindow(QPoint p)
     if (m_isometric)
         y = (y - anchor.y()) * (x - anchor.x()) < 1 ? anchor.y() + anchor.x() - x : anchor.y() + x - anchor.x();
     m_zoomWindow.Corner = ClampedToDataArea({x, y});
-    m_zoomWindow.Frame.Show(m_picture.Canvas(), anchor, m_zoomWindow.Corner);
+    m_zoomWindow.Frame.Show(PictureBuffer().Canvas(), anchor, m_zoomWindow.Corner);
     update();
 }
 
@@ -320,7 +320,7 @@ void TPlotta::DragZoomWindow(QPoint p)
 void TPlotta::EndZoomWindow(TMouseButton button)
 {
     m_zoomWindow.Active = false;
-    m_zoomWindow.Frame.Hide(m_picture.Canvas());
+    m_zoomWindow.Frame.Hide(PictureBuffer().Canvas());
     update();
     const QPoint anchor = m_zoomWindow.Anchor;
     const QPoint corner = m_zoomWindow.Corner;

@@ -10,76 +10,63 @@
 #include "controls/scale/scale.h"
 #include "platform/widgetstate.h"
 
-#include <QPaintEvent>
-#include <QPainter>
+#include <QEvent>
 #include <algorithm>
 
 // --- Appearance properties ----------------------------------------------------------
 
-template <typename T>
-void TPlotta::StoreAndRepaint(T& field, const T& value)
-{
-    field = value;
-    RepaintIfAutomatic();
-}
-
-void TPlotta::SetAutoRedraw(bool value) { StoreAndRepaint(m_autoRedraw, value); }
-void TPlotta::SetCaption(const QString& value) { StoreAndRepaint(m_caption, value); }
-void TPlotta::SetCaptionPosX(int value) { StoreAndRepaint(m_captionPosX, value); }
-void TPlotta::SetCaptionPosY(int value) { StoreAndRepaint(m_captionPosY, value); }
-void TPlotta::SetCaptionAlignment(TAlignment value) { StoreAndRepaint(m_captionAlignment, value); }
-void TPlotta::SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) { StoreAndRepaint(m_captionAnchorHoriz, value); }
-void TPlotta::SetCaptionAnchorVert(TCaptionAnchorVert value) { StoreAndRepaint(m_captionAnchorVert, value); }
-void TPlotta::SetChartColor(TColor value) { StoreAndRepaint(m_chartColor, value); }
-void TPlotta::SetChartFrameColor(TColor value) { StoreAndRepaint(m_chartFrameColor, value); }
-void TPlotta::SetFillColor(TColor value) { StoreAndRepaint(m_fillColor, value); }
-void TPlotta::SetShadowStyle(TShadowStyle value) { StoreAndRepaint(m_shadowStyle, value); }
-void TPlotta::SetShadowColor(TColor value) { StoreAndRepaint(m_shadowColor, value); }
-void TPlotta::SetShadowBakColor(TColor value) { StoreAndRepaint(m_shadowBakColor, value); }
-void TPlotta::SetGridStyle(GridStyleType value) { StoreAndRepaint(m_grid.Style, value); }
-void TPlotta::SetGridColor(TColor value) { StoreAndRepaint(m_grid.Color, value); }
-void TPlotta::SetTextFontStyle(TFontStyles value) { StoreAndRepaint(m_textStyle.FontStyle, value); }
-void TPlotta::SetTextBkStyle(TTextBkg value) { StoreAndRepaint(m_textStyle.Background, value); }
-void TPlotta::SetTextBkColor(TColor value) { StoreAndRepaint(m_textStyle.BackgroundColor, value); }
-void TPlotta::SetTextAlignment(TAlignment value) { StoreAndRepaint(m_textStyle.Alignment, value); }
+void TPlotta::SetAutoRedraw(bool value) { Change(m_autoRedraw, value, kEvenIfSame); }
+void TPlotta::SetCaption(const QString& value) { Change(m_caption, value, kEvenIfSame); }
+void TPlotta::SetCaptionPosX(int value) { Change(m_captionPosX, value, kEvenIfSame); }
+void TPlotta::SetCaptionPosY(int value) { Change(m_captionPosY, value, kEvenIfSame); }
+void TPlotta::SetCaptionAlignment(TAlignment value) { Change(m_captionAlignment, value, kEvenIfSame); }
+void TPlotta::SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) { Change(m_captionAnchorHoriz, value, kEvenIfSame); }
+void TPlotta::SetCaptionAnchorVert(TCaptionAnchorVert value) { Change(m_captionAnchorVert, value, kEvenIfSame); }
+void TPlotta::SetChartColor(TColor value) { Change(m_chartColor, value, kEvenIfSame); }
+void TPlotta::SetChartFrameColor(TColor value) { Change(m_chartFrameColor, value, kEvenIfSame); }
+void TPlotta::SetFillColor(TColor value) { Change(m_fillColor, value, kEvenIfSame); }
+void TPlotta::SetShadowStyle(TShadowStyle value) { Change(m_shadowStyle, value, kEvenIfSame); }
+void TPlotta::SetShadowColor(TColor value) { Change(m_shadowColor, value, kEvenIfSame); }
+void TPlotta::SetShadowBakColor(TColor value) { Change(m_shadowBakColor, value, kEvenIfSame); }
+void TPlotta::SetGridStyle(GridStyleType value) { Change(m_grid.Style, value, kEvenIfSame); }
+void TPlotta::SetGridColor(TColor value) { Change(m_grid.Color, value, kEvenIfSame); }
+void TPlotta::SetTextFontStyle(TFontStyles value) { Change(m_textStyle.FontStyle, value, kEvenIfSame); }
+void TPlotta::SetTextBkStyle(TTextBkg value) { Change(m_textStyle.Background, value, kEvenIfSame); }
+void TPlotta::SetTextBkColor(TColor value) { Change(m_textStyle.BackgroundColor, value, kEvenIfSame); }
+void TPlotta::SetTextAlignment(TAlignment value) { Change(m_textStyle.Alignment, value, kEvenIfSame); }
 
 void TPlotta::SetWindColor(TColor value)
 {
     m_windColor = value;
     HandOverAxes();
-    RepaintIfAutomatic();
+    PropertyChanged();
 }
 
 void TPlotta::SetGridDx(double value)
 {
     if (value >= -3)
-        StoreAndRepaint(m_grid.X.Step, value);
+        Change(m_grid.X.Step, value, kEvenIfSame);
 }
 
 void TPlotta::SetGridDy(double value)
 {
     if (value >= -3)
-        StoreAndRepaint(m_grid.Y.Step, value);
+        Change(m_grid.Y.Step, value, kEvenIfSame);
 }
 
 // --- Repainting -------------------------------------------------------------------
 
-void TPlotta::RepaintIfAutomatic()
+void TPlotta::PropertyChanged()
 {
     if (m_autoRedraw)
         Repaint();
     else
-        m_pictureOutdated = true;
+        MarkOutdated();
 }
 
-void TPlotta::Repaint()
+bool TPlotta::CanRender() const
 {
-    if (m_updatesSuspended || IsExplicitlyHidden(*this)) {
-        m_pictureOutdated = true;
-        return;
-    }
-    RenderPicture();
-    update();
+    return !m_updatesSuspended && !IsExplicitlyHidden(*this);
 }
 
 bool TPlotta::SuspendUpdates()
@@ -96,36 +83,19 @@ void TPlotta::ResumeUpdates(bool wasSuspended)
         Repaint();
 }
 
-bool TPlotta::PictureCurrent() const
-{
-    return !m_pictureOutdated && m_picture.Width() == width() && m_picture.Height() == height();
-}
-
-void TPlotta::paintEvent(QPaintEvent* event)
-{
-    if (!PictureCurrent() && !m_updatesSuspended)
-        RenderPicture();
-    QPainter painter(this);
-    // Rectangle by rectangle: a plain copy each, where one copy of the bounding
-    // rectangle would be clipped pixel by pixel.
-    for (const QRect& r : event->region())
-        painter.drawImage(r.topLeft(), m_picture.Image(), r);
-}
-
 void TPlotta::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        RepaintIfAutomatic();
+        PropertyChanged();
 }
 
 // --- The whole picture ------------------------------------------------------------
 
-void TPlotta::RenderPicture()
+void TPlotta::Render()
 {
     AdoptSize();
-    m_picture.SetSize(width(), height());
-    TCanvas* canvas = &m_picture.Canvas();
+    TCanvas* canvas = &PictureCanvas();
     PaintWindow(*canvas);
     PaintShadow(*canvas);
     PaintCaption(*canvas);
@@ -134,7 +104,6 @@ void TPlotta::RenderPicture()
     canvas->Draw(m_lRim, m_tRim, m_dataArea);
     DrawCrossHairs(*canvas, 0, 0);
     ForgetXorFrames();
-    m_pictureOutdated = false;
 }
 
 void TPlotta::PaintOnto(TCanvas& Canvas)
@@ -152,7 +121,7 @@ void TPlotta::PaintOnto(TCanvas& Canvas)
     redirectScales(&Canvas);
     TCanvas* canvas = &Canvas;
     PaintAxes(canvas);
-    redirectScales(&m_picture.Canvas());
+    redirectScales(&PictureBuffer().Canvas());
     PaintDataBackgroundOnto(*canvas);
     canvas->Font = TFont::FromQFont(font());
     RenderData(canvas, TRenderOptions{.OffsetX = m_lRim, .OffsetY = m_tRim});
@@ -303,8 +272,8 @@ void TPlotta::RefreshDataArea()
     // line and the new one, not the whole area. A hidden chart has no screen to bring
     // them to.
     const bool onScreen = isVisible();
-    const QRegion changed = onScreen ? ChangedRegion(m_picture, QPoint(m_lRim, m_tRim), m_dataArea) : QRegion();
-    m_picture.Canvas().Draw(m_lRim, m_tRim, m_dataArea);
+    const QRegion changed = onScreen ? ChangedRegion(PictureBuffer(), QPoint(m_lRim, m_tRim), m_dataArea) : QRegion();
+    PictureBuffer().Canvas().Draw(m_lRim, m_tRim, m_dataArea);
     ForgetXorFrames();
     if (onScreen)
         update(changed);

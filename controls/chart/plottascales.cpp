@@ -19,7 +19,7 @@ TScale* TPlotta::CreateScale(const QString& name)
     scale->setAttribute(Qt::WA_TransparentForMouseEvents);
     scale->SetSuppressPaint(true);
     scale->SetChartOwned(true);
-    scale->SetDrawTarget(&m_picture.Canvas(), 0, 0);
+    scale->SetDrawTarget(&PictureBuffer().Canvas(), 0, 0);
     scale->OnScaleTickDrawn = [this](QObject*, TCanvas*& canvas, TScaleType type, double tick, int x, int y) {
         if (OnScaleTickDrawn)
             OnScaleTickDrawn(this, canvas, type, tick, x, y);

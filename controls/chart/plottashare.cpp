@@ -39,7 +39,7 @@ void TPlotta::SetUseDataOf(TPlotta* value)
         StopUsingOwner();
         TakeOwnCopyOfItems();
     }
-    RepaintIfAutomatic();
+    PropertyChanged();
 }
 
 void TPlotta::StopUsingOwner()

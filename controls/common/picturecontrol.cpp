@@ -75,7 +75,10 @@ void TPictureControl::paintEvent(QPaintEvent* event)
 {
     const TBitmap& picture = CurrentPicture();
     QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), picture.Image(), event->rect());
+    // Rectangle by rectangle: a plain copy each, where one copy of the bounding
+    // rectangle would be clipped pixel by pixel.
+    for (const QRect& r : event->region())
+        painter.drawImage(r.topLeft(), picture.Image(), r);
 }
 
 void TPictureControl::resizeEvent(QResizeEvent*) { RenderIfOutdated(); }
