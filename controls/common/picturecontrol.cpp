@@ -62,7 +62,10 @@ void TPictureControl::DrawControlFrame(TCanvas& canvas, TFrameStyle style, const
               colors.Line, simpleLine);
 }
 
-void TPictureControl::ThrowCannotAssign(const QObject* dest) const { throw CannotAssign(this, dest); }
+void TPictureControl::ThrowCannotAssign(const QObject* source, const QObject* dest)
+{
+    throw CannotAssign(source, dest);
+}
 
 void TPictureControl::setVisible(bool visible)
 {

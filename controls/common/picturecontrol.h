@@ -73,25 +73,37 @@ protected:
     void DrawControlFrame(TCanvas& canvas, TFrameStyle style, const TFrameColors& colors,
                           TColor simpleLine) const;
 
-    // Raises EGryphError unless dest is a Control, whose Assign then takes this one over.
+    // Assign and AssignTo work between controls of one kind only; they raise
+    // EGryphError for anything else.
+    template <typename Control>
+    static const Control& AssignSource(const QObject* source, const QObject* dest)
+    {
+        const auto* control = qobject_cast<const Control*>(source);
+        if (!control)
+            ThrowCannotAssign(source, dest);
+        return *control;
+    }
     template <typename Control>
     void AssignToOwnKind(QObject* dest) const
     {
         auto* other = qobject_cast<Control*>(dest);
         if (!other)
-            ThrowCannotAssign(dest);
+            ThrowCannotAssign(this, dest);
         other->Assign(this);
     }
 
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Copies the picture to the screen, rendered first when it is out of date.
+    void paintEvent(QPaintEvent*) override;
+    // Renders a picture that the new size left behind.
+    void resizeEvent(QResizeEvent*) override;
+    // Report the standard mouse events.
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
 
 private:
-    [[noreturn]] void ThrowCannotAssign(const QObject* dest) const;
+    [[noreturn]] static void ThrowCannotAssign(const QObject* source, const QObject* dest);
 
     TBitmap m_picture;
     bool m_outdated = true;

@@ -1,6 +1,5 @@
 #include "controls/numlab/numlab.h"
 
-#include "controls/common/gryph_error.h"
 #include "controls/numlab/numlabaccessible.h"
 #include "controls/numlab/numtext.h"
 
@@ -55,28 +54,26 @@ void TNumLab::SetColorScheme(TColorScheme value) { Change(m_colorScheme, value);
 
 void TNumLab::Assign(const QObject* source)
 {
-    const auto* other = qobject_cast<const TNumLab*>(source);
-    if (!other)
-        throw CannotAssign(source, this);
-    m_leftSpace = other->m_leftSpace;
-    m_empty = other->m_empty;
-    m_labelWidth = other->m_labelWidth;
-    m_precision = other->m_precision;
-    m_leftText = other->m_leftText;
-    m_rightText = other->m_rightText;
-    m_frameStyle = other->m_frameStyle;
-    m_alignment = other->m_alignment;
-    m_rightTextAlignment = other->m_rightTextAlignment;
-    m_leftTextAlignment = other->m_leftTextAlignment;
-    m_overflowIndicator = other->m_overflowIndicator;
-    m_value = other->m_value;
-    m_stateText = other->m_stateText;
-    m_colorLabBakG = other->m_colorLabBakG;
-    m_colorLabText = other->m_colorLabText;
-    m_colorOutBakG = other->m_colorOutBakG;
-    m_colorOutText = other->m_colorOutText;
-    m_colorScheme = other->m_colorScheme;
-    m_displayType = other->m_displayType;
+    const TNumLab& other = AssignSource<TNumLab>(source, this);
+    m_leftSpace = other.m_leftSpace;
+    m_empty = other.m_empty;
+    m_labelWidth = other.m_labelWidth;
+    m_precision = other.m_precision;
+    m_leftText = other.m_leftText;
+    m_rightText = other.m_rightText;
+    m_frameStyle = other.m_frameStyle;
+    m_alignment = other.m_alignment;
+    m_rightTextAlignment = other.m_rightTextAlignment;
+    m_leftTextAlignment = other.m_leftTextAlignment;
+    m_overflowIndicator = other.m_overflowIndicator;
+    m_value = other.m_value;
+    m_stateText = other.m_stateText;
+    m_colorLabBakG = other.m_colorLabBakG;
+    m_colorLabText = other.m_colorLabText;
+    m_colorOutBakG = other.m_colorOutBakG;
+    m_colorOutText = other.m_colorOutText;
+    m_colorScheme = other.m_colorScheme;
+    m_displayType = other.m_displayType;
     Repaint();
 }
 

@@ -2,8 +2,6 @@
 #include "platform/widgetstate.h"
 
 #include "controls/common/axismap.h"
-#include "controls/common/colorscheme.h"
-#include "controls/common/gryph_error.h"
 #include "platform/rounding.h"
 
 #include <QEvent>
@@ -215,27 +213,25 @@ void TScale::Loaded()
 
 void TScale::Assign(const QObject* source)
 {
-    const auto* other = qobject_cast<const TScale*>(source);
-    if (!other)
-        throw CannotAssign(source, this);
-    m_frameStyle = other->m_frameStyle;
-    m_colorBackGnd = other->m_colorBackGnd;
-    m_colorScale = other->m_colorScale;
-    m_colorScheme = other->m_colorScheme;
-    OnScaleTickDrawn = other->OnScaleTickDrawn;
-    m_axis = other->m_axis;
-    m_mapping = other->m_mapping;
-    m_ticks = other->m_ticks;
-    m_showBaseLine = other->m_showBaseLine;
-    m_transparent = other->m_transparent;
+    const TScale& other = AssignSource<TScale>(source, this);
+    m_frameStyle = other.m_frameStyle;
+    m_colorBackGnd = other.m_colorBackGnd;
+    m_colorScale = other.m_colorScale;
+    m_colorScheme = other.m_colorScheme;
+    OnScaleTickDrawn = other.OnScaleTickDrawn;
+    m_axis = other.m_axis;
+    m_mapping = other.m_mapping;
+    m_ticks = other.m_ticks;
+    m_showBaseLine = other.m_showBaseLine;
+    m_transparent = other.m_transparent;
     // Copied quietly: the scale repaints once below.
     const TNotifyEvent dateFormatChanged = std::exchange(m_dateFormat->OnChange, nullptr);
-    m_dateFormat->Assign(*other->m_dateFormat);
+    m_dateFormat->Assign(*other.m_dateFormat);
     m_dateFormat->OnChange = dateFormatChanged;
-    m_caption = other->m_caption;
-    m_drawTarget = other->m_drawTarget;
-    m_drawOffset = other->m_drawOffset;
-    m_suppressPaint = other->m_suppressPaint;
+    m_caption = other.m_caption;
+    m_drawTarget = other.m_drawTarget;
+    m_drawOffset = other.m_drawOffset;
+    m_suppressPaint = other.m_suppressPaint;
     // The copied mapping belongs to the source's size.
     AxisChanged();
 }
