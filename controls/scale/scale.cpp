@@ -1,8 +1,8 @@
 #include "controls/scale/scale.h"
-#include "platform/widgetstate.h"
 
 #include "controls/common/axismap.h"
 #include "platform/rounding.h"
+#include "platform/widgetstate.h"
 
 #include <QEvent>
 #include <QFont>
