@@ -37,7 +37,8 @@ TPixelStamp::TPixelStamp(const TCanvas& source, int reach, const TDrawing& draw)
         draw(canvas, center, center);
         m_brushAfter = canvas.Brush;
         m_penMoves = canvas.m_penPos != kPenNowhere;
-        m_penOffset = canvas.m_penPos - QPoint(center, center);
+        if (m_penMoves)
+            m_penOffset = canvas.m_penPos - QPoint(center, center);
         m_patternAfter = canvas.m_dashPhase;
     }
     for (int y = 0; y < side; ++y) {
