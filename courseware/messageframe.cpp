@@ -32,36 +32,36 @@ QByteArray EncodeFrame(const TDataFrame& frame)
 
 qint64 TFrameReader::Wanted() const
 {
-    if (status_ != Status::Incomplete)
+    if (m_status != Status::Incomplete)
         return 0;
-    if (dataLength_ < 0)
-        return HeaderSize - header_.size();
-    return dataLength_ - frame_.data.size();
+    if (m_dataLength < 0)
+        return HeaderSize - m_header.size();
+    return m_dataLength - m_frame.data.size();
 }
 
 TFrameReader::Status TFrameReader::Append(const QByteArray& bytes)
 {
     const QByteArray taken = bytes.left(Wanted());
-    if (dataLength_ < 0) {
-        header_ += taken;
-        if (header_.size() == HeaderSize)
+    if (m_dataLength < 0) {
+        m_header += taken;
+        if (m_header.size() == HeaderSize)
             ReadHeader();
     } else {
-        frame_.data += taken;
+        m_frame.data += taken;
     }
-    if (status_ == Status::Incomplete && dataLength_ >= 0 && frame_.data.size() == dataLength_)
-        status_ = Status::Complete;
-    return status_;
+    if (m_status == Status::Incomplete && m_dataLength >= 0 && m_frame.data.size() == m_dataLength)
+        m_status = Status::Complete;
+    return m_status;
 }
 
 void TFrameReader::ReadHeader()
 {
-    const qint64 length = UInt32At(header_, 12);
-    if (!header_.startsWith(FrameMarker) || length > kMaxDataBlockSize) {
-        status_ = Status::Invalid;
+    const qint64 length = UInt32At(m_header, 12);
+    if (!m_header.startsWith(FrameMarker) || length > kMaxDataBlockSize) {
+        m_status = Status::Invalid;
         return;
     }
-    frame_.sender = UInt32At(header_, 4);
-    frame_.dataCode = UInt32At(header_, 8);
-    dataLength_ = length;
+    m_frame.sender = UInt32At(m_header, 4);
+    m_frame.dataCode = UInt32At(m_header, 8);
+    m_dataLength = length;
 }

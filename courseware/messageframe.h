@@ -28,15 +28,15 @@ public:
     qint64 Wanted() const;
     // Takes up to Wanted() bytes of the given ones.
     Status Append(const QByteArray& bytes);
-    Status CurrentStatus() const { return status_; }
+    Status CurrentStatus() const { return m_status; }
     // The frame, once complete.
-    const TDataFrame& Frame() const { return frame_; }
+    const TDataFrame& Frame() const { return m_frame; }
 
 private:
     void ReadHeader();
 
-    QByteArray header_;
-    qint64 dataLength_ = -1;
-    TDataFrame frame_;
-    Status status_ = Status::Incomplete;
+    QByteArray m_header;
+    qint64 m_dataLength = -1;
+    TDataFrame m_frame;
+    Status m_status = Status::Incomplete;
 };

@@ -56,47 +56,47 @@ class TIncomingConnection : public QObject {
 public:
     TIncomingConnection(QLocalSocket* socket, TMessageWindow* window)
         : QObject(window)
-        , socket_(socket)
-        , window_(window)
+        , m_socket(socket)
+        , m_window(window)
     {
-        socket_->setParent(this);
-        socket_->setReadBufferSize(ReceiveBufferSize);
-        connect(socket_, &QLocalSocket::readyRead, this, &TIncomingConnection::ReadAvailable);
-        connect(socket_, &QLocalSocket::disconnected, this, &TIncomingConnection::Finish);
-        deadline_.setSingleShot(true);
-        connect(&deadline_, &QTimer::timeout, this, &TIncomingConnection::Drop);
-        deadline_.start(window->SendTimeout());
+        m_socket->setParent(this);
+        m_socket->setReadBufferSize(ReceiveBufferSize);
+        connect(m_socket, &QLocalSocket::readyRead, this, &TIncomingConnection::ReadAvailable);
+        connect(m_socket, &QLocalSocket::disconnected, this, &TIncomingConnection::Finish);
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this, &TIncomingConnection::Drop);
+        m_deadline.start(window->SendTimeout());
         // Bytes that came with the connection are read once the window has taken it on.
         QMetaObject::invokeMethod(this, &TIncomingConnection::ReadAvailable, Qt::QueuedConnection);
     }
 
     // Whether the whole frame is there (it is then being handled, or has been).
-    bool HasFrame() const { return reader_.CurrentStatus() == TFrameReader::Status::Complete; }
+    bool HasFrame() const { return m_reader.CurrentStatus() == TFrameReader::Status::Complete; }
 
     void Drop()
     {
-        socket_->abort();
+        m_socket->abort();
         Finish();
     }
 
 private:
     void ReadAvailable()
     {
-        while (reader_.CurrentStatus() == TFrameReader::Status::Incomplete &&
-               socket_->bytesAvailable() > 0)
-            reader_.Append(socket_->read(reader_.Wanted()));
-        if (reader_.CurrentStatus() == TFrameReader::Status::Invalid)
+        while (m_reader.CurrentStatus() == TFrameReader::Status::Incomplete &&
+               m_socket->bytesAvailable() > 0)
+            m_reader.Append(m_socket->read(m_reader.Wanted()));
+        if (m_reader.CurrentStatus() == TFrameReader::Status::Invalid)
             Drop();
-        else if (HasFrame() && !delivered_)
+        else if (HasFrame() && !m_delivered)
             DeliverFrame();
     }
 
     void DeliverFrame()
     {
-        delivered_ = true;
-        deadline_.stop();
+        m_delivered = true;
+        m_deadline.stop();
         const QPointer<TIncomingConnection> alive(this);
-        const bool handled = window_->Deliver(reader_.Frame());
+        const bool handled = m_window->Deliver(m_reader.Frame());
         if (!alive)
             return;
         if (!handled) {
@@ -105,38 +105,38 @@ private:
         }
         // The acknowledgement leaves at once, before whatever the procedure has set
         // going (the end of the program, say) can take it away.
-        socket_->write(Acknowledgement);
-        socket_->flush();
-        socket_->disconnectFromServer();
+        m_socket->write(Acknowledgement);
+        m_socket->flush();
+        m_socket->disconnectFromServer();
     }
 
     void Finish()
     {
-        if (finished_)
+        if (m_finished)
             return;
-        finished_ = true;
-        deadline_.stop();
-        window_->Forget(this);
+        m_finished = true;
+        m_deadline.stop();
+        m_window->Forget(this);
         deleteLater();
     }
 
-    QLocalSocket* socket_;
-    TMessageWindow* window_;
-    TFrameReader reader_;
-    QTimer deadline_;
-    bool delivered_ = false;
-    bool finished_ = false;
+    QLocalSocket* m_socket;
+    TMessageWindow* m_window;
+    TFrameReader m_reader;
+    QTimer m_deadline;
+    bool m_delivered = false;
+    bool m_finished = false;
 };
 
 TMessageWindow::TMessageWindow(const QString& className, const QString& windowName,
                                TProcedure procedure, QObject* parent)
     : QObject(parent)
-    , className_(className)
-    , windowName_(windowName)
-    , procedure_(std::move(procedure))
+    , m_className(className)
+    , m_windowName(windowName)
+    , m_procedure(std::move(procedure))
 {
-    watch_.setInterval(WatchIntervalMs);
-    connect(&watch_, &QTimer::timeout, this, &TMessageWindow::KeepReachable);
+    m_watch.setInterval(WatchIntervalMs);
+    connect(&m_watch, &QTimer::timeout, this, &TMessageWindow::KeepReachable);
 }
 
 TMessageWindow::~TMessageWindow()
@@ -146,28 +146,28 @@ TMessageWindow::~TMessageWindow()
 
 bool TMessageWindow::Open()
 {
-    if (exists_)
+    if (m_exists)
         return true;
     QString directoryError;
     if (!WindowDirectory::Prepare(directoryError))
         return false;
-    for (int attempt = 0; attempt < HandleAttempts && !server_; ++attempt)
+    for (int attempt = 0; attempt < HandleAttempts && !m_server; ++attempt)
         Listen(RandomHandle());
-    if (!server_)
+    if (!m_server)
         return false;
     if (!Publish()) {
-        server_.reset();
+        m_server.reset();
         return false;
     }
-    exists_ = true;
-    watch_.start();
+    m_exists = true;
+    m_watch.start();
     return true;
 }
 
 bool TMessageWindow::IsOpen() const
 {
-    return exists_ && server_ && server_->isListening() &&
-           SocketInode(server_->fullServerName()) == socketInode_;
+    return m_exists && m_server && m_server->isListening() &&
+           SocketInode(m_server->fullServerName()) == m_socketInode;
 }
 
 bool TMessageWindow::Listen(TWindowHandle candidate)
@@ -177,68 +177,68 @@ bool TMessageWindow::Listen(TWindowHandle candidate)
     if (!server->listen(WindowDirectory::SocketPath(candidate)))
         return false;
     connect(server.get(), &QLocalServer::newConnection, this, &TMessageWindow::AcceptConnections);
-    socketInode_ = SocketInode(server->fullServerName());
-    server_ = std::move(server);
-    handle_ = candidate;
+    m_socketInode = SocketInode(server->fullServerName());
+    m_server = std::move(server);
+    m_handle = candidate;
     return true;
 }
 
 bool TMessageWindow::Publish()
 {
     return WindowDirectory::Publish(
-        {handle_, className_, windowName_, QCoreApplication::applicationPid()});
+        {m_handle, m_className, m_windowName, QCoreApplication::applicationPid()});
 }
 
 void TMessageWindow::KeepReachable()
 {
-    if (!exists_)
+    if (!m_exists)
         return;
     if (!IsOpen()) {
-        server_.reset();
+        m_server.reset();
         QString directoryError;
         // When this fails too (no descriptors left, say), the next check tries again.
         if (!WindowDirectory::Prepare(directoryError))
             return;
-        QLocalServer::removeServer(WindowDirectory::SocketPath(handle_));
-        if (!Listen(handle_))
+        QLocalServer::removeServer(WindowDirectory::SocketPath(m_handle));
+        if (!Listen(m_handle))
             return;
     }
-    if (!WindowDirectory::Lookup(handle_))
+    if (!WindowDirectory::Lookup(m_handle))
         Publish();
 }
 
 void TMessageWindow::Close()
 {
-    if (!exists_)
+    if (!m_exists)
         return;
-    exists_ = false;
-    watch_.stop();
-    WindowDirectory::Withdraw(handle_);
-    server_.reset();
+    m_exists = false;
+    m_watch.stop();
+    WindowDirectory::Withdraw(m_handle);
+    m_server.reset();
 }
 
 void TMessageWindow::AcceptConnections()
 {
-    while (QLocalSocket* socket = server_->nextPendingConnection())
+    while (QLocalSocket* socket = m_server->nextPendingConnection())
         Serve(socket);
 }
 
 void TMessageWindow::Serve(QLocalSocket* socket)
 {
-    const bool roomForIt = int(connections_.size()) < MaxConnections || MakeRoom();
+    const bool roomForIt = int(m_connections.size()) < MaxConnections || MakeRoom();
     if (!roomForIt || !PeerIsSameUser(*socket)) {
         socket->abort();
         socket->deleteLater();
         return;
     }
-    connections_.push_back(new TIncomingConnection(socket, this));
+    m_connections.push_back(new TIncomingConnection(socket, this));
 }
 
 bool TMessageWindow::MakeRoom()
 {
-    const auto oldestIncomplete = std::find_if(connections_.begin(), connections_.end(),
+    const auto oldestIncomplete = std::find_if(m_connections.begin(), m_connections.end(),
                                                [](const auto* c) { return !c->HasFrame(); });
-    if (oldestIncomplete == connections_.end())
+    if (oldestIncomplete == m_connections.end())
         return false;
     (*oldestIncomplete)->Drop();
     return true;
@@ -246,17 +246,17 @@ bool TMessageWindow::MakeRoom()
 
 void TMessageWindow::Forget(TIncomingConnection* connection)
 {
-    std::erase(connections_, connection);
+    std::erase(m_connections, connection);
 }
 
 bool TMessageWindow::Deliver(const TDataFrame& frame)
 {
-    if (!exists_)
+    if (!m_exists)
         return false;
     try {
-        procedure_(frame.sender, frame.dataCode, frame.data);
+        m_procedure(frame.sender, frame.dataCode, frame.data);
     } catch (const std::exception& error) {
-        qWarning("%s: %s", qPrintable(className_), error.what());
+        qWarning("%s: %s", qPrintable(m_className), error.what());
     }
     return true;
 }
@@ -279,7 +279,7 @@ bool TMessageWindow::Send(TWindowHandle target, quint32 dataCode, const QByteArr
         acknowledged = answered;
         loop.quit();
     };
-    const QByteArray frame = EncodeFrame({handle_, dataCode, data});
+    const QByteArray frame = EncodeFrame({m_handle, dataCode, data});
     // Declared last, so that it goes first and its last signals still find the rest.
     QLocalSocket socket;
     connect(&socket, &QLocalSocket::connected, &loop, [&] { socket.write(frame); });
@@ -290,7 +290,7 @@ bool TMessageWindow::Send(TWindowHandle target, quint32 dataCode, const QByteArr
     socket.connectToServer(WindowDirectory::SocketPath(target));
     if (!finished) {
         timer.setSingleShot(true);
-        timer.start(sendTimeoutMs_);
+        timer.start(m_sendTimeoutMs);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     return acknowledged;

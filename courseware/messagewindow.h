@@ -50,12 +50,12 @@ public:
     bool IsOpen() const;
 
     // The handle the window was opened under (0 before that).
-    TWindowHandle Handle() const { return handle_; }
-    const QString& ClassName() const { return className_; }
-    const QString& WindowName() const { return windowName_; }
+    TWindowHandle Handle() const { return m_handle; }
+    const QString& ClassName() const { return m_className; }
+    const QString& WindowName() const { return m_windowName; }
 
-    int SendTimeout() const { return sendTimeoutMs_; }
-    void SetSendTimeout(int milliseconds) { sendTimeoutMs_ = milliseconds; }
+    int SendTimeout() const { return m_sendTimeoutMs; }
+    void SetSendTimeout(int milliseconds) { m_sendTimeoutMs = milliseconds; }
 
     // Sends a block to the window with the target handle, this window being the sender,
     // and returns once the target's procedure has handled it (true) or when the target
@@ -78,15 +78,15 @@ private:
     // Makes room for one more connection; false when every one has a whole block.
     bool MakeRoom();
 
-    QString className_;
-    QString windowName_;
-    TProcedure procedure_;
-    TWindowHandle handle_ = 0;
-    bool exists_ = false;
-    std::unique_ptr<QLocalServer> server_;
+    QString m_className;
+    QString m_windowName;
+    TProcedure m_procedure;
+    TWindowHandle m_handle = 0;
+    bool m_exists = false;
+    std::unique_ptr<QLocalServer> m_server;
     // The socket file's identity when it was made, to tell it from a stranger's.
-    quint64 socketInode_ = 0;
-    std::vector<TIncomingConnection*> connections_; // oldest first
-    QTimer watch_;
-    int sendTimeoutMs_ = DefaultSendTimeoutMs;
+    quint64 m_socketInode = 0;
+    std::vector<TIncomingConnection*> m_connections; // oldest first
+    QTimer m_watch;
+    int m_sendTimeoutMs = DefaultSendTimeoutMs;
 };

@@ -50,42 +50,42 @@ std::strong_ordering TStamp::operator<=>(const TStamp& other) const
 }
 
 TEntity::TEntity(TkdbCustomDemon* owner)
-    : owner_(owner)
+    : m_owner(owner)
 {
 }
 
 QString TEntity::FileName()
 {
-    if (fileName_.isEmpty())
+    if (m_fileName.isEmpty())
         CompleteFromServer();
-    return fileName_;
+    return m_fileName;
 }
 
 QString TEntity::Title()
 {
-    if (title_.isEmpty())
+    if (m_title.isEmpty())
         CompleteFromServer();
-    return title_;
+    return m_title;
 }
 
 bool TEntity::Alive() const
 {
-    return WindowDirectory::Lookup(handle_).has_value();
+    return WindowDirectory::Lookup(m_handle).has_value();
 }
 
 void TEntity::Assign(const TEntity& other)
 {
-    handle_ = other.handle_;
-    auxHandle_ = other.auxHandle_;
-    fileName_ = other.fileName_;
-    title_ = other.title_;
+    m_handle = other.m_handle;
+    m_auxHandle = other.m_auxHandle;
+    m_fileName = other.m_fileName;
+    m_title = other.m_title;
 }
 
 void TEntity::CompleteFromServer()
 {
-    if (!owner_)
+    if (!m_owner)
         return;
-    if (const std::unique_ptr<TEntity> known = owner_->FindEntityByHandle(handle_))
+    if (const std::unique_ptr<TEntity> known = m_owner->FindEntityByHandle(m_handle))
         Assign(*known);
 }
 
@@ -99,16 +99,16 @@ void TEntity::WriteRecord(TQuilletMessageStream& stream)
 
 void TEntity::ReadRecord(TQuilletMessageStream& stream)
 {
-    handle_ = TWindowHandle(stream.ReadInt32());
-    auxHandle_ = quint32(stream.ReadInt32());
-    fileName_ = stream.ReadString();
-    title_ = stream.ReadString();
+    m_handle = TWindowHandle(stream.ReadInt32());
+    m_auxHandle = quint32(stream.ReadInt32());
+    m_fileName = stream.ReadString();
+    m_title = stream.ReadString();
 }
 
 TQuilletMessageStream::TQuilletMessageStream(TkdbCustomDemon* owner, quint32 msgCode)
-    : owner_(owner)
-    , msgCode_(msgCode)
-    , senderEntity_(owner)
+    : m_owner(owner)
+    , m_msgCode(msgCode)
+    , m_senderEntity(owner)
 {
 }
 
@@ -118,41 +118,41 @@ std::unique_ptr<TQuilletMessageStream> TQuilletMessageStream::FromDataBlock(
     if (block.size() < StampSize)
         throw EQuillet(QStringLiteral("Message %1 too short: %2 bytes").arg(msgCode).arg(block.size()));
     auto message = std::make_unique<TQuilletMessageStream>(owner, msgCode);
-    message->stamp_ = {Int32At(block, 0), Int32At(block, 4)};
-    message->content_ = block.mid(StampSize);
-    message->senderEntity_.SetHandle(sender);
+    message->m_stamp = {Int32At(block, 0), Int32At(block, 4)};
+    message->m_content = block.mid(StampSize);
+    message->m_senderEntity.SetHandle(sender);
     return message;
 }
 
 QByteArray TQuilletMessageStream::DataBlock() const
 {
-    return Int32Bytes(stamp_.Time) + Int32Bytes(stamp_.Date) + content_;
+    return Int32Bytes(m_stamp.Time) + Int32Bytes(m_stamp.Date) + m_content;
 }
 
 void TQuilletMessageStream::SetOwner(TkdbCustomDemon* owner)
 {
-    owner_ = owner;
-    senderEntity_.SetOwner(owner);
+    m_owner = owner;
+    m_senderEntity.SetOwner(owner);
 }
 
 void TQuilletMessageStream::SetPosition(qint64 position)
 {
-    position_ = std::clamp<qint64>(position, 0, content_.size());
+    m_position = std::clamp<qint64>(position, 0, m_content.size());
 }
 
 void TQuilletMessageStream::CopyFrom(const TQuilletMessageStream& other)
 {
-    stamp_ = other.stamp_;
-    senderEntity_.Assign(other.senderEntity_);
-    msgCode_ = other.msgCode_;
-    content_ = other.content_;
-    position_ = 0;
+    m_stamp = other.m_stamp;
+    m_senderEntity.Assign(other.m_senderEntity);
+    m_msgCode = other.m_msgCode;
+    m_content = other.m_content;
+    m_position = 0;
 }
 
 void TQuilletMessageStream::Write(const QByteArray& bytes)
 {
-    content_.replace(position_, std::min<qint64>(bytes.size(), content_.size() - position_), bytes);
-    position_ += bytes.size();
+    m_content.replace(m_position, std::min<qint64>(bytes.size(), m_content.size() - m_position), bytes);
+    m_position += bytes.size();
 }
 
 void TQuilletMessageStream::WriteByte(quint8 value)
@@ -180,10 +180,10 @@ void TQuilletMessageStream::WriteLines(const QStringList& lines)
 
 QByteArray TQuilletMessageStream::ReadBytes(qint64 count)
 {
-    if (count > content_.size() - position_)
+    if (count > m_content.size() - m_position)
         throw EQuillet(QStringLiteral("Stream read error"));
-    const QByteArray bytes = content_.mid(position_, count);
-    position_ += count;
+    const QByteArray bytes = m_content.mid(m_position, count);
+    m_position += count;
     return bytes;
 }
 
@@ -207,7 +207,7 @@ QString TQuilletMessageStream::ReadString()
 
 QByteArray TQuilletMessageStream::ReadRest()
 {
-    return ReadBytes(content_.size() - position_);
+    return ReadBytes(m_content.size() - m_position);
 }
 
 QStringList TQuilletMessageStream::ReadLines()
@@ -233,6 +233,6 @@ QStringList TQuilletMessageStream::ReadLines()
 
 void TQuilletMessageStream::SendTo(TEntity& entity, TQuilletMessageStream* reply)
 {
-    if (owner_)
-        owner_->SendMessageTo(entity, *this, reply);
+    if (m_owner)
+        m_owner->SendMessageTo(entity, *this, reply);
 }

@@ -35,17 +35,17 @@ class TEntity {
 public:
     explicit TEntity(TkdbCustomDemon* owner = nullptr);
 
-    TkdbCustomDemon* Owner() const { return owner_; }
-    void SetOwner(TkdbCustomDemon* owner) { owner_ = owner; }
+    TkdbCustomDemon* Owner() const { return m_owner; }
+    void SetOwner(TkdbCustomDemon* owner) { m_owner = owner; }
 
-    TWindowHandle Handle() const { return handle_; }
-    void SetHandle(TWindowHandle handle) { handle_ = handle; }
-    quint32 AuxHandle() const { return auxHandle_; }
-    void SetAuxHandle(quint32 value) { auxHandle_ = value; }
+    TWindowHandle Handle() const { return m_handle; }
+    void SetHandle(TWindowHandle handle) { m_handle = handle; }
+    quint32 AuxHandle() const { return m_auxHandle; }
+    void SetAuxHandle(quint32 value) { m_auxHandle = value; }
     QString FileName();
-    void SetFileName(const QString& fileName) { fileName_ = fileName; }
+    void SetFileName(const QString& fileName) { m_fileName = fileName; }
     QString Title();
-    void SetTitle(const QString& title) { title_ = title; }
+    void SetTitle(const QString& title) { m_title = title; }
 
     // Whether the party's message window exists.
     bool Alive() const;
@@ -59,11 +59,11 @@ public:
 private:
     void CompleteFromServer();
 
-    TkdbCustomDemon* owner_;
-    TWindowHandle handle_ = 0;
-    quint32 auxHandle_ = 0;
-    QString fileName_;
-    QString title_;
+    TkdbCustomDemon* m_owner;
+    TWindowHandle m_handle = 0;
+    quint32 m_auxHandle = 0;
+    QString m_fileName;
+    QString m_title;
 };
 
 // One message: a code, a stamp, the sender and an in-memory payload with a position.
@@ -81,17 +81,17 @@ public:
     // The data block that carries the message: stamp, then payload.
     QByteArray DataBlock() const;
 
-    TkdbCustomDemon* Owner() const { return owner_; }
+    TkdbCustomDemon* Owner() const { return m_owner; }
     void SetOwner(TkdbCustomDemon* owner);
-    quint32 MsgCode() const { return msgCode_; }
-    void SetMsgCode(quint32 code) { msgCode_ = code; }
-    const TStamp& Stamp() const { return stamp_; }
-    void SetStamp(const TStamp& stamp) { stamp_ = stamp; }
-    TEntity& SenderEntity() { return senderEntity_; }
+    quint32 MsgCode() const { return m_msgCode; }
+    void SetMsgCode(quint32 code) { m_msgCode = code; }
+    const TStamp& Stamp() const { return m_stamp; }
+    void SetStamp(const TStamp& stamp) { m_stamp = stamp; }
+    TEntity& SenderEntity() { return m_senderEntity; }
 
-    const QByteArray& Content() const { return content_; }
-    qint64 Size() const { return content_.size(); }
-    qint64 Position() const { return position_; }
+    const QByteArray& Content() const { return m_content; }
+    qint64 Size() const { return m_content.size(); }
+    qint64 Position() const { return m_position; }
     // Positions outside the payload are clamped to it.
     void SetPosition(qint64 position);
     // Takes over another message's stamp, sender fields, code and payload; position 0.
@@ -121,10 +121,10 @@ public:
 private:
     QByteArray ReadBytes(qint64 count);
 
-    TkdbCustomDemon* owner_;
-    quint32 msgCode_;
-    TStamp stamp_;
-    TEntity senderEntity_;
-    QByteArray content_;
-    qint64 position_ = 0;
+    TkdbCustomDemon* m_owner;
+    quint32 m_msgCode;
+    TStamp m_stamp;
+    TEntity m_senderEntity;
+    QByteArray m_content;
+    qint64 m_position = 0;
 };

@@ -37,15 +37,15 @@ void WriteHolder(int descriptor)
 } // namespace
 
 TSingleInstanceLock::TSingleInstanceLock(const QString& folder, const QString& programFile)
-    : name_(NameFor(programFile))
-    , path_(folder + QLatin1Char('/') + name_ + QStringLiteral(".lock"))
+    : m_name(NameFor(programFile))
+    , m_path(folder + QLatin1Char('/') + m_name + QStringLiteral(".lock"))
 {
 }
 
 TSingleInstanceLock::~TSingleInstanceLock()
 {
-    if (descriptor_ >= 0)
-        ::close(descriptor_);
+    if (m_descriptor >= 0)
+        ::close(m_descriptor);
 }
 
 QString TSingleInstanceLock::NameFor(const QString& programFile)
@@ -55,7 +55,7 @@ QString TSingleInstanceLock::NameFor(const QString& programFile)
 
 TSingleInstanceLock::TResult TSingleInstanceLock::TryAcquire()
 {
-    if (descriptor_ >= 0)
+    if (m_descriptor >= 0)
         return TResult::Acquired;
     const int descriptor = OpenLockFile();
     if (descriptor < 0)
@@ -67,14 +67,14 @@ TSingleInstanceLock::TResult TSingleInstanceLock::TryAcquire()
             return TResult::HeldElsewhere;
         return Fail(QStringLiteral("cannot lock"), error);
     }
-    descriptor_ = descriptor;
-    WriteHolder(descriptor_);
+    m_descriptor = descriptor;
+    WriteHolder(m_descriptor);
     return TResult::Acquired;
 }
 
 int TSingleInstanceLock::OpenLockFile()
 {
-    const QByteArray path = QFile::encodeName(path_);
+    const QByteArray path = QFile::encodeName(m_path);
     // Not blocking, not following links and not handed to programs this one starts,
     // which would otherwise keep the lock after this copy has ended.
     const int flags = O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
@@ -102,8 +102,8 @@ int TSingleInstanceLock::OpenLockFile()
 
 TSingleInstanceLock::TResult TSingleInstanceLock::Fail(const QString& what, int error)
 {
-    problem_ = QStringLiteral("%1 the single-copy lock %2: %3")
-                   .arg(what, path_, QString::fromLocal8Bit(std::strerror(error)));
+    m_problem = QStringLiteral("%1 the single-copy lock %2: %3")
+                   .arg(what, m_path, QString::fromLocal8Bit(std::strerror(error)));
     return TResult::Unavailable;
 }
 
@@ -111,7 +111,7 @@ qint64 TSingleInstanceLock::HolderProcessId() const
 {
     // The holder writes its process id right after taking the lock; a file left by a
     // crash names a dead process, which the caller's lookup then does not find.
-    const QByteArray path = QFile::encodeName(path_);
+    const QByteArray path = QFile::encodeName(m_path);
     const int descriptor = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return 0;

@@ -27,16 +27,16 @@ public:
     TResult TryAcquire();
     // The process that holds the lock; 0 when that cannot be told.
     qint64 HolderProcessId() const;
-    const QString& Name() const { return name_; }
-    const QString& Path() const { return path_; }
-    const QString& Problem() const { return problem_; }
+    const QString& Name() const { return m_name; }
+    const QString& Path() const { return m_path; }
+    const QString& Problem() const { return m_problem; }
 
 private:
     int OpenLockFile();
     TResult Fail(const QString& what, int error);
 
-    QString name_;
-    QString path_;
-    QString problem_;
-    int descriptor_ = -1;
+    QString m_name;
+    QString m_path;
+    QString m_problem;
+    int m_descriptor = -1;
 };

@@ -30,7 +30,7 @@ extern "C" void NoteSignal(int signal)
 
 TTerminationSignals::TTerminationSignals(std::function<void()> action, QObject* parent)
     : QObject(parent)
-    , action_(std::move(action))
+    , m_action(std::move(action))
 {
     int ends[2];
     if (pipeRead >= 0 || ::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0)
@@ -46,15 +46,15 @@ TTerminationSignals::TTerminationSignals(std::function<void()> action, QObject* 
         taken[i] = formerActions[i].sa_handler != SIG_IGN &&
                    ::sigaction(WatchedSignals[i], &handler, nullptr) == 0;
     }
-    notifier_ = std::make_unique<QSocketNotifier>(pipeRead, QSocketNotifier::Read);
-    connect(notifier_.get(), &QSocketNotifier::activated, this, &TTerminationSignals::SignalArrived);
+    m_notifier = std::make_unique<QSocketNotifier>(pipeRead, QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &TTerminationSignals::SignalArrived);
 }
 
 TTerminationSignals::~TTerminationSignals()
 {
-    if (!notifier_)
+    if (!m_notifier)
         return;
-    notifier_.reset();
+    m_notifier.reset();
     for (std::size_t i = 0; i < WatchedSignals.size(); ++i) {
         if (taken[i])
             ::sigaction(WatchedSignals[i], &formerActions[i], nullptr);
@@ -71,7 +71,7 @@ void TTerminationSignals::SignalArrived()
     unsigned char bytes[16];
     while (::read(pipeRead, bytes, sizeof bytes) > 0) {
     }
-    notifier_->setEnabled(false);
-    if (action_)
-        action_();
+    m_notifier->setEnabled(false);
+    if (m_action)
+        m_action();
 }

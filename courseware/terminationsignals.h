@@ -18,11 +18,11 @@ public:
     TTerminationSignals(const TTerminationSignals&) = delete;
     TTerminationSignals& operator=(const TTerminationSignals&) = delete;
 
-    bool IsWatching() const { return notifier_ != nullptr; }
+    bool IsWatching() const { return m_notifier != nullptr; }
 
 private:
     void SignalArrived();
 
-    std::function<void()> action_;
-    std::unique_ptr<QSocketNotifier> notifier_;
+    std::function<void()> m_action;
+    std::unique_ptr<QSocketNotifier> m_notifier;
 };

@@ -44,13 +44,13 @@ QChar DetectSeparator(QStringView text)
 }
 
 RecordReader::RecordReader(QStringView text, QChar separator, int maxFields)
-    : text_(text), separator_(separator), maxFields_(maxFields)
+    : m_text(text), m_separator(separator), m_maxFields(maxFields)
 {
 }
 
 bool RecordReader::Next(Record& record)
 {
-    while (pos_ < text_.size()) {
+    while (m_pos < m_text.size()) {
         if (!ReadRecord(record))
             return false;
         if (!IsBlank(record))
@@ -61,17 +61,17 @@ bool RecordReader::Next(Record& record)
 
 bool RecordReader::ReadRecord(Record& record)
 {
-    record.line = line_;
+    record.line = m_line;
     record.fields.clear();
     for (;;) {
-        if (static_cast<int>(record.fields.size()) == maxFields_)
+        if (static_cast<int>(record.fields.size()) == m_maxFields)
             return Fail(record.line, QStringLiteral("more than %1 fields")
-                                         .arg(QLocale(QLocale::English).toString(maxFields_)));
+                                         .arg(QLocale(QLocale::English).toString(m_maxFields)));
         Field& field = record.fields.emplace_back();
         if (!ReadField(field))
             return false;
-        if (pos_ < text_.size() && text_[pos_] == separator_) {
-            ++pos_;
+        if (m_pos < m_text.size() && m_text[m_pos] == m_separator) {
+            ++m_pos;
             continue;
         }
         SkipLineEnd();
@@ -82,7 +82,7 @@ bool RecordReader::ReadRecord(Record& record)
 bool RecordReader::ReadField(Field& field)
 {
     SkipSpaces();
-    if (pos_ < text_.size() && text_[pos_] == u'"')
+    if (m_pos < m_text.size() && m_text[m_pos] == u'"')
         return ReadQuotedField(field);
     ReadUnquotedField(field);
     return true;
@@ -90,67 +90,67 @@ bool RecordReader::ReadField(Field& field)
 
 bool RecordReader::ReadQuotedField(Field& field)
 {
-    const int openedOn = line_;
+    const int openedOn = m_line;
     field.quoted = true;
-    ++pos_;
+    ++m_pos;
     for (;;) {
-        const qsizetype quote = text_.indexOf(u'"', pos_);
+        const qsizetype quote = m_text.indexOf(u'"', m_pos);
         if (quote < 0)
             return Fail(openedOn, QStringLiteral("quote not closed"));
-        const QStringView part = text_.sliced(pos_, quote - pos_);
+        const QStringView part = m_text.sliced(m_pos, quote - m_pos);
         for (qsizetype i = 0; i < part.size(); ++i) {
             const bool crlf = part[i] == u'\r' && i + 1 < part.size() && part[i + 1] == u'\n';
             if (IsLineBreak(part[i]) && !crlf)
-                ++line_;
+                ++m_line;
         }
         field.text += part;
-        pos_ = quote + 1;
-        if (pos_ < text_.size() && text_[pos_] == u'"') {
+        m_pos = quote + 1;
+        if (m_pos < m_text.size() && m_text[m_pos] == u'"') {
             field.text += u'"';
-            ++pos_;
+            ++m_pos;
             continue;
         }
         break;
     }
     field.text = field.text.trimmed();
     SkipSpaces();
-    if (pos_ < text_.size() && text_[pos_] != separator_ && !AtLineEnd())
-        return Fail(line_, QStringLiteral("text after a closing quote"));
+    if (m_pos < m_text.size() && m_text[m_pos] != m_separator && !AtLineEnd())
+        return Fail(m_line, QStringLiteral("text after a closing quote"));
     return true;
 }
 
 void RecordReader::ReadUnquotedField(Field& field)
 {
-    const qsizetype start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != separator_ && !AtLineEnd())
-        ++pos_;
-    field.text = text_.sliced(start, pos_ - start).trimmed().toString();
+    const qsizetype start = m_pos;
+    while (m_pos < m_text.size() && m_text[m_pos] != m_separator && !AtLineEnd())
+        ++m_pos;
+    field.text = m_text.sliced(start, m_pos - start).trimmed().toString();
 }
 
 bool RecordReader::AtLineEnd() const
 {
-    return pos_ < text_.size() && IsLineBreak(text_[pos_]);
+    return m_pos < m_text.size() && IsLineBreak(m_text[m_pos]);
 }
 
 void RecordReader::SkipLineEnd()
 {
     if (!AtLineEnd())
         return;
-    const bool crlf = text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n';
-    pos_ += crlf ? 2 : 1;
-    ++line_;
+    const bool crlf = m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n';
+    m_pos += crlf ? 2 : 1;
+    ++m_line;
 }
 
 void RecordReader::SkipSpaces()
 {
-    while (pos_ < text_.size() && text_[pos_] != separator_ && !AtLineEnd() &&
-           text_[pos_].isSpace())
-        ++pos_;
+    while (m_pos < m_text.size() && m_text[m_pos] != m_separator && !AtLineEnd() &&
+           m_text[m_pos].isSpace())
+        ++m_pos;
 }
 
 bool RecordReader::Fail(int line, const QString& reason)
 {
-    error_ = QStringLiteral("line %1: %2").arg(line).arg(reason);
-    pos_ = text_.size();
+    m_error = QStringLiteral("line %1: %2").arg(line).arg(reason);
+    m_pos = m_text.size();
     return false;
 }

@@ -33,7 +33,7 @@ public:
     // Error() then tells ("line 4: quote not closed", "line 4: text after a closing
     // quote", "line 1: more than 1,000 fields"); Error() is empty at the end.
     bool Next(Record& record);
-    const QString& Error() const { return error_; }
+    const QString& Error() const { return m_error; }
 
 private:
     bool ReadRecord(Record& record);
@@ -45,10 +45,10 @@ private:
     void SkipSpaces();
     bool Fail(int line, const QString& reason);
 
-    QStringView text_;
-    QChar separator_;
-    int maxFields_;
-    qsizetype pos_ = 0;
-    int line_ = 1;
-    QString error_;
+    QStringView m_text;
+    QChar m_separator;
+    int m_maxFields;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    QString m_error;
 };

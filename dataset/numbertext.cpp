@@ -23,101 +23,101 @@ bool IsNonFiniteWord(QStringView word)
 // that std::from_chars reads.
 class NumberScanner {
 public:
-    NumberScanner(QStringView text, bool decimalComma) : text_(text), decimalComma_(decimalComma) {}
+    NumberScanner(QStringView text, bool decimalComma) : m_text(text), m_decimalComma(decimalComma) {}
 
     // The ASCII form, or false when the text is not a number.
     bool Scan()
     {
         if (Peek() == u'+' || Peek() == u'-') {
-            negative_ = Peek() == u'-';
-            if (negative_)
-                ascii_ += '-';
-            ++pos_;
+            m_negative = Peek() == u'-';
+            if (m_negative)
+                m_ascii += '-';
+            ++m_pos;
         }
         ScanIntegerDigits();
-        if (Peek() == u'.' || (decimalComma_ && Peek() == u',')) {
-            ascii_ += '.';
-            ++pos_;
+        if (Peek() == u'.' || (m_decimalComma && Peek() == u',')) {
+            m_ascii += '.';
+            ++m_pos;
             ScanFractionDigits();
         }
-        if (!anyDigit_)
+        if (!m_anyDigit)
             return false;
         if ((Peek() == u'e' || Peek() == u'E') && !ScanExponent())
             return false;
-        return pos_ == text_.size();
+        return m_pos == m_text.size();
     }
 
-    const std::string& Ascii() const { return ascii_; }
-    bool Negative() const { return negative_; }
+    const std::string& Ascii() const { return m_ascii; }
+    bool Negative() const { return m_negative; }
 
     // The decimal exponent of the leading non-zero digit plus one: positive for numbers of
     // at least 1 in size. Tells an overflow from an underflow.
     int Magnitude() const
     {
-        const int lead = integerSignificant_ > 0 ? integerSignificant_ : -fractionLeadingZeros_;
-        return lead + exponent_;
+        const int lead = m_integerSignificant > 0 ? m_integerSignificant : -m_fractionLeadingZeros;
+        return lead + m_exponent;
     }
 
 private:
-    char16_t Peek() const { return pos_ < text_.size() ? text_[pos_].unicode() : u'\0'; }
+    char16_t Peek() const { return m_pos < m_text.size() ? m_text[m_pos].unicode() : u'\0'; }
     bool PeekDigit() const { return Peek() >= u'0' && Peek() <= u'9'; }
     char TakeDigit()
     {
         const char digit = static_cast<char>(Peek());
-        ascii_ += digit;
-        anyDigit_ = true;
-        ++pos_;
+        m_ascii += digit;
+        m_anyDigit = true;
+        ++m_pos;
         return digit;
     }
 
     void ScanIntegerDigits()
     {
         while (PeekDigit()) {
-            if (TakeDigit() != '0' || integerSignificant_ > 0)
-                ++integerSignificant_;
+            if (TakeDigit() != '0' || m_integerSignificant > 0)
+                ++m_integerSignificant;
         }
     }
 
     void ScanFractionDigits()
     {
-        bool significant = integerSignificant_ > 0;
+        bool significant = m_integerSignificant > 0;
         while (PeekDigit()) {
             const char digit = TakeDigit();
             significant = significant || digit != '0';
             if (!significant)
-                ++fractionLeadingZeros_;
+                ++m_fractionLeadingZeros;
         }
     }
 
     bool ScanExponent()
     {
-        ascii_ += 'e';
-        ++pos_;
+        m_ascii += 'e';
+        ++m_pos;
         int sign = 1;
         if (Peek() == u'+' || Peek() == u'-') {
             sign = Peek() == u'-' ? -1 : 1;
             if (sign < 0)
-                ascii_ += '-';
-            ++pos_;
+                m_ascii += '-';
+            ++m_pos;
         }
         if (!PeekDigit())
             return false;
         int value = 0;
         while (PeekDigit())
             value = std::min(kExponentCap, value * 10 + (TakeDigit() - '0'));
-        exponent_ = sign * value;
+        m_exponent = sign * value;
         return true;
     }
 
-    QStringView text_;
-    bool decimalComma_;
-    qsizetype pos_ = 0;
-    std::string ascii_;
-    bool negative_ = false;
-    bool anyDigit_ = false;
-    int integerSignificant_ = 0;
-    int fractionLeadingZeros_ = 0;
-    int exponent_ = 0;
+    QStringView m_text;
+    bool m_decimalComma;
+    qsizetype m_pos = 0;
+    std::string m_ascii;
+    bool m_negative = false;
+    bool m_anyDigit = false;
+    int m_integerSignificant = 0;
+    int m_fractionLeadingZeros = 0;
+    int m_exponent = 0;
 };
 
 } // namespace
@@ -127,9 +127,9 @@ NumberCell ReadNumberCell(QStringView text, bool decimalComma)
     text = text.trimmed();
     if (text.isEmpty())
         return {CellKind::Empty};
-    const QStringView unsigned_ =
+    const QStringView magnitude =
         (text.front() == u'+' || text.front() == u'-') ? text.sliced(1) : text;
-    if (IsNonFiniteWord(unsigned_))
+    if (IsNonFiniteWord(magnitude))
         return {CellKind::NotFinite};
 
     NumberScanner scanner(text, decimalComma);

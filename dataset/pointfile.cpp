@@ -75,35 +75,35 @@ QStringList ColumnNames(const Record& first, bool header)
 // One column while the rows come in.
 class ColumnBuilder {
 public:
-    explicit ColumnBuilder(QString name) : name_(std::move(name)) {}
+    explicit ColumnBuilder(QString name) : m_name(std::move(name)) {}
 
     void Add(const Field& field, int line, bool decimalComma)
     {
         const NumberCell cell = ReadNumberCell(field.text, decimalComma);
         if (cell.kind == CellKind::Number) {
-            values_.push_back(cell.value);
-            ++numbers_;
+            m_values.push_back(cell.value);
+            ++m_numbers;
             return;
         }
-        values_.push_back(std::numeric_limits<double>::quiet_NaN());
-        if (problemLine_ == 0) {
-            problemLine_ = line;
-            problem_ = LineMessage(line, Reason(cell.kind, field.text));
+        m_values.push_back(std::numeric_limits<double>::quiet_NaN());
+        if (m_problemLine == 0) {
+            m_problemLine = line;
+            m_problem = LineMessage(line, Reason(cell.kind, field.text));
         }
     }
 
-    bool IsNumeric() const { return numbers_ > 0; }
-    int ProblemLine() const { return problemLine_; }
-    const QString& Problem() const { return problem_; }
-    const QString& Name() const { return name_; }
-    std::vector<double> TakeValues() { return std::move(values_); }
+    bool IsNumeric() const { return m_numbers > 0; }
+    int ProblemLine() const { return m_problemLine; }
+    const QString& Problem() const { return m_problem; }
+    const QString& Name() const { return m_name; }
+    std::vector<double> TakeValues() { return std::move(m_values); }
 
 private:
     QString Reason(CellKind kind, const QString& text) const
     {
         switch (kind) {
         case CellKind::Empty:
-            return QStringLiteral("no value in column \"%1\"").arg(name_);
+            return QStringLiteral("no value in column \"%1\"").arg(m_name);
         case CellKind::NotFinite:
             return QStringLiteral("\"%1\" is not a finite number").arg(Shortened(text));
         default:
@@ -111,44 +111,44 @@ private:
         }
     }
 
-    QString name_;
-    std::vector<double> values_;
-    int numbers_ = 0;
-    int problemLine_ = 0; // line of the first field that is not a finite number; 0: none
-    QString problem_;
+    QString m_name;
+    std::vector<double> m_values;
+    int m_numbers = 0;
+    int m_problemLine = 0; // line of the first field that is not a finite number; 0: none
+    QString m_problem;
 };
 
 // Collects the data rows into columns and checks them.
 class TableBuilder {
 public:
     TableBuilder(const Record& first, bool header, bool decimalComma)
-        : firstLine_(first.line), width_(first.fields.size()), decimalComma_(decimalComma)
+        : m_firstLine(first.line), m_width(first.fields.size()), m_decimalComma(decimalComma)
     {
         for (const QString& name : ColumnNames(first, header))
-            columns_.emplace_back(name);
+            m_columns.emplace_back(name);
     }
 
     // A message when the row is refused.
     QString AddRow(const Record& record)
     {
-        if (record.fields.size() != width_)
+        if (record.fields.size() != m_width)
             return LineMessage(record.line, QStringLiteral("%1, but line %2 has %3")
                                                 .arg(FieldCount(record.fields.size()))
-                                                .arg(firstLine_)
-                                                .arg(width_));
-        if (++rows_ > kMaxPoints)
+                                                .arg(m_firstLine)
+                                                .arg(m_width));
+        if (++m_rows > kMaxPoints)
             return QStringLiteral("more than %1 points").arg(CountText(kMaxPoints));
-        for (std::size_t c = 0; c < width_; ++c)
-            columns_[c].Add(record.fields[c], record.line, decimalComma_);
+        for (std::size_t c = 0; c < m_width; ++c)
+            m_columns[c].Add(record.fields[c], record.line, m_decimalComma);
         return {};
     }
 
     Result<DataTable> Finish()
     {
-        if (rows_ < kMinPoints)
+        if (m_rows < kMinPoints)
             return Result<DataTable>::Failure(QStringLiteral("fewer than 2 points"));
         std::vector<ColumnBuilder*> numeric;
-        for (ColumnBuilder& column : columns_) {
+        for (ColumnBuilder& column : m_columns) {
             if (column.IsNumeric())
                 numeric.push_back(&column);
         }
@@ -157,7 +157,7 @@ public:
         std::vector<ColumnBuilder*> checked = numeric;
         if (numeric.size() < 2) {
             checked.clear();
-            for (ColumnBuilder& column : columns_)
+            for (ColumnBuilder& column : m_columns)
                 checked.push_back(&column);
         }
         if (const ColumnBuilder* first = FirstProblem(checked))
@@ -186,11 +186,11 @@ private:
         return first;
     }
 
-    int firstLine_;
-    std::size_t width_;
-    bool decimalComma_;
-    std::vector<ColumnBuilder> columns_;
-    int rows_ = 0;
+    int m_firstLine;
+    std::size_t m_width;
+    bool m_decimalComma;
+    std::vector<ColumnBuilder> m_columns;
+    int m_rows = 0;
 };
 
 Result<DataTable> ParseText(QStringView text)

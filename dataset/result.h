@@ -9,30 +9,30 @@
 template <typename T>
 class Result {
 public:
-    Result(T value) : value_(std::move(value)) {}
+    Result(T value) : m_value(std::move(value)) {}
 
     static Result Failure(QString message)
     {
         Result failed;
-        failed.message_ = std::move(message);
+        failed.m_message = std::move(message);
         return failed;
     }
 
-    bool Ok() const { return value_.has_value(); }
+    bool Ok() const { return m_value.has_value(); }
     explicit operator bool() const { return Ok(); }
 
     // The value; only when Ok().
-    const T& Value() const& { return *value_; }
-    T&& Value() && { return std::move(*value_); }
+    const T& Value() const& { return *m_value; }
+    T&& Value() && { return std::move(*m_value); }
 
     // Why there is no value, in English, without a trailing full stop; empty when Ok().
-    const QString& Message() const { return message_; }
+    const QString& Message() const { return m_message; }
 
 private:
     Result() = default;
 
-    std::optional<T> value_;
-    QString message_;
+    std::optional<T> m_value;
+    QString m_message;
 };
 
 // Success or the message of a failure, for operations that give no value.

@@ -93,18 +93,18 @@ std::unique_ptr<QFile> OpenRegularFile(const QString& path)
 }
 
 RecordReader::RecordReader(QString text)
-    : text_(std::move(text))
+    : m_text(std::move(text))
 {
 }
 
 std::optional<QStringView> RecordReader::NextRecord()
 {
-    const qsizetype end = text_.indexOf(kRecordEnd, position_, Qt::CaseInsensitive);
+    const qsizetype end = m_text.indexOf(kRecordEnd, m_position, Qt::CaseInsensitive);
     if (end < 0)
         return std::nullopt;
-    const qsizetype start = position_;
-    position_ = end + kRecordEnd.size();
-    return QStringView(text_).mid(start, position_ - start);
+    const qsizetype start = m_position;
+    m_position = end + kRecordEnd.size();
+    return QStringView(m_text).mid(start, m_position - start);
 }
 
 LanguageEntry ParseRecord(QStringView record)

@@ -41,8 +41,8 @@ public:
     std::optional<QStringView> NextRecord();
 
 private:
-    QString text_;
-    qsizetype position_ = 0;
+    QString m_text;
+    qsizetype m_position = 0;
 };
 
 struct LanguageEntry {

@@ -50,36 +50,36 @@ std::optional<TextLines> TextLines::Of(QObject* object, const QMetaProperty& pro
 }
 
 TextLines::TextLines(QObject* object, const QMetaProperty& property, Source source)
-    : object_(object)
-    , property_(property)
-    , source_(source)
+    : m_object(object)
+    , m_property(property)
+    , m_source(source)
 {
 }
 
 QStringList TextLines::Read() const
 {
-    switch (source_) {
+    switch (m_source) {
     case Source::MemoText:
-        return MemoLines(*static_cast<QPlainTextEdit*>(object_));
+        return MemoLines(*static_cast<QPlainTextEdit*>(m_object));
     case Source::ComboItems:
-        return ComboItems(*static_cast<QComboBox*>(object_));
+        return ComboItems(*static_cast<QComboBox*>(m_object));
     case Source::StringListProperty:
         break;
     }
-    return property_.read(object_).toStringList();
+    return m_property.read(m_object).toStringList();
 }
 
 void TextLines::Write(const QStringList& lines) const
 {
-    switch (source_) {
+    switch (m_source) {
     case Source::MemoText:
-        static_cast<QPlainTextEdit*>(object_)->setPlainText(lines.join(u'\n'));
+        static_cast<QPlainTextEdit*>(m_object)->setPlainText(lines.join(u'\n'));
         return;
     case Source::ComboItems:
-        SetComboItems(*static_cast<QComboBox*>(object_), lines);
+        SetComboItems(*static_cast<QComboBox*>(m_object), lines);
         return;
     case Source::StringListProperty:
-        property_.write(object_, lines);
+        m_property.write(m_object, lines);
         return;
     }
 }

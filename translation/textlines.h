@@ -23,7 +23,7 @@ private:
 
     TextLines(QObject* object, const QMetaProperty& property, Source source);
 
-    QObject* object_;
-    QMetaProperty property_;
-    Source source_;
+    QObject* m_object;
+    QMetaProperty m_property;
+    Source m_source;
 };

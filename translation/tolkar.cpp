@@ -18,21 +18,21 @@ QString RecordLine(const QString& key, const QString& value)
 } // namespace
 
 TTolkar2000::TTolkar2000(const QString& appName)
-    : appName_(appName)
+    : m_appName(appName)
 {
 }
 
 TTolkar2000::~TTolkar2000()
 {
-    if (collectMissing_)
+    if (m_collectMissing)
         WriteCollectedLanguageFile();
 }
 
 void TTolkar2000::LoadFromStream(QIODevice& stream)
 {
-    keys_.clear();
-    values_.clear();
-    fileValues_.clear();
+    m_keys.clear();
+    m_values.clear();
+    m_fileValues.clear();
     LanguageText text = ReadLanguageText(stream);
     if (text.cutShort)
         qWarning("Language file longer than %lld bytes: the records beyond are left out",
@@ -40,21 +40,21 @@ void TTolkar2000::LoadFromStream(QIODevice& stream)
     RecordReader reader(std::move(text.text));
     while (const auto record = reader.NextRecord()) {
         const LanguageEntry entry = ParseRecord(*record);
-        keys_ << entry.key;
-        values_ << DisplayValue(entry.value, appName_);
-        fileValues_ << entry.value;
+        m_keys << entry.key;
+        m_values << DisplayValue(entry.value, m_appName);
+        m_fileValues << entry.value;
     }
 }
 
 QString TTolkar2000::LookupText(const QString& key, const QStringList& args)
 {
-    const qsizetype index = keys_.indexOf(AsciiLower(key));
+    const qsizetype index = m_keys.indexOf(AsciiLower(key));
     if (index < 0) {
-        if (collectMissing_)
+        if (m_collectMissing)
             RememberMissing(key);
         return ReplaceArguments(key, args);
     }
-    QString text = ReplaceArguments(values_[index], args);
+    QString text = ReplaceArguments(m_values[index], args);
     if (OnTextFound)
         OnTextFound(this, key, text);
     return text;
@@ -73,19 +73,19 @@ void TTolkar2000::TranslateObject(QObject* object)
 void TTolkar2000::RememberMissing(const QString& key)
 {
     const QString line = RecordLine(key, key);
-    if (!missing_.contains(line, Qt::CaseInsensitive))
-        missing_ << line;
+    if (!m_missing.contains(line, Qt::CaseInsensitive))
+        m_missing << line;
 }
 
 void TTolkar2000::WriteCollectedLanguageFile()
 {
-    for (qsizetype i = 0; i < keys_.size(); ++i)
-        missing_ << RecordLine(keys_[i], fileValues_[i]);
+    for (qsizetype i = 0; i < m_keys.size(); ++i)
+        m_missing << RecordLine(m_keys[i], m_fileValues[i]);
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     QSaveFile file(LanguageFileName(programName));
     if (!file.open(QIODevice::WriteOnly))
         return;
-    for (const QString& line : missing_)
+    for (const QString& line : m_missing)
         file.write((line + QStringLiteral("\r\n")).toUtf8());
     file.commit();
 }

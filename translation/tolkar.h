@@ -39,28 +39,28 @@ public:
     // One object's properties, including its axis settings and collection items.
     void TranslateObject(QObject* object);
 
-    const QStringList& Keys() const { return keys_; }
-    const QStringList& Values() const { return values_; }
-    const QStringList& Missing() const { return missing_; }
-    const QString& AppName() const { return appName_; }
+    const QStringList& Keys() const { return m_keys; }
+    const QStringList& Values() const { return m_values; }
+    const QStringList& Missing() const { return m_missing; }
+    const QString& AppName() const { return m_appName; }
 
-    const QString& Prefix() const { return prefix_; }
-    void SetPrefix(const QString& prefix) { prefix_ = prefix; }
+    const QString& Prefix() const { return m_prefix; }
+    void SetPrefix(const QString& prefix) { m_prefix = prefix; }
 
-    bool CollectMissing() const { return collectMissing_; }
-    void SetCollectMissing(bool collect) { collectMissing_ = collect; }
+    bool CollectMissing() const { return m_collectMissing; }
+    void SetCollectMissing(bool collect) { m_collectMissing = collect; }
 
 private:
     void RememberMissing(const QString& key);
     void WriteCollectedLanguageFile();
 
-    QStringList keys_;
-    QStringList values_;
+    QStringList m_keys;
+    QStringList m_values;
     // The values in the file's own notation ("\n", "<%APPNAME%>" kept), so that the
     // collected language file reads back to the same texts.
-    QStringList fileValues_;
-    QString prefix_ = QStringLiteral("TK_");
-    QStringList missing_;
-    bool collectMissing_ = false;
-    QString appName_;
+    QStringList m_fileValues;
+    QString m_prefix = QStringLiteral("TK_");
+    QStringList m_missing;
+    bool m_collectMissing = false;
+    QString m_appName;
 };

@@ -39,7 +39,7 @@ bool HoldsSequence(QMetaType type)
 } // namespace
 
 TranslationWalk::TranslationWalk(TTolkar2000& tolkar)
-    : tolkar_(tolkar)
+    : m_tolkar(tolkar)
 {
 }
 
@@ -58,12 +58,12 @@ void TranslationWalk::TranslateComponent(QObject* component)
 
 void TranslationWalk::TranslateObject(QObject* object)
 {
-    if (!object || visited_.contains(object))
+    if (!object || m_visited.contains(object))
         return;
-    visited_.insert(object);
+    m_visited.insert(object);
     bool doTranslate = true;
-    if (tolkar_.OnBeforeTranslate)
-        tolkar_.OnBeforeTranslate(&tolkar_, object, doTranslate);
+    if (m_tolkar.OnBeforeTranslate)
+        m_tolkar.OnBeforeTranslate(&m_tolkar, object, doTranslate);
     if (!doTranslate)
         return;
     const QMetaObject* meta = object->metaObject();
@@ -126,8 +126,8 @@ void TranslationWalk::TranslateItems(const QVariant& collection)
 
 std::optional<QString> TranslationWalk::Translation(const QString& text)
 {
-    const QString& prefix = tolkar_.Prefix();
+    const QString& prefix = m_tolkar.Prefix();
     if (!text.startsWith(prefix))
         return std::nullopt;
-    return tolkar_.LookupText(text.mid(prefix.size()));
+    return m_tolkar.LookupText(text.mid(prefix.size()));
 }

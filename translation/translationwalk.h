@@ -38,6 +38,6 @@ private:
     void TranslateItems(const QVariant& collection);
     std::optional<QString> Translation(const QString& text);
 
-    TTolkar2000& tolkar_;
-    QSet<const QObject*> visited_;
+    TTolkar2000& m_tolkar;
+    QSet<const QObject*> m_visited;
 };

@@ -54,31 +54,31 @@ void TInProcessServer::AddFile(const QString& name, const QByteArray& content) c
 TChildProgram::TChildProgram(const QString& program, const QStringList& arguments,
                              const QProcessEnvironment& environment)
 {
-    process_.setProcessEnvironment(environment);
-    process_.start(program, arguments);
-    EXPECT_TRUE(process_.waitForStarted(5000)) << program.toStdString();
+    m_process.setProcessEnvironment(environment);
+    m_process.start(program, arguments);
+    EXPECT_TRUE(m_process.waitForStarted(5000)) << program.toStdString();
 }
 
 TChildProgram::~TChildProgram()
 {
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished(5000);
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
     }
     if (::testing::Test::HasFailure() && !ErrorText().isEmpty())
-        std::fprintf(stderr, "%s said:\n%s", qPrintable(process_.program()), qPrintable(ErrorText()));
+        std::fprintf(stderr, "%s said:\n%s", qPrintable(m_process.program()), qPrintable(ErrorText()));
 }
 
 QStringList TChildProgram::Lines()
 {
-    output_ += process_.readAllStandardOutput();
-    return QString::fromUtf8(output_).split(u'\n', Qt::SkipEmptyParts);
+    m_output += m_process.readAllStandardOutput();
+    return QString::fromUtf8(m_output).split(u'\n', Qt::SkipEmptyParts);
 }
 
 QString TChildProgram::ErrorText()
 {
-    errors_ += process_.readAllStandardError();
-    return QString::fromUtf8(errors_);
+    m_errors += m_process.readAllStandardError();
+    return QString::fromUtf8(m_errors);
 }
 
 bool TChildProgram::WaitForLine(const QString& line, int timeoutMs)
@@ -88,12 +88,12 @@ bool TChildProgram::WaitForLine(const QString& line, int timeoutMs)
 
 bool TChildProgram::WaitForEnd(int timeoutMs)
 {
-    return QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning; }, timeoutMs);
+    return QTest::qWaitFor([&] { return m_process.state() == QProcess::NotRunning; }, timeoutMs);
 }
 
 void TChildProgram::Send(const QString& line)
 {
-    process_.write((line + QLatin1Char('\n')).toUtf8());
+    m_process.write((line + QLatin1Char('\n')).toUtf8());
 }
 
 QString ServerProgram()

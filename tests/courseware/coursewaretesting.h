@@ -58,12 +58,12 @@ public:
     QStringList Lines();
     QString ErrorText();
     void Send(const QString& line);
-    QProcess& Process() { return process_; }
+    QProcess& Process() { return m_process; }
 
 private:
-    QProcess process_;
-    QByteArray output_;
-    QByteArray errors_;
+    QProcess m_process;
+    QByteArray m_output;
+    QByteArray m_errors;
 };
 
 // The test programs built beside the test executable.

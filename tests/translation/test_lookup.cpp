@@ -54,8 +54,8 @@ TEST(Lookup, CollectsEachMissOnceIgnoringCase)
 // Runs a test body in a fresh temporary directory as the current directory.
 class InTemporaryDirectory : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(QDir::setCurrent(directory_.path())); }
-    void TearDown() override { QDir::setCurrent(previous_); }
+    void SetUp() override { ASSERT_TRUE(QDir::setCurrent(m_directory.path())); }
+    void TearDown() override { QDir::setCurrent(m_previous); }
 
     static QString CollectedFileName()
     {
@@ -63,8 +63,8 @@ protected:
     }
 
 private:
-    QString previous_ = QDir::currentPath();
-    QTemporaryDir directory_;
+    QString m_previous = QDir::currentPath();
+    QTemporaryDir m_directory;
 };
 
 TEST_F(InTemporaryDirectory, DestructorWritesCollectedFileThatReadsBackTheSame)

@@ -36,9 +36,9 @@ QString ServerName(const QString& path)
 
 TCoursewareServer::TCoursewareServer(TCoursewareServerSettings settings, QObject* parent)
     : QObject(parent)
-    , settings_(std::move(settings))
-    , window_(QuilletServerWindowClass(settings_.identifier),
-              QuilletServerWindowName(settings_.identifier),
+    , m_settings(std::move(settings))
+    , m_window(QuilletServerWindowClass(m_settings.identifier),
+              QuilletServerWindowName(m_settings.identifier),
               [this](TWindowHandle sender, quint32 dataCode, const QByteArray& block) {
                   Receive(sender, dataCode, block);
               })
@@ -47,14 +47,14 @@ TCoursewareServer::TCoursewareServer(TCoursewareServerSettings settings, QObject
 
 bool TCoursewareServer::Open()
 {
-    return window_.Open();
+    return m_window.Open();
 }
 
 void TCoursewareServer::Receive(TWindowHandle sender, quint32 dataCode, const QByteArray& block)
 {
     const auto message = TQuilletMessageStream::FromDataBlock(nullptr, dataCode, sender, block);
-    if (settings_.stallMs > 0)
-        QThread::msleep(settings_.stallMs);
+    if (m_settings.stallMs > 0)
+        QThread::msleep(m_settings.stallMs);
     switch (dataCode) {
     case QuilletCode::Register:
         Register(*message);
@@ -82,7 +82,7 @@ void TCoursewareServer::Receive(TWindowHandle sender, quint32 dataCode, const QB
         break;
     case QuilletCode::ServerParam:
         Answer(sender, message->Stamp(),
-               TextPayload(settings_.parameters.value(message->ReadString())));
+               TextPayload(m_settings.parameters.value(message->ReadString())));
         break;
     default:
         Tell(QStringLiteral("ignored %1").arg(dataCode));
@@ -94,7 +94,7 @@ void TCoursewareServer::Register(TQuilletMessageStream& message)
     TEntity client;
     client.ReadRecord(message);
     Forget(client.Handle());
-    clients_.push_back(client);
+    m_clients.push_back(client);
     Tell(QStringLiteral("registered ") + client.Title());
 }
 
@@ -127,7 +127,7 @@ void TCoursewareServer::RelayParameters(TWindowHandle sender, const QByteArray& 
     // Copied: the list may change while the relay is under way.
     const QString title = from->Title();
     if (const TEntity* running = ClientWithTitle(title, sender)) {
-        window_.Send(running->Handle(), QuilletCode::NewParameters, block);
+        m_window.Send(running->Handle(), QuilletCode::NewParameters, block);
         Tell(QStringLiteral("relayed ") + title);
     }
 }
@@ -146,7 +146,7 @@ QByteArray TCoursewareServer::ExecuteProgram(TQuilletMessageStream& request)
 QByteArray TCoursewareServer::FetchFile(TQuilletMessageStream& request)
 {
     const QString name = ServerName(request.ReadString());
-    QFile file(QDir(settings_.filesDirectory).filePath(name));
+    QFile file(QDir(m_settings.filesDirectory).filePath(name));
     const bool found = !name.isEmpty() && QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly);
     return Payload([&](TQuilletMessageStream& s) {
         s.WriteByte(found ? 1 : 0);
@@ -162,7 +162,7 @@ TCoursewareServer::TQuitResult TCoursewareServer::SendQuit(const QString& title,
         return TQuitResult::NoClient;
     TQuilletMessageStream quit;
     quit.WriteByte(serverDown ? 1 : 0);
-    return window_.Send(client->Handle(), QuilletCode::Quit, quit.DataBlock())
+    return m_window.Send(client->Handle(), QuilletCode::Quit, quit.DataBlock())
                ? TQuitResult::Acknowledged
                : TQuitResult::NotAcknowledged;
 }
@@ -173,7 +173,7 @@ void TCoursewareServer::Answer(TWindowHandle requester, const TStamp& stamp,
     TQuilletMessageStream reply(nullptr, QuilletCode::Reply);
     reply.SetStamp(stamp);
     reply.Write(payload);
-    window_.Send(requester, QuilletCode::Reply, reply.DataBlock());
+    m_window.Send(requester, QuilletCode::Reply, reply.DataBlock());
 }
 
 void TCoursewareServer::Tell(const QString& event)
@@ -184,14 +184,14 @@ void TCoursewareServer::Tell(const QString& event)
 
 TEntity* TCoursewareServer::ClientWithHandle(TWindowHandle handle)
 {
-    const auto found = std::find_if(clients_.begin(), clients_.end(),
+    const auto found = std::find_if(m_clients.begin(), m_clients.end(),
                                     [&](const TEntity& c) { return c.Handle() == handle; });
-    return found == clients_.end() ? nullptr : &*found;
+    return found == m_clients.end() ? nullptr : &*found;
 }
 
 TEntity* TCoursewareServer::ClientWithTitle(const QString& title, TWindowHandle asking)
 {
-    for (TEntity& client : clients_) {
+    for (TEntity& client : m_clients) {
         if (client.Handle() != asking && client.Title() == title && client.Alive())
             return &client;
     }
@@ -200,5 +200,5 @@ TEntity* TCoursewareServer::ClientWithTitle(const QString& title, TWindowHandle 
 
 void TCoursewareServer::Forget(TWindowHandle handle)
 {
-    std::erase_if(clients_, [&](const TEntity& c) { return c.Handle() == handle; });
+    std::erase_if(m_clients, [&](const TEntity& c) { return c.Handle() == handle; });
 }

@@ -25,12 +25,12 @@ public:
 
     // Opens the server window; false when that fails.
     bool Open();
-    TWindowHandle Handle() const { return window_.Handle(); }
+    TWindowHandle Handle() const { return m_window.Handle(); }
     // Sets how long the server waits for a client to take a message.
-    void SetSendTimeout(int milliseconds) { window_.SetSendTimeout(milliseconds); }
+    void SetSendTimeout(int milliseconds) { m_window.SetSendTimeout(milliseconds); }
 
     // The registered clients, in the order they registered.
-    const std::vector<TEntity>& Clients() const { return clients_; }
+    const std::vector<TEntity>& Clients() const { return m_clients; }
     enum class TQuitResult { Acknowledged, NotAcknowledged, NoClient };
     // Asks the client of that title to quit.
     TQuitResult SendQuit(const QString& title, bool serverDown);
@@ -56,7 +56,7 @@ private:
     TEntity* ClientWithTitle(const QString& title, TWindowHandle asking);
     void Forget(TWindowHandle handle);
 
-    TCoursewareServerSettings settings_;
-    TMessageWindow window_;
-    std::vector<TEntity> clients_;
+    TCoursewareServerSettings m_settings;
+    TMessageWindow m_window;
+    std::vector<TEntity> m_clients;
 };

@@ -5,11 +5,11 @@
 TStdinLines::TStdinLines(std::function<void(const QString&)> onLine, std::function<void()> onEnd,
                          QObject* parent)
     : QObject(parent)
-    , notifier_(STDIN_FILENO, QSocketNotifier::Read)
-    , onLine_(std::move(onLine))
-    , onEnd_(std::move(onEnd))
+    , m_notifier(STDIN_FILENO, QSocketNotifier::Read)
+    , m_onLine(std::move(onLine))
+    , m_onEnd(std::move(onEnd))
 {
-    connect(&notifier_, &QSocketNotifier::activated, this, &TStdinLines::ReadAvailable);
+    connect(&m_notifier, &QSocketNotifier::activated, this, &TStdinLines::ReadAvailable);
 }
 
 void TStdinLines::ReadAvailable()
@@ -17,15 +17,15 @@ void TStdinLines::ReadAvailable()
     char chunk[4096];
     const ssize_t count = ::read(STDIN_FILENO, chunk, sizeof chunk);
     if (count <= 0) {
-        notifier_.setEnabled(false);
-        onEnd_();
+        m_notifier.setEnabled(false);
+        m_onEnd();
         return;
     }
-    pending_.append(chunk, count);
+    m_pending.append(chunk, count);
     qsizetype end;
-    while ((end = pending_.indexOf('\n')) >= 0) {
-        const QString line = QString::fromUtf8(pending_.left(end)).trimmed();
-        pending_.remove(0, end + 1);
-        onLine_(line);
+    while ((end = m_pending.indexOf('\n')) >= 0) {
+        const QString line = QString::fromUtf8(m_pending.left(end)).trimmed();
+        m_pending.remove(0, end + 1);
+        m_onLine(line);
     }
 }

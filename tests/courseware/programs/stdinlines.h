@@ -13,8 +13,8 @@ public:
 private:
     void ReadAvailable();
 
-    QSocketNotifier notifier_;
-    QByteArray pending_;
-    std::function<void(const QString&)> onLine_;
-    std::function<void()> onEnd_;
+    QSocketNotifier m_notifier;
+    QByteArray m_pending;
+    std::function<void(const QString&)> m_onLine;
+    std::function<void()> m_onEnd;
 };
