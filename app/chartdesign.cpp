@@ -8,7 +8,7 @@ namespace {
 
 void DesignLessonAxis(TScaleProps& axis)
 {
-    axis.SetLabelType(ftNum);
+    axis.SetLabelType(TFigType::ftNum);
     axis.SetLogarithmic(false);
     axis.SetMinRange(1e-10);
     axis.SetRangeLow(-0.5);
@@ -31,15 +31,15 @@ void ApplyLessonChartDesign(TPlotta& chart, int leftRim)
     chart.SetTRim(20);
     chart.SetBRim(40);
     chart.SetClassDefault(0);
-    chart.SetGridStyle(gsNone);
+    chart.SetGridStyle(GridStyleType::gsNone);
     chart.SetIsometric(false);
-    chart.SetShadowStyle(ssFlying);
+    chart.SetShadowStyle(TShadowStyle::ssFlying);
     chart.SetShadowColor(clGray);
     chart.SetShadowBakColor(clSilver);
-    chart.SetTextBkStyle(tbClear);
+    chart.SetTextBkStyle(TTextBkg::tbClear);
 
-    chart.Scale1X()->SetScaleLocation(slBottom);
-    chart.Scale1Y()->SetScaleLocation(slLeft);
+    chart.Scale1X()->SetScaleLocation(TScaleLocationHoriz::slBottom);
+    chart.Scale1Y()->SetScaleLocation(TScaleLocationVert::slLeft);
     DesignLessonAxis(*chart.Scale1X());
     DesignLessonAxis(*chart.Scale1Y());
     for (int layer = 2; layer <= 4; ++layer) {
@@ -47,7 +47,7 @@ void ApplyLessonChartDesign(TPlotta& chart, int leftRim)
         chart.ScaleY(layer)->SetVisible(false);
     }
     for (int which = 1; which <= 4; ++which)
-        chart.CrossHair(which)->SetMode(chOff);
+        chart.CrossHair(which)->SetMode(TCrossHMode::chOff);
     chart.Loaded();
 }
 

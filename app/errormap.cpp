@@ -221,7 +221,7 @@ namespace {
 void ClearStrip(TCanvas& canvas, int width, int height)
 {
     canvas.Brush.Color = clWhite;
-    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Style = TBrushStyle::bsSolid;
     canvas.FillRect(Rect(0, 0, width, height));
 }
 

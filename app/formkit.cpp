@@ -126,7 +126,7 @@ void ShowWithDecimalsThatFit(TNumLab& label, double value, int maxDecimals,
                              bool scientificWhenTooLong)
 {
     auto overflows = [&label] { return label.DisplayText() == label.OverflowIndicator(); };
-    label.SetDisplayType(dtFixP);
+    label.SetDisplayType(TDisplay::dtFixP);
     label.SetPrecision(maxDecimals);
     label.SetValue(value);
     while (label.Precision() > 0 && overflows())
@@ -134,7 +134,7 @@ void ShowWithDecimalsThatFit(TNumLab& label, double value, int maxDecimals,
     if (!scientificWhenTooLong || !overflows())
         return;
     constexpr int MostSignificantDigits = 4;
-    label.SetDisplayType(dtExp);
+    label.SetDisplayType(TDisplay::dtExp);
     label.SetPrecision(MostSignificantDigits);
     while (label.Precision() > 1 && overflows())
         label.SetPrecision(label.Precision() - 1);

@@ -165,9 +165,9 @@ void TFrmMain::BuildValueFields()
         label->SetLabelWidth(labelWidth);
         label->SetLeftSpace(leftSpace);
         label->SetPrecision(precision);
-        label->SetDisplayType(dtFixP);
-        label->SetFrameStyle(fsLowered);
-        label->SetColorScheme(csBWG);
+        label->SetDisplayType(TDisplay::dtFixP);
+        label->SetFrameStyle(TFrameStyle::fsLowered);
+        label->SetColorScheme(TColorScheme::csBWG);
         return label;
     };
     NLk = field("NLk", QRect(27, 409, 86, 22), "k", 55, 15, 2);

@@ -40,12 +40,12 @@ void TFrmMain::ApplyChartAxes(TPlotta& chart) const
     SetAxis(y, View.ChartY, LoadedData ? LoadedData->YName : QString());
     // The x column's name ends under the axis's right end, below the values; the y
     // column's name stands over the axis, from the chart's left edge.
-    x.SetCaptionAnchor(uaSclBotRgt);
-    x.SetCaptionAlignment(taRightJustify);
+    x.SetCaptionAnchor(TScaleUnitAnchor::uaSclBotRgt);
+    x.SetCaptionAlignment(TAlignment::taRightJustify);
     x.SetCaptionPosX(0);
     x.SetCaptionPosY(20);
-    y.SetCaptionAnchor(uaSclTopLft);
-    y.SetCaptionAlignment(taLeftJustify);
+    y.SetCaptionAnchor(TScaleUnitAnchor::uaSclTopLft);
+    y.SetCaptionAlignment(TAlignment::taLeftJustify);
     y.SetCaptionPosX(12 - chart.LRim());
     y.SetCaptionPosY(-17);
 }

@@ -62,7 +62,7 @@ void TFrmPlot3D::BuildPlot()
     P3D = new TPlot3D(this);
     P3D->setObjectName(QStringLiteral("P3D"));
     P3D->setGeometry(0, PlotTop, width(), height() - PlotTop);
-    P3D->SetBoundBoxStyle(bbFaces);
+    P3D->SetBoundBoxStyle(TBoundingBox::bbFaces);
     P3D->SetCentX(325);
     P3D->SetCentY(250);
     P3D->SetColorBakGnd(0x804000);
@@ -83,14 +83,14 @@ void TFrmPlot3D::BuildPlot()
     P3D->SetColorMid(0x386FAB);
     P3D->SetColorLow(clGreen);
     P3D->SetColorScaleHigh(100);
-    P3D->SetColorCodingMode(ccmThreeColors);
-    P3D->SetColorScheme(csSystem);
+    P3D->SetColorCodingMode(TColorCodingMode::ccmThreeColors);
+    P3D->SetColorScheme(TColorScheme::csSystem);
     P3D->SetDecPlaceX(1);
     P3D->SetDecPlaceY(1);
     P3D->SetDecPlaceZ(2);
-    P3D->SetFrameStyle(fsLowered);
+    P3D->SetFrameStyle(TFrameStyle::fsLowered);
     P3D->SetMagnification(0.7);
-    P3D->SetMouseAction(maRotAndZoom);
+    P3D->SetMouseAction(TMouseActMode::maRotAndZoom);
     P3D->SetMinTickX(3);
     P3D->SetMinTickY(3);
     P3D->SetMinTickZ(3);

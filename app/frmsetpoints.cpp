@@ -40,7 +40,7 @@ TFrmSetPoints::TFrmSetPoints(TFrmMain& main, TTolkar2000& translator, QWidget* p
     Plotta1 = new TPlotta(this);
     Plotta1->setObjectName(QStringLiteral("Plotta1"));
     Plotta1->setGeometry(-8, 32, 353, 249);
-    Plotta1->SetMouseAction(maNone);
+    Plotta1->SetMouseAction(TMouseActMode::maNone);
     ApplyLessonChartDesign(*Plotta1, 50);
     // The chart keeps the last position inside its data area; a press in the rims
     // around it has no position of its own and does nothing.
@@ -56,7 +56,7 @@ TFrmSetPoints::TFrmSetPoints(TFrmMain& main, TTolkar2000& translator, QWidget* p
     NumLab1->SetLeftSpace(153);
     NumLab1->SetLabelWidth(55);
     NumLab1->SetPrecision(0);
-    NumLab1->SetDisplayType(dtFixP);
+    NumLab1->SetDisplayType(TDisplay::dtFixP);
 
     auto button = [this](const char* name, const char* caption, int top) {
         auto* b = new TSpeedButton(this, QString::fromUtf8(caption), QRect(352, top, 105, 33));

@@ -136,7 +136,7 @@ void TLessonExtras::AddSquares(const TLessonLine& line)
 {
     // The horizontal axis ends at the data area's right edge.
     const int dataRight = m_chart.DataToPixel(1, m_chart.Scale1X()->RangeHigh(), 0).x();
-    AddWithPen(SquareItemClass, SquareOutlineColor, psSolid, [&] {
+    AddWithPen(SquareItemClass, SquareOutlineColor, TPenStyle::psSolid, [&] {
         for (int m = 1; m <= PointLoopCount(line.NumPoints); ++m) {
             const double x = line.DataX[m];
             const QPoint point = m_chart.DataToPixel(1, x, line.DataY[m]);
@@ -155,7 +155,7 @@ void TLessonExtras::AddFitLine(double slope, double intercept)
 {
     const double x1 = m_chart.Scale1X()->RangeLow();
     const double x2 = m_chart.Scale1X()->RangeHigh();
-    AddWithPen(FitLineItemClass, FitLineColor, psDash, [&] {
+    AddWithPen(FitLineItemClass, FitLineColor, TPenStyle::psDash, [&] {
         m_chart.AddMoveTo(x1, slope * x1 + intercept);
         m_chart.AddLineTo(x2, slope * x2 + intercept);
     });

@@ -28,7 +28,7 @@ std::unique_ptr<TPlot3D> SurfacePlot(int n)
     plot->SetColorHigh(clWhite);
     plot->SetColorMid(0x14698B);
     plot->SetColorLow(clGreen);
-    plot->SetColorCodingMode(ccmThreeColors);
+    plot->SetColorCodingMode(TColorCodingMode::ccmThreeColors);
     plot->SetVisibleXCoords(false);
     plot->SetVisibleYCoords(false);
     plot->SetVisibleZCoords(false);

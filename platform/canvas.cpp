@@ -31,10 +31,10 @@ constexpr int kDashDotDotRuns[] = {9, 3, 3, 3, 3, 3};
 std::span<const int> DashRuns(TPenStyle style)
 {
     switch (style) {
-    case psDash: return kDashRuns;
-    case psDot: return kDotRuns;
-    case psDashDot: return kDashDotRuns;
-    case psDashDotDot: return kDashDotDotRuns;
+    case TPenStyle::psDash: return kDashRuns;
+    case TPenStyle::psDot: return kDotRuns;
+    case TPenStyle::psDashDot: return kDashDotRuns;
+    case TPenStyle::psDashDotDot: return kDashDotDotRuns;
     default: return {};
     }
 }
@@ -102,11 +102,11 @@ QRectF OutlineShapeOf(const TRect& box)
 Qt::PenStyle QtStyleOf(TPenStyle style)
 {
     switch (style) {
-    case psDash: return Qt::DashLine;
-    case psDot: return Qt::DotLine;
-    case psDashDot: return Qt::DashDotLine;
-    case psDashDotDot: return Qt::DashDotDotLine;
-    case psClear: return Qt::NoPen;
+    case TPenStyle::psDash: return Qt::DashLine;
+    case TPenStyle::psDot: return Qt::DotLine;
+    case TPenStyle::psDashDot: return Qt::DashDotLine;
+    case TPenStyle::psDashDotDot: return Qt::DashDotDotLine;
+    case TPenStyle::psClear: return Qt::NoPen;
     default: return Qt::SolidLine;
     }
 }
@@ -215,7 +215,7 @@ QPen TCanvas::QtPen() const
 
 QBrush TCanvas::QtBrush() const
 {
-    return Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(ToQColor(Brush.Color));
+    return Brush.Style == TBrushStyle::bsClear ? QBrush(Qt::NoBrush) : QBrush(ToQColor(Brush.Color));
 }
 
 void TCanvas::MoveTo(int x, int y)
@@ -234,7 +234,7 @@ void TCanvas::Polyline(std::span<const QPoint> points)
 {
     // Every polyline starts the pen's pattern afresh and leaves the canvas's own
     // pattern position as it was.
-    if (m_image && Pen.Style != psClear && Pen.Width <= 1) {
+    if (m_image && Pen.Style != TPenStyle::psClear && Pen.Width <= 1) {
         // One writer for the whole line: making one detaches the image and resolves the color.
         const PixelWriter pen = PenWriter();
         if (DashRuns(Pen.Style).empty()) {
@@ -256,17 +256,17 @@ void TCanvas::Polyline(std::span<const QPoint> points)
 
 PixelWriter TCanvas::PenWriter() const
 {
-    return PixelWriter(*m_image, Pen.Color, Pen.Mode == pmXor);
+    return PixelWriter(*m_image, Pen.Color, Pen.Mode == TPenMode::pmXor);
 }
 
 PixelWriter TCanvas::BrushWriter() const
 {
-    return PixelWriter(*m_image, Brush.Color, Pen.Mode == pmXor);
+    return PixelWriter(*m_image, Brush.Color, Pen.Mode == TPenMode::pmXor);
 }
 
 void TCanvas::DrawSegment(QPoint from, QPoint to)
 {
-    if (Pen.Style == psClear)
+    if (Pen.Style == TPenStyle::psClear)
         return;
     if (!m_image) {
         Paint([&](QPainter& p) {
@@ -362,8 +362,8 @@ void TCanvas::ExactRectangle(const TRect& box)
     const PixelWriter pen = PenWriter();
     const PixelWriter brush = BrushWriter();
     const std::int64_t l = box.Left, t = box.Top, r = box.Right, b = box.Bottom;
-    if (Pen.Style == psClear) {
-        if (Brush.Style != bsClear)
+    if (Pen.Style == TPenStyle::psClear) {
+        if (Brush.Style != TBrushStyle::bsClear)
             brush.Fill(ClipBox(l, t, r, b, surface));
         return;
     }
@@ -374,9 +374,9 @@ void TCanvas::ExactRectangle(const TRect& box)
         pen.Fill(ClipBox(l - out, t - out, r + out, b + out, surface));
         return;
     }
-    if (Brush.Style != bsClear)
+    if (Brush.Style != TBrushStyle::bsClear)
         brush.Fill(ClipBox(l + in, t + in, r - in, b - in, surface));
-    if (w == 1 && Pen.Style != psSolid) {
+    if (w == 1 && Pen.Style != TPenStyle::psSolid) {
         const QVector<QPoint> corners = {
             {box.Left, box.Top}, {box.Right - 1, box.Top}, {box.Right - 1, box.Bottom - 1}, {box.Left, box.Bottom - 1}};
         TraceClosedPath(corners, surface, [&](int x, int y) { pen.Put(x, y); });
@@ -402,7 +402,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
         });
         return;
     }
-    if (Pen.Style != psClear && Pen.Width > 1)
+    if (Pen.Style != TPenStyle::psClear && Pen.Width > 1)
         WideEllipse(box);
     else
         ThinEllipse(box);
@@ -424,7 +424,7 @@ void TCanvas::ThinEllipse(const TRect& box)
     const EllipseRows rows(box.Left, box.Top, box.Right, box.Bottom);
     const PixelWriter pen = PenWriter();
     const PixelWriter brush = BrushWriter();
-    const bool outlined = Pen.Style != psClear, filled = Brush.Style != bsClear;
+    const bool outlined = Pen.Style != TPenStyle::psClear, filled = Brush.Style != TBrushStyle::bsClear;
     const bool solid = DashRuns(Pen.Style).empty();
     const std::int64_t top = std::max<std::int64_t>(rows.Top(), surface.top());
     const std::int64_t bottom = std::min<std::int64_t>(rows.Bottom(), surface.bottom());
@@ -478,7 +478,7 @@ void TCanvas::WideEllipse(const TRect& box)
         inner.Row(y, i0, i1);
         pen.Run(int(y), ToSurface(x0, surface), ToSurface(i0 - 1, surface));
         pen.Run(int(y), ToSurface(i1 + 1, surface), ToSurface(x1, surface));
-        if (Brush.Style != bsClear)
+        if (Brush.Style != TBrushStyle::bsClear)
             brush.Run(int(y), ToSurface(i0, surface), ToSurface(i1, surface));
     }
 }
@@ -495,10 +495,10 @@ void TCanvas::Polygon(const QVector<QPoint>& points)
         });
         return;
     }
-    const bool outlined = Pen.Style != psClear, filled = Brush.Style != bsClear;
+    const bool outlined = Pen.Style != TPenStyle::psClear, filled = Brush.Style != TBrushStyle::bsClear;
     const bool widePen = outlined && Pen.Width > 1;
     // Copying: the fill goes straight onto the image and the outline over it.
-    if (Pen.Mode == pmCopy) {
+    if (Pen.Mode == TPenMode::pmCopy) {
         const QRect surface = Surface();
         if (filled) {
             const PixelWriter brush = BrushWriter();
@@ -535,7 +535,7 @@ void TCanvas::StrokeClosedPath(const QVector<QPoint>& corners, const QRect& clip
 
 void TCanvas::FillRect(const TRect& r)
 {
-    if (Brush.Style == bsClear)
+    if (Brush.Style == TBrushStyle::bsClear)
         return;
     if (!m_image) {
         Paint([&](QPainter& p) { p.fillRect(QRectF(r.Left, r.Top, qreal(r.Right) - r.Left, qreal(r.Bottom) - r.Top), QtBrush()); });

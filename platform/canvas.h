@@ -39,6 +39,7 @@ class PixelWriter;
 class ShapeMask;
 class TBitmap;
 
+namespace PlatformEnums {
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
 enum TPenMode { pmCopy, pmXor };
 enum TBrushStyle { bsSolid, bsClear };
@@ -50,18 +51,23 @@ enum TFontStyle : unsigned {
     fsUnderline = 1u << 2,
     fsStrikeOut = 1u << 3,
 };
+} // namespace PlatformEnums
+using PlatformEnums::TPenStyle;
+using PlatformEnums::TPenMode;
+using PlatformEnums::TBrushStyle;
+using PlatformEnums::TFontStyle;
 using TFontStyles = unsigned;
 
 struct TPen {
     TColor Color = clBlack;
     int Width = 1;
-    TPenStyle Style = psSolid;
-    TPenMode Mode = pmCopy;
+    TPenStyle Style = TPenStyle::psSolid;
+    TPenMode Mode = TPenMode::pmCopy;
 };
 
 struct TBrush {
     TColor Color = clWhite;
-    TBrushStyle Style = bsSolid;
+    TBrushStyle Style = TBrushStyle::bsSolid;
 };
 
 struct TFont {

@@ -37,10 +37,10 @@ QFont TFont::ToQFont() const
 {
     QFont font(Name);
     font.setPixelSize(std::max(1, std::abs(Height)));
-    font.setBold((Style & fsBold) != 0);
-    font.setItalic((Style & fsItalic) != 0);
-    font.setUnderline((Style & fsUnderline) != 0);
-    font.setStrikeOut((Style & fsStrikeOut) != 0);
+    font.setBold((Style & TFontStyle::fsBold) != 0);
+    font.setItalic((Style & TFontStyle::fsItalic) != 0);
+    font.setUnderline((Style & TFontStyle::fsUnderline) != 0);
+    font.setStrikeOut((Style & TFontStyle::fsStrikeOut) != 0);
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
@@ -53,8 +53,8 @@ TFont TFont::FromQFont(const QFont& font)
     result.Height = font.pixelSize() > 0
                         ? font.pixelSize()
                         : Round(font.pointSizeF() * result.PixelsPerInch / 72.0);
-    result.Style = (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u) |
-                   (font.underline() ? fsUnderline : 0u) | (font.strikeOut() ? fsStrikeOut : 0u);
+    result.Style = (font.bold() ? TFontStyle::fsBold : 0u) | (font.italic() ? TFontStyle::fsItalic : 0u) |
+                   (font.underline() ? TFontStyle::fsUnderline : 0u) | (font.strikeOut() ? TFontStyle::fsStrikeOut : 0u);
     return result;
 }
 
@@ -102,9 +102,9 @@ void TCanvas::WriteText(const MonoFont& font, const QRect& clip, int x, int y, c
         const QRect bar = ClipBox(x, top, std::int64_t(x) + font.Width(s), std::int64_t(top) + metrics.lineWidth(), clip);
         ink.Fill(bar);
     };
-    if (Font.Style & fsUnderline)
+    if (Font.Style & TFontStyle::fsUnderline)
         line(baseline + metrics.underlinePos());
-    if (Font.Style & fsStrikeOut)
+    if (Font.Style & TFontStyle::fsStrikeOut)
         line(baseline - metrics.strikeOutPos());
 }
 
@@ -114,13 +114,13 @@ void TCanvas::TextOut(int x, int y, const QString& s)
     if (box.isEmpty())
         return;
     if (const MonoFont* font = ImageFont()) {
-        if (Brush.Style != bsClear)
+        if (Brush.Style != TBrushStyle::bsClear)
             PixelWriter(*m_image, Brush.Color, false).Fill(box);
         WriteText(*font, Surface(), x, y, s);
         return;
     }
     Paint([&](QPainter& p) {
-        if (Brush.Style != bsClear)
+        if (Brush.Style != TBrushStyle::bsClear)
             p.fillRect(box, QtBrush());
         DrawText(p, x, y, s);
     });
@@ -134,7 +134,7 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& s)
     const bool textVisible =
         !ClipBox(x, y, std::int64_t(x) + TextWidth(s), std::int64_t(y) + TextHeight(s), clip).isEmpty();
     if (const MonoFont* font = ImageFont()) {
-        if (Brush.Style != bsClear)
+        if (Brush.Style != TBrushStyle::bsClear)
             PixelWriter(*m_image, Brush.Color, false).Fill(clip);
         if (textVisible)
             WriteText(*font, clip, x, y, s);
@@ -142,7 +142,7 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& s)
     }
     Paint([&](QPainter& p) {
         p.setClipRect(clip);
-        if (Brush.Style != bsClear)
+        if (Brush.Style != TBrushStyle::bsClear)
             p.fillRect(clip, QtBrush());
         if (textVisible)
             DrawText(p, x, y, s);

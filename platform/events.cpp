@@ -8,11 +8,11 @@ TShiftState ButtonFlags(Qt::MouseButtons buttons)
 {
     TShiftState state = 0;
     if (buttons & Qt::LeftButton)
-        state |= ssLeft;
+        state |= TShiftFlag::ssLeft;
     if (buttons & Qt::RightButton)
-        state |= ssRight;
+        state |= TShiftFlag::ssRight;
     if (buttons & Qt::MiddleButton)
-        state |= ssMiddle;
+        state |= TShiftFlag::ssMiddle;
     return state;
 }
 
@@ -26,9 +26,9 @@ bool IsPress(const QMouseEvent& e)
 TMouseButton MouseButtonOf(const QMouseEvent& e)
 {
     switch (e.button()) {
-    case Qt::RightButton: return mbRight;
-    case Qt::MiddleButton: return mbMiddle;
-    default: return mbLeft;
+    case Qt::RightButton: return TMouseButton::mbRight;
+    case Qt::MiddleButton: return TMouseButton::mbMiddle;
+    default: return TMouseButton::mbLeft;
     }
 }
 
@@ -39,12 +39,12 @@ TShiftState ShiftStateOf(const QMouseEvent& e)
         state |= ButtonFlags(e.button());
     const Qt::KeyboardModifiers modifiers = e.modifiers();
     if (modifiers & Qt::ShiftModifier)
-        state |= ssShift;
+        state |= TShiftFlag::ssShift;
     if (modifiers & Qt::AltModifier)
-        state |= ssAlt;
+        state |= TShiftFlag::ssAlt;
     if (modifiers & Qt::ControlModifier)
-        state |= ssCtrl;
+        state |= TShiftFlag::ssCtrl;
     if (e.type() == QEvent::MouseButtonDblClick)
-        state |= ssDouble;
+        state |= TShiftFlag::ssDouble;
     return state;
 }

@@ -8,6 +8,7 @@ class QMouseEvent;
 
 using TNotifyEvent = std::function<void(QObject* Sender)>;
 
+namespace PlatformEnums {
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 // Keyboard and mouse-button state during a mouse event, as a set of flags.
@@ -20,6 +21,9 @@ enum TShiftFlag : unsigned {
     ssMiddle = 1u << 5,
     ssDouble = 1u << 6,
 };
+} // namespace PlatformEnums
+using PlatformEnums::TMouseButton;
+using PlatformEnums::TShiftFlag;
 using TShiftState = unsigned;
 
 using TMouseEvent =

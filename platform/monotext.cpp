@@ -46,8 +46,8 @@ bool MatchFontFile(const TFont& font, int pixels, FontFile& file)
     const QByteArray family = font.Name.toUtf8();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.constData()));
     FcPatternAddDouble(pattern, FC_PIXEL_SIZE, pixels);
-    FcPatternAddInteger(pattern, FC_WEIGHT, (font.Style & fsBold) ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, (font.Style & fsItalic) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddInteger(pattern, FC_WEIGHT, (font.Style & TFontStyle::fsBold) ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, (font.Style & TFontStyle::fsItalic) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
@@ -141,9 +141,9 @@ private:
 const MonoFont* MonoFont::Find(const TFont& font)
 {
     const int pixels = PixelsOf(font);
-    const bool italic = (font.Style & fsItalic) != 0;
+    const bool italic = (font.Style & TFontStyle::fsItalic) != 0;
     auto& fonts = TheRegistry().fonts;
-    const Registry::Key key{font.Name, pixels, (font.Style & fsBold) != 0, italic};
+    const Registry::Key key{font.Name, pixels, (font.Style & TFontStyle::fsBold) != 0, italic};
     const auto known = fonts.find(key);
     if (known != fonts.end())
         return known->second.get();

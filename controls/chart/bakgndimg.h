@@ -37,5 +37,5 @@ private:
 
     QString m_name;
     bool m_includePath = false;
-    TBkgFill m_fillMode = bfStretch;
+    TBkgFill m_fillMode = TBkgFill::bfStretch;
 };

@@ -74,14 +74,14 @@ void WindowInLens(QPainter& p)
 QCursor CreateCursor(TChartCursor cursor)
 {
     switch (cursor) {
-    case crHand: return HandCursor();
-    case crZoomWindow: return Magnifier(WindowInLens);
-    case crZoomDrag:
+    case TChartCursor::crHand: return HandCursor();
+    case TChartCursor::crZoomWindow: return Magnifier(WindowInLens);
+    case TChartCursor::crZoomDrag:
         return Magnifier([](QPainter& p) {
             p.drawLine(kLensCenter - QPoint(4, 0), kLensCenter + QPoint(4, 0));
             p.drawLine(kLensCenter - QPoint(0, 4), kLensCenter + QPoint(0, 4));
         });
-    case crZoomWindowPos:
+    case TChartCursor::crZoomWindowPos:
         // The window with an arrow up and to the right: the axes keep their direction.
         return Magnifier([](QPainter& p) {
             WindowInLens(p);
@@ -103,11 +103,11 @@ const QCursor& ChartCursor(TChartCursor cursor)
     using TCursors = std::array<QCursor, 4>;
     static std::unique_ptr<TCursors> cursors;
     if (!cursors) {
-        cursors = std::make_unique<TCursors>(TCursors{CreateCursor(crHand), CreateCursor(crZoomWindow),
-                                                      CreateCursor(crZoomDrag), CreateCursor(crZoomWindowPos)});
+        cursors = std::make_unique<TCursors>(TCursors{CreateCursor(TChartCursor::crHand), CreateCursor(TChartCursor::crZoomWindow),
+                                                      CreateCursor(TChartCursor::crZoomDrag), CreateCursor(TChartCursor::crZoomWindowPos)});
         qAddPostRoutine([] { cursors.reset(); });
     }
-    return (*cursors)[cursor - crHand];
+    return (*cursors)[cursor - TChartCursor::crHand];
 }
 
 void TScreenCursor::Show(const QCursor& cursor)

@@ -4,12 +4,15 @@
 #include <QCursor>
 
 // Cursor numbers: a hand for panning and three magnifiers, one per zoom mode.
+namespace ChartEnums {
 enum TChartCursor {
     crHand = 1,            // CURHAND
     crZoomWindow = 2,      // CURZOOMW
     crZoomDrag = 3,        // CURZOOMD
     crZoomWindowPos = 4,   // CURZOOMP
 };
+} // namespace ChartEnums
+using ChartEnums::TChartCursor;
 
 // The cursor of that number; the pictures are drawn on first use.
 const QCursor& ChartCursor(TChartCursor cursor);

@@ -66,4 +66,10 @@ Q_ENUM_NS(TTextBkg)
 
 } // namespace ChartEnums
 
-using namespace ChartEnums;
+using ChartEnums::TScaleLocationHoriz;
+using ChartEnums::TScaleLocationVert;
+using ChartEnums::TCaptionAnchorHoriz;
+using ChartEnums::TCaptionAnchorVert;
+using ChartEnums::TrcLayout;
+using ChartEnums::GridStyleType;
+using ChartEnums::TTextBkg;

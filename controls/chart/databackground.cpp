@@ -17,21 +17,21 @@ void TDataBackground::Paint(TCanvas& canvas, TColor chartColor, TColor frameColo
 {
     const int width = canvas.Width();
     const int height = canvas.Height();
-    canvas.Pen = TPen{frameColor, 1, psSolid, pmCopy};
-    canvas.Brush = TBrush{chartColor, bsSolid};
+    canvas.Pen = TPen{frameColor, 1, TPenStyle::psSolid, TPenMode::pmCopy};
+    canvas.Brush = TBrush{chartColor, TBrushStyle::bsSolid};
     if (!LoadPicture(image)) {
         canvas.Rectangle(0, 0, width, height);
         return;
     }
     switch (image.FillMode()) {
-    case bfSimple:
+    case TBkgFill::bfSimple:
         canvas.Rectangle(0, 0, width, height);
         canvas.Draw(0, 0, m_picture);
         break;
-    case bfStretch:
+    case TBkgFill::bfStretch:
         canvas.StretchDraw(Rect(0, 0, width, height), m_picture);
         break;
-    case bfTile:
+    case TBkgFill::bfTile:
         PaintTiles(canvas);
         break;
     }

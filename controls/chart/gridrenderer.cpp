@@ -89,7 +89,7 @@ void DrawGrid(const TGridSettings& grid, TCanvas& canvas, const TPixelPlacer& pl
     const std::vector<double> xs = GridPositions(grid.X);
     const std::vector<double> ys = GridPositions(grid.Y);
     canvas.Pen.Color = grid.Color;
-    if (grid.Style == gsPoints) {
+    if (grid.Style == GridStyleType::gsPoints) {
         int points = 0;
         for (double x : xs) {
             for (double y : ys) {
@@ -101,21 +101,21 @@ void DrawGrid(const TGridSettings& grid, TCanvas& canvas, const TPixelPlacer& pl
         }
         return;
     }
-    const bool dotted = grid.Style == gsHorizDotLines || grid.Style == gsVertDotLines || grid.Style == gsDotLines;
-    const bool vertical = grid.Style == gsVertLines || grid.Style == gsLines || grid.Style == gsVertDotLines ||
-                          grid.Style == gsDotLines;
-    const bool horizontal = grid.Style == gsHorizLines || grid.Style == gsLines || grid.Style == gsHorizDotLines ||
-                            grid.Style == gsDotLines;
+    const bool dotted = grid.Style == GridStyleType::gsHorizDotLines || grid.Style == GridStyleType::gsVertDotLines || grid.Style == GridStyleType::gsDotLines;
+    const bool vertical = grid.Style == GridStyleType::gsVertLines || grid.Style == GridStyleType::gsLines || grid.Style == GridStyleType::gsVertDotLines ||
+                          grid.Style == GridStyleType::gsDotLines;
+    const bool horizontal = grid.Style == GridStyleType::gsHorizLines || grid.Style == GridStyleType::gsLines || grid.Style == GridStyleType::gsHorizDotLines ||
+                            grid.Style == GridStyleType::gsDotLines;
     const auto line = [&](QPoint from, QPoint to) {
         canvas.MoveTo(from.x(), from.y());
         canvas.LineTo(to.x(), to.y());
     };
-    canvas.Pen.Style = dotted ? psDot : psSolid;
+    canvas.Pen.Style = dotted ? TPenStyle::psDot : TPenStyle::psSolid;
     if (vertical)
         for (double x : xs)
             line(placer.Place(grid.Layer, x, grid.Y.RangeLow), placer.Place(grid.Layer, x, grid.Y.RangeHigh));
     if (horizontal)
         for (double y : ys)
             line(placer.Place(grid.Layer, grid.X.RangeLow, y), placer.Place(grid.Layer, grid.X.RangeHigh, y));
-    canvas.Pen.Style = psSolid;
+    canvas.Pen.Style = TPenStyle::psSolid;
 }

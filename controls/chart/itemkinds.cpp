@@ -74,13 +74,13 @@ void DrawRectangle(TItemRenderer& r, const TPlottaItem& item)
 void Draw3DBoxBorder(TItemRenderer& r, const TPlottaItem& item, QPoint bottomLeft, QPoint topRight)
 {
     const int x1 = bottomLeft.x(), y1 = bottomLeft.y(), x2 = topRight.x(), y2 = topRight.y();
-    const bool color2First = item.BorderStyle == fsLowered || item.BorderStyle == fsEmbossed;
+    const bool color2First = item.BorderStyle == TFrameStyle::fsLowered || item.BorderStyle == TFrameStyle::fsEmbossed;
     const TColor first = color2First ? item.Color2 : item.Color3;
     const TColor second = color2First ? item.Color3 : item.Color2;
     TCanvas& canvas = r.Canvas();
     switch (item.BorderStyle) {
-    case fsLowered:
-    case fsRaised:
+    case TFrameStyle::fsLowered:
+    case TFrameStyle::fsRaised:
         canvas.MoveTo(x1, y1);
         r.Attributes().SetPenColor(first);
         canvas.LineTo(x1, y2);
@@ -89,8 +89,8 @@ void Draw3DBoxBorder(TItemRenderer& r, const TPlottaItem& item, QPoint bottomLef
         canvas.LineTo(x2, y1);
         canvas.LineTo(x1, y1);
         break;
-    case fsEmbossed:
-    case fsEngraved:
+    case TFrameStyle::fsEmbossed:
+    case TFrameStyle::fsEngraved:
         r.Attributes().SetPenColor(first);
         r.DrawPath({{x1 + 1, y1}, {x1 + 1, y2 + 1}, {x2, y2 + 1}, {x2, y1}, {x1 + 1, y1}});
         r.Attributes().SetPenColor(second);
@@ -107,7 +107,7 @@ void Draw3DBox(TItemRenderer& r, const TPlottaItem& item)
     const TColor fill = r.FillColorOf(item);
     r.Attributes().SetPen(fill, item.PenStyle);
     r.Attributes().SetBrushColor(fill);
-    r.Canvas().Brush.Style = bsSolid;
+    r.Canvas().Brush.Style = TBrushStyle::bsSolid;
     const QPoint a = r.Place(item);
     const QPoint b = r.PlaceSecond(item);
     if (r.DrawAsPixel(a, b, fill))
@@ -124,7 +124,7 @@ void Draw3DBar(TItemRenderer& r, const TPlottaItem& item)
     r.Attributes().SetPen(r.ColorOf(item), item.PenStyle);
     r.Attributes().SetBrushColor(r.FillColorOf(item));
     TCanvas& canvas = r.Canvas();
-    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Style = TBrushStyle::bsSolid;
     const QPoint a = r.Place(item);
     const QPoint b = r.PlaceSecond(item);
     int x1 = std::min(a.x(), b.x()), x2 = std::max(a.x(), b.x());
@@ -150,13 +150,13 @@ void DrawText(TItemRenderer& r, const TPlottaItem& item)
     canvas.Font.Style = text.FontStyle;
     r.SetFontSize(item.Size);
     r.Attributes().SetBrushColor(text.BackgroundColor);
-    canvas.Brush.Style = text.Background == tbSolid ? bsSolid : bsClear;
+    canvas.Brush.Style = text.Background == TTextBkg::tbSolid ? TBrushStyle::bsSolid : TBrushStyle::bsClear;
     const QPoint p = r.Place(item);
     const int width = canvas.TextWidth(item.Text);
     int x = p.x();
-    if (text.Alignment == taRightJustify)
+    if (text.Alignment == TAlignment::taRightJustify)
         x -= width;
-    else if (text.Alignment == taCenter)
+    else if (text.Alignment == TAlignment::taCenter)
         x -= width / 2;
     canvas.TextOut(x, p.y() - canvas.TextHeight(item.Text) / 2, item.Text);
 }
@@ -220,18 +220,18 @@ void DrawArrow(TItemRenderer& r, const TPlottaItem& item)
 constexpr std::array<TItemKindRow, kItemKindCodes> kRows = [] {
     std::array<TItemKindRow, kItemKindCodes> rows{};
     //              Draw            PlacesPen  FoundByAnyButMoveTo
-    rows[ikMark] = {nullptr, false, true};   // drawn from its record
-    rows[ikLine] = {DrawLine, false, true};
-    rows[ikLineTo] = {nullptr, true, true};   // drawn from its record
-    rows[ikRectangle] = {DrawRectangle, false, true};
-    rows[ik3DBox] = {Draw3DBox, false, true};
-    rows[ik3DBar] = {Draw3DBar, false, true};
-    rows[ikText] = {DrawText, false, true};
-    rows[ikMoveTo] = {nullptr, true, false};   // drawn from its record
-    rows[ikEllipse] = {DrawEllipse, false, true};
-    rows[ikRelMoveTo] = {MoveBy, true, true};
-    rows[ikRelLineTo] = {DrawLineBy, false, true};
-    rows[ikArrow] = {DrawArrow, false, true};
+    rows[TItemKind::ikMark] = {nullptr, false, true};   // drawn from its record
+    rows[TItemKind::ikLine] = {DrawLine, false, true};
+    rows[TItemKind::ikLineTo] = {nullptr, true, true};   // drawn from its record
+    rows[TItemKind::ikRectangle] = {DrawRectangle, false, true};
+    rows[TItemKind::ik3DBox] = {Draw3DBox, false, true};
+    rows[TItemKind::ik3DBar] = {Draw3DBar, false, true};
+    rows[TItemKind::ikText] = {DrawText, false, true};
+    rows[TItemKind::ikMoveTo] = {nullptr, true, false};   // drawn from its record
+    rows[TItemKind::ikEllipse] = {DrawEllipse, false, true};
+    rows[TItemKind::ikRelMoveTo] = {MoveBy, true, true};
+    rows[TItemKind::ikRelLineTo] = {DrawLineBy, false, true};
+    rows[TItemKind::ikArrow] = {DrawArrow, false, true};
     return rows;
 }();
 

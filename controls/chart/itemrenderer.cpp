@@ -23,7 +23,7 @@ TItemRenderer::TItemRenderer(const TRenderScene& scene, TCanvas& canvas, const T
     , m_canvas(canvas)
     , m_placer(scene, options)
     , m_monochrome(options.Monochrome)
-    , m_attributes(canvas, scene.ChartColor, psSolid, scene.LineWidth, scene.ChartColor, canvas.Font.Color)
+    , m_attributes(canvas, scene.ChartColor, TPenStyle::psSolid, scene.LineWidth, scene.ChartColor, canvas.Font.Color)
     , m_batch(QPoint(options.OffsetX, options.OffsetY))
 {
     m_marks.reserve(kMarksPerBatch);
@@ -57,9 +57,9 @@ void TItemRenderer::DrawRecord(const TItemRecord& record)
         return;
     }
     switch (record.Kind) {
-    case ikLineTo: AddLineTo(record); break;
-    case ikMoveTo: MoveTo(record); break;
-    case ikMark: DrawMark(record); break;
+    case TItemKind::ikLineTo: AddLineTo(record); break;
+    case TItemKind::ikMoveTo: MoveTo(record); break;
+    case TItemKind::ikMark: DrawMark(record); break;
     default:
         if (const auto draw = ItemKindRow(record.Kind).Draw)
             draw(*this, m_scene.Items.Expand(record));
@@ -108,7 +108,7 @@ void TItemRenderer::UseFigureColors(const TPlottaItem& item)
 {
     m_attributes.SetPen(ColorOf(item), item.PenStyle);
     m_attributes.SetBrushColor(FillColorOf(item));
-    m_canvas.Brush.Style = item.Transparent ? bsClear : bsSolid;
+    m_canvas.Brush.Style = item.Transparent ? TBrushStyle::bsClear : TBrushStyle::bsSolid;
 }
 
 void TItemRenderer::DrawMark(const TItemRecord& record)

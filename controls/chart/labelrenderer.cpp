@@ -52,32 +52,32 @@ TRect Shifted(const TRect& r, int dx, int dy)
 // in the background color for the text.
 void DrawLabelBox(const TTextLabel& label, TCanvas& canvas, const TRect& box, QPoint anchor, int width)
 {
-    const TBrush background{label.ColorBkg(), label.Transparent() ? bsClear : bsSolid};
+    const TBrush background{label.ColorBkg(), label.Transparent() ? TBrushStyle::bsClear : TBrushStyle::bsSolid};
     switch (label.Mode()) {
-    case tlsimple:
-    case tlUnderline:
+    case TTxtLblMode::tlsimple:
+    case TTxtLblMode::tlUnderline:
         if (!label.Transparent()) {
             canvas.Pen.Color = label.ColorBkg();
             canvas.Rectangle(box);
             canvas.Pen.Color = label.ColorBorder();
         }
-        if (label.Mode() == tlUnderline) {
+        if (label.Mode() == TTxtLblMode::tlUnderline) {
             canvas.MoveTo(anchor.x(), anchor.y());
             canvas.LineTo(anchor.x() + width, anchor.y());
         }
         break;
-    case tlBox:
+    case TTxtLblMode::tlBox:
         canvas.Rectangle(box);
         break;
-    case tlShadow:
+    case TTxtLblMode::tlShadow:
         canvas.Pen.Color = label.ColorShadow();
-        canvas.Brush = TBrush{label.ColorShadow(), bsSolid};
+        canvas.Brush = TBrush{label.ColorShadow(), TBrushStyle::bsSolid};
         canvas.Rectangle(Shifted(box, label.ShadowDx(), label.ShadowDy()));
         canvas.Pen.Color = label.ColorBorder();
         canvas.Brush = background;
         canvas.Rectangle(box);
         break;
-    case tlOff:
+    case TTxtLblMode::tlOff:
         break;
     }
 }
@@ -86,14 +86,14 @@ void DrawTextLabel(const TTextLabel& label, TCanvas& canvas, QPoint position)
 {
     UseLabelFont(label, canvas);
     canvas.Pen.Color = label.ColorBorder();
-    canvas.Pen.Style = psSolid;
-    canvas.Brush = TBrush{label.ColorBkg(), label.Transparent() ? bsClear : bsSolid};
+    canvas.Pen.Style = TPenStyle::psSolid;
+    canvas.Brush = TBrush{label.ColorBkg(), label.Transparent() ? TBrushStyle::bsClear : TBrushStyle::bsSolid};
     const TLabelText text = LayOut(label.Caption(), canvas);
     const int n = int(text.Lines.size());
     int x = position.x();
-    if (label.Alignment() == taRightJustify)
+    if (label.Alignment() == TAlignment::taRightJustify)
         x -= text.Width;
-    else if (label.Alignment() == taCenter)
+    else if (label.Alignment() == TAlignment::taCenter)
         x -= text.Width / 2;
     const int y = position.y();
     const TRect box{x - kBoxMarginX, y - text.LineHeight * n - kBoxMarginY, x + text.Width + kBoxMarginX,
@@ -101,8 +101,8 @@ void DrawTextLabel(const TTextLabel& label, TCanvas& canvas, QPoint position)
     DrawLabelBox(label, canvas, box, QPoint(x, y), text.Width);
     for (int k = 0; k < n; ++k) {
         const int spare = text.Width - canvas.TextWidth(text.Lines[k]);
-        const int shift = label.Alignment() == taRightJustify ? spare
-                          : label.Alignment() == taCenter     ? spare / 2
+        const int shift = label.Alignment() == TAlignment::taRightJustify ? spare
+                          : label.Alignment() == TAlignment::taCenter     ? spare / 2
                                                               : 0;
         canvas.TextOut(x + shift, y - text.LineHeight * (n - k), text.Lines[k]);
     }
@@ -114,7 +114,7 @@ void DrawTextLabels(const TRenderScene& scene, TCanvas& canvas, const TPixelPlac
 {
     for (auto it = scene.Labels.rbegin(); it != scene.Labels.rend(); ++it) {
         const TTextLabel* label = *it;
-        if (!label || label->Mode() == tlOff || !scene.Visibility.LayerVisible(label->Layer()))
+        if (!label || label->Mode() == TTxtLblMode::tlOff || !scene.Visibility.LayerVisible(label->Layer()))
             continue;
         const QPoint position = label->AttachToData()
                                     ? placer.Place(label->Layer(), label->PosX(), label->PosY())

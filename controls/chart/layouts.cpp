@@ -5,19 +5,19 @@
 namespace {
 
 // The usual horizontal axis at the bottom, caption centered below the labels.
-constexpr TAxisLayout kBottomAxis{true, false, 0, 0, 22, taCenter, uaSclCenter};
+constexpr TAxisLayout kBottomAxis{true, false, 0, 0, 22, TAlignment::taCenter, TScaleUnitAnchor::uaSclCenter};
 
 TAxisLayout HiddenVerticalAxis()
 {
     TAxisLayout axis;
-    axis.CaptionAlignment = taRightJustify;
-    axis.CaptionAnchor = uaSclTopLft;
+    axis.CaptionAlignment = TAlignment::taRightJustify;
+    axis.CaptionAnchor = TScaleUnitAnchor::uaSclTopLft;
     return axis;
 }
 
 TAxisLayout Axis(bool farSide, int scalePos, int captionX, int captionY, TAlignment alignment)
 {
-    return {true, farSide, scalePos, captionX, captionY, alignment, uaSclTopLft};
+    return {true, farSide, scalePos, captionX, captionY, alignment, TScaleUnitAnchor::uaSclTopLft};
 }
 
 // Rims of the layout; every layout but the first has TRim 24, BRim 40.
@@ -35,7 +35,7 @@ TChartLayout LeftAxes(int count)
     TChartLayout chart = Frame(50 * count, 20);
     chart.X[0] = kBottomAxis;
     for (int i = 0; i < count; ++i)
-        chart.Y[i] = Axis(false, 50 * i, 0, -23, taRightJustify);
+        chart.Y[i] = Axis(false, 50 * i, 0, -23, TAlignment::taRightJustify);
     return chart;
 }
 
@@ -44,52 +44,52 @@ TChartLayout LeftAxes(int count)
 TChartLayout StandardLayoutOf(TrcLayout layout)
 {
     switch (layout) {
-    case rcl_X1Bottom_Y2Left:
+    case TrcLayout::rcl_X1Bottom_Y2Left:
         return LeftAxes(2);
-    case rcl_X1Bottom_Y3Left:
+    case TrcLayout::rcl_X1Bottom_Y3Left:
         return LeftAxes(3);
-    case rcl_X1Bottom_Y4Left:
+    case TrcLayout::rcl_X1Bottom_Y4Left:
         return LeftAxes(4);
-    case rcl_X1Bottom_Y2Both: {
+    case TrcLayout::rcl_X1Bottom_Y2Both: {
         TChartLayout chart = Frame(50, 50);
         chart.CaptionPosY = -20;
-        chart.CaptionAlignment = taCenter;
-        chart.CaptionAnchorHoriz = cahChartCenter;
+        chart.CaptionAlignment = TAlignment::taCenter;
+        chart.CaptionAnchorHoriz = TCaptionAnchorHoriz::cahChartCenter;
         chart.X[0] = kBottomAxis;
-        chart.Y[0] = Axis(false, 0, 0, -23, taRightJustify);
-        chart.Y[1] = Axis(true, 0, 0, -23, taLeftJustify);
+        chart.Y[0] = Axis(false, 0, 0, -23, TAlignment::taRightJustify);
+        chart.Y[1] = Axis(true, 0, 0, -23, TAlignment::taLeftJustify);
         return chart;
     }
-    case rcl_X2Bottom_Y2Left: {
+    case TrcLayout::rcl_X2Bottom_Y2Left: {
         TChartLayout chart = Frame(100, 20);
         chart.BRim = 70;
-        chart.X[0] = Axis(false, 0, -20, 7, taRightJustify);
-        chart.X[1] = Axis(false, 30, -20, 7, taRightJustify);
-        chart.Y[0] = Axis(false, 0, 0, -23, taRightJustify);
-        chart.Y[1] = Axis(false, 50, 0, -23, taRightJustify);
+        chart.X[0] = Axis(false, 0, -20, 7, TAlignment::taRightJustify);
+        chart.X[1] = Axis(false, 30, -20, 7, TAlignment::taRightJustify);
+        chart.Y[0] = Axis(false, 0, 0, -23, TAlignment::taRightJustify);
+        chart.Y[1] = Axis(false, 50, 0, -23, TAlignment::taRightJustify);
         return chart;
     }
-    case rcl_X2Both_Y2Both: {
+    case TrcLayout::rcl_X2Both_Y2Both: {
         TChartLayout chart = Frame(50, 50);
         chart.TRim = 48;
         chart.CaptionPosY = -46;
-        chart.CaptionAlignment = taCenter;
-        chart.CaptionAnchorHoriz = cahChartCenter;
-        chart.X[0] = Axis(false, 0, -20, 7, taRightJustify);
-        chart.X[1] = Axis(true, 0, -20, -24, taRightJustify);
-        chart.Y[0] = Axis(false, 0, 0, -40, taRightJustify);
-        chart.Y[1] = Axis(true, 0, 0, -40, taLeftJustify);
+        chart.CaptionAlignment = TAlignment::taCenter;
+        chart.CaptionAnchorHoriz = TCaptionAnchorHoriz::cahChartCenter;
+        chart.X[0] = Axis(false, 0, -20, 7, TAlignment::taRightJustify);
+        chart.X[1] = Axis(true, 0, -20, -24, TAlignment::taRightJustify);
+        chart.Y[0] = Axis(false, 0, 0, -40, TAlignment::taRightJustify);
+        chart.Y[1] = Axis(true, 0, 0, -40, TAlignment::taLeftJustify);
         chart.Y[2].CaptionPosX = chart.Y[3].CaptionPosX = 0;
         chart.Y[2].CaptionPosY = chart.Y[3].CaptionPosY = -23;
         return chart;
     }
-    case rcl_X1Bottom_Y1Left:
+    case TrcLayout::rcl_X1Bottom_Y1Left:
         break;
     }
     TChartLayout chart = Frame(50, 20);
     chart.TRim = 20;
     chart.X[0] = kBottomAxis;
-    chart.Y[0] = Axis(false, 0, 0, -16, taLeftJustify);
+    chart.Y[0] = Axis(false, 0, 0, -16, TAlignment::taLeftJustify);
     return chart;
 }
 
@@ -109,13 +109,13 @@ void ApplyAxisDetails(TScaleProps& axis, const TAxisLayout& layout)
 
 void ApplyAxisLayout(TScalePropsHoriz& axis, const TAxisLayout& layout)
 {
-    axis.SetScaleLocation(layout.FarSide ? slTop : slBottom);
+    axis.SetScaleLocation(layout.FarSide ? TScaleLocationHoriz::slTop : TScaleLocationHoriz::slBottom);
     ApplyAxisDetails(axis, layout);
 }
 
 void ApplyAxisLayout(TScalePropsVert& axis, const TAxisLayout& layout)
 {
-    axis.SetScaleLocation(layout.FarSide ? slRight : slLeft);
+    axis.SetScaleLocation(layout.FarSide ? TScaleLocationVert::slRight : TScaleLocationVert::slLeft);
     ApplyAxisDetails(axis, layout);
 }
 

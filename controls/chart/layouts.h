@@ -16,8 +16,8 @@ struct TAxisLayout {
     int ScalePos = 0;
     int CaptionPosX = 10;
     int CaptionPosY = 100;
-    TAlignment CaptionAlignment = taCenter;
-    TScaleUnitAnchor CaptionAnchor = uaSclCenter;
+    TAlignment CaptionAlignment = TAlignment::taCenter;
+    TScaleUnitAnchor CaptionAnchor = TScaleUnitAnchor::uaSclCenter;
 };
 
 struct TChartLayout {
@@ -27,9 +27,9 @@ struct TChartLayout {
     int BRim = 40;
     int CaptionPosX = 0;
     int CaptionPosY = -16;
-    TAlignment CaptionAlignment = taRightJustify;
-    TCaptionAnchorHoriz CaptionAnchorHoriz = cahChartRight;
-    TCaptionAnchorVert CaptionAnchorVert = cavChartTop;
+    TAlignment CaptionAlignment = TAlignment::taRightJustify;
+    TCaptionAnchorHoriz CaptionAnchorHoriz = TCaptionAnchorHoriz::cahChartRight;
+    TCaptionAnchorVert CaptionAnchorVert = TCaptionAnchorVert::cavChartTop;
     std::array<TAxisLayout, 4> X;   // layers 1 to 4
     std::array<TAxisLayout, 4> Y;
 };

@@ -20,7 +20,7 @@ TPlotta::TPlotta(QWidget* parent)
     m_pixelAspect = DisplayPixelAspect();
     CreateScales();
     resize(280, 200);
-    SetStandardLayout(rcl_X1Bottom_Y1Left);
+    SetStandardLayout(TrcLayout::rcl_X1Bottom_Y1Left);
     RecordZoomHistory();
     // Ready to paint; nothing has been shown yet, so there is nothing to repaint.
     m_updatesSuspended = false;
@@ -106,33 +106,33 @@ TPlottaItem TPlotta::NewClosedFigure(TItemKind kind, double x1, double y1, doubl
 
 void TPlotta::AddMark(std::uint8_t MarkType, double X, double Y)
 {
-    m_items->AppendPoint(ikMark, X, Y, m_attributes, MarkType, m_allocSize);
+    m_items->AppendPoint(TItemKind::ikMark, X, Y, m_attributes, MarkType, m_allocSize);
 }
 
 void TPlotta::AddMoveTo(double X, double Y)
 {
-    m_items->AppendPoint(ikMoveTo, X, Y, m_attributes, 0, m_allocSize);
+    m_items->AppendPoint(TItemKind::ikMoveTo, X, Y, m_attributes, 0, m_allocSize);
 }
 
 void TPlotta::AddLineTo(double X, double Y)
 {
-    m_items->AppendPoint(ikLineTo, X, Y, m_attributes, 0, m_allocSize);
+    m_items->AppendPoint(TItemKind::ikLineTo, X, Y, m_attributes, 0, m_allocSize);
 }
 
 void TPlotta::AddLine(double X1, double Y1, double X2, double Y2)
 {
-    Append(NewTwoPointItem(ikLine, X1, Y1, X2, Y2));
+    Append(NewTwoPointItem(TItemKind::ikLine, X1, Y1, X2, Y2));
 }
 
 void TPlotta::AddRectangle(double X1, double Y1, double X2, double Y2, TColor FillColor, bool Transparent)
 {
-    Append(NewClosedFigure(ikRectangle, X1, Y1, X2, Y2, FillColor, Transparent));
+    Append(NewClosedFigure(TItemKind::ikRectangle, X1, Y1, X2, Y2, FillColor, Transparent));
 }
 
 void TPlotta::Add3DBox(double X1, double Y1, double X2, double Y2, TColor FillColor, TColor Color2,
                        TColor Color3, TFrameStyle BorderStyle)
 {
-    TPlottaItem item = NewClosedFigure(ik3DBox, X1, Y1, X2, Y2, FillColor, false);
+    TPlottaItem item = NewClosedFigure(TItemKind::ik3DBox, X1, Y1, X2, Y2, FillColor, false);
     item.Color2 = Color2;
     item.Color3 = Color3;
     item.BorderStyle = BorderStyle;
@@ -141,7 +141,7 @@ void TPlotta::Add3DBox(double X1, double Y1, double X2, double Y2, TColor FillCo
 
 void TPlotta::Add3DBar(double X1, double Y1, double X2, double Y2, TColor FillColor, int Angle, int Depth)
 {
-    TPlottaItem item = NewClosedFigure(ik3DBar, X1, Y1, X2, Y2, FillColor, false);
+    TPlottaItem item = NewClosedFigure(TItemKind::ik3DBar, X1, Y1, X2, Y2, FillColor, false);
     item.Size = Angle;
     item.Size2 = Depth;
     Append(item);
@@ -149,7 +149,7 @@ void TPlotta::Add3DBar(double X1, double Y1, double X2, double Y2, TColor FillCo
 
 void TPlotta::AddText(double X, double Y, const QString& Text, int FontSize)
 {
-    TPlottaItem item = NewItem(ikText, X, Y);
+    TPlottaItem item = NewItem(TItemKind::ikText, X, Y);
     item.Text = Text.left(kMaxItemTextLength);
     item.Size = FontSize;
     Append(item);
@@ -158,23 +158,23 @@ void TPlotta::AddText(double X, double Y, const QString& Text, int FontSize)
 void TPlotta::AddEllipse(double X, double Y, double HalfWidth, double HalfHeight, TColor FillColor,
                          bool Transparent)
 {
-    Append(NewClosedFigure(ikEllipse, X, Y, HalfWidth, HalfHeight, FillColor, Transparent));
+    Append(NewClosedFigure(TItemKind::ikEllipse, X, Y, HalfWidth, HalfHeight, FillColor, Transparent));
 }
 
 void TPlotta::AddRelMoveTo(double Dx, double Dy)
 {
-    m_items->AppendPoint(ikRelMoveTo, Dx, Dy, m_attributes, 0, m_allocSize);
+    m_items->AppendPoint(TItemKind::ikRelMoveTo, Dx, Dy, m_attributes, 0, m_allocSize);
 }
 
 void TPlotta::AddRelLineTo(double Dx, double Dy)
 {
-    m_items->AppendPoint(ikRelLineTo, Dx, Dy, m_attributes, 0, m_allocSize);
+    m_items->AppendPoint(TItemKind::ikRelLineTo, Dx, Dy, m_attributes, 0, m_allocSize);
 }
 
 void TPlotta::AddArrow(double X1, double Y1, double X2, double Y2, int HeadSize, TColor FillColor,
                        bool Transparent)
 {
-    TPlottaItem item = NewClosedFigure(ikArrow, X1, Y1, X2, Y2, FillColor, Transparent);
+    TPlottaItem item = NewClosedFigure(TItemKind::ikArrow, X1, Y1, X2, Y2, FillColor, Transparent);
     item.Size = HeadSize;
     Append(item);
 }

@@ -569,7 +569,7 @@ private:
     int m_bRim = 32;
     int m_shadowWidth = 0;
     bool m_isometric = false;
-    TrcLayout m_standardLayout = rcl_X1Bottom_Y1Left;
+    TrcLayout m_standardLayout = TrcLayout::rcl_X1Bottom_Y1Left;
     // Height of a display pixel divided by its width.
     double m_pixelAspect = 1;
     // The size ranges and axis controls were last brought in step with.
@@ -580,9 +580,9 @@ private:
     QString m_caption;
     int m_captionPosX = 0;
     int m_captionPosY = -15;
-    TAlignment m_captionAlignment = taRightJustify;
-    TCaptionAnchorHoriz m_captionAnchorHoriz = cahChartRight;
-    TCaptionAnchorVert m_captionAnchorVert = cavChartTop;
+    TAlignment m_captionAlignment = TAlignment::taRightJustify;
+    TCaptionAnchorHoriz m_captionAnchorHoriz = TCaptionAnchorHoriz::cahChartRight;
+    TCaptionAnchorVert m_captionAnchorVert = TCaptionAnchorVert::cavChartTop;
 
     TPlottaLayers m_layers;
     std::array<TScale*, TPlottaLayers::kCount> m_scalesX{};
@@ -592,7 +592,7 @@ private:
     TColor m_chartColor = clWhite;
     TColor m_chartFrameColor = clBlack;
     TColor m_fillColor = clSilver;
-    TShadowStyle m_shadowStyle = ssFlying;
+    TShadowStyle m_shadowStyle = TShadowStyle::ssFlying;
     TColor m_shadowColor = clGrayText;
     TColor m_shadowBakColor = clBtnFace;
     TBakGndImg* m_backGroundImg = nullptr;
@@ -609,7 +609,7 @@ private:
     TPlotta* m_dataOwner = nullptr;
     QVector<TPlotta*> m_dataUsers;
 
-    TMouseActMode m_mouseAction = maNone;
+    TMouseActMode m_mouseAction = TMouseActMode::maNone;
     bool m_mouseCursorFixed = true;
     QPointF m_mousePos;
     std::array<bool, TPlottaLayers::kCount> m_mouseControlled{true};

@@ -10,6 +10,7 @@
 
 // Kind codes stored in TPlottaItem::Kind; how each kind is drawn and found is its row
 // in itemkinds.cpp. Codes 0, 10 and 11 are never stored.
+namespace ChartEnums {
 enum TItemKind : std::uint8_t {
     ikMark = 1,          // DrawMark of MarkType at (X, Y)
     ikLine = 2,          // (X, Y) to (X2, Y2)
@@ -24,6 +25,8 @@ enum TItemKind : std::uint8_t {
     ikRelLineTo = 13,    // line from the pen position by (X, Y) pixels
     ikArrow = 14,        // line (X, Y) to (X2, Y2) with a head of Size pixels
 };
+} // namespace ChartEnums
+using ChartEnums::TItemKind;
 
 // What FindNearestItem looks for in place of one kind. Callers may pass these numbers
 // where a kind code goes; no item is stored with them.
@@ -48,7 +51,7 @@ struct TPlottaItem {
     TColor FillColor = 0; // fill of closed figures
     TColor Color2 = 0;    // border colors of a 3-D box
     TColor Color3 = 0;
-    TPenStyle PenStyle = psSolid;
+    TPenStyle PenStyle = TPenStyle::psSolid;
     std::int32_t Tag = 0;            // free for the caller, not used in drawing
     std::int32_t LineWidth = 0;      // pen width in pixels
     std::uint8_t ItemClass = 0;
@@ -65,7 +68,7 @@ struct TPlottaItem {
 // The chart's current drawing attributes, copied into every item when it is appended.
 struct TDrawingAttributes {
     TColor DataColor = clBlack;
-    TPenStyle PenStyle = psSolid;
+    TPenStyle PenStyle = TPenStyle::psSolid;
     std::uint8_t LineWidth = 1;
     std::uint8_t ClassDefault = 0;
     std::int32_t Layer = 1;

@@ -13,18 +13,18 @@ namespace {
 
 bool IsPanMode(TMouseActMode mode)
 {
-    return mode == maPan || mode == maPanHoriz || mode == maPanVert;
+    return mode == TMouseActMode::maPan || mode == TMouseActMode::maPanHoriz || mode == TMouseActMode::maPanVert;
 }
 
 bool IsZoomWindowMode(TMouseActMode mode)
 {
-    return mode == maZoomWind || mode == maZoomWindPos;
+    return mode == TMouseActMode::maZoomWind || mode == TMouseActMode::maZoomWindPos;
 }
 
 // Modes in which dragging with the left button changes the ranges.
 bool IsPanOrZoomMode(TMouseActMode mode)
 {
-    return IsPanMode(mode) || IsZoomWindowMode(mode) || mode == maZoomDrag;
+    return IsPanMode(mode) || IsZoomWindowMode(mode) || mode == TMouseActMode::maZoomDrag;
 }
 
 double Squared(double d)
@@ -85,7 +85,7 @@ void TPlotta::leaveEvent(QEvent* event)
 void TPlotta::MouseDown(TMouseButton button, QPoint p)
 {
     if (m_selection.State == TSelectionState::Armed) {
-        if (button == mbRight) {
+        if (button == TMouseButton::mbRight) {
             m_selection.State = TSelectionState::Idle;
         } else {
             m_selection.Start = m_selection.Corner = ClampedToDataArea(p);
@@ -94,9 +94,9 @@ void TPlotta::MouseDown(TMouseButton button, QPoint p)
     }
     // The view before a pan or zoom, which ZoomBack returns to, may have been set
     // by code since the last snapshot.
-    if (button == mbLeft && IsPanOrZoomMode(m_mouseAction))
+    if (button == TMouseButton::mbLeft && IsPanOrZoomMode(m_mouseAction))
         RecordZoomHistory();
-    if (IsZoomWindowMode(m_mouseAction) && !m_zoomWindow.Active && button == mbLeft
+    if (IsZoomWindowMode(m_mouseAction) && !m_zoomWindow.Active && button == TMouseButton::mbLeft
         && Geometry().InDataArea(p.x(), p.y())) {
         m_zoomWindow.Active = true;
         m_zoomWindow.Anchor = m_zoomWindow.Corner = p;
@@ -109,26 +109,26 @@ void TPlotta::MouseMove(TShiftState shift, QPoint p)
         DragSelection(p);
     const bool inDataArea = Geometry().InDataArea(p.x(), p.y());
     switch (m_mouseAction) {
-    case maPan:
-    case maPanHoriz:
-    case maPanVert:
+    case TMouseActMode::maPan:
+    case TMouseActMode::maPanHoriz:
+    case TMouseActMode::maPanVert:
         if (DragContinues(shift, p) && inDataArea)
             PanTo(p);
         break;
-    case maZoomDrag:
+    case TMouseActMode::maZoomDrag:
         if (DragContinues(shift, p) && inDataArea)
             ZoomDragTo(p);
         break;
-    case maZoomWind:
-    case maZoomWindPos:
+    case TMouseActMode::maZoomWind:
+    case TMouseActMode::maZoomWindPos:
         if (m_zoomWindow.Active)
             DragZoomWindow(p);
         break;
-    case maDragCrossH:
+    case TMouseActMode::maDragCrossH:
         if (DragContinues(shift, p))
             MoveCrossHair(p);
         break;
-    case maDragLabel:
+    case TMouseActMode::maDragLabel:
         if (DragContinues(shift, p))
             MoveTextLabel(p);
         break;
@@ -143,7 +143,7 @@ void TPlotta::MouseUp(TMouseButton button, QPoint p)
         EndSelection(button, p);
     if (m_zoomWindow.Active)
         EndZoomWindow(button);
-    if (IsPanMode(m_mouseAction) || m_mouseAction == maZoomDrag)
+    if (IsPanMode(m_mouseAction) || m_mouseAction == TMouseActMode::maZoomDrag)
         RecordZoomHistory();
 }
 
@@ -165,7 +165,7 @@ QPoint TPlotta::ClampedToDataArea(QPoint p) const
 
 bool TPlotta::DragContinues(TShiftState shift, QPoint p)
 {
-    if (!(shift & ssLeft)) {
+    if (!(shift & TShiftFlag::ssLeft)) {
         m_drag.Started = false;
         return false;
     }
@@ -184,10 +184,10 @@ void TPlotta::PanTo(QPoint p)
         [&](int layer) {
             const TLayerRanges& from = m_drag.StartRanges[layer - 1];
             TLayerRanges ranges = LayerRanges(layer);
-            if (m_mouseAction != maPanVert)
+            if (m_mouseAction != TMouseActMode::maPanVert)
                 ranges.X = PannedRange(from.X, ranges.X, ScaleX(layer)->Logarithmic(), start.x() - p.x(),
                                        g.DataWidth());
-            if (m_mouseAction != maPanHoriz)
+            if (m_mouseAction != TMouseActMode::maPanHoriz)
                 ranges.Y = PannedRange(from.Y, ranges.Y, ScaleY(layer)->Logarithmic(), p.y() - start.y(),
                                        g.DataHeight());
             return ranges;
@@ -223,9 +223,9 @@ int TPlotta::NearestCrossHair(QPoint p) const
             }
         };
         const TCrossHMode mode = crossHair.Mode();
-        if (mode == chVert || mode == chBoth)
+        if (mode == TCrossHMode::chVert || mode == TCrossHMode::chBoth)
             consider(Squared(c.x() - p.x()));
-        if (mode == chHoriz || mode == chBoth)
+        if (mode == TCrossHMode::chHoriz || mode == TCrossHMode::chBoth)
             consider(Squared(c.y() - p.y()));
     }
     return nearest;
@@ -250,7 +250,7 @@ int TPlotta::NearestTextLabel(QPoint p) const
     double nearestDistance = kFarAway;
     for (int n = 1; n <= int(m_textLabels.size()); ++n) {
         const TTextLabel& label = *m_textLabels[n - 1];
-        if (label.Mode() == tlOff)
+        if (label.Mode() == TTxtLblMode::tlOff)
             continue;
         const QPointF anchor = label.AttachToData() ? QPointF(DataToPixel(label.Layer(), label.PosX(), label.PosY()))
                                                     : QPointF(RoundHalfEven(label.PosX()), RoundHalfEven(label.PosY()));
@@ -291,7 +291,7 @@ void TPlotta::DragSelection(QPoint p)
 
 void TPlotta::EndSelection(TMouseButton button, QPoint p)
 {
-    if (button == mbRight) {
+    if (button == TMouseButton::mbRight) {
         m_selection.State = TSelectionState::Idle;
     } else {
         m_selection.End = ClampedToDataArea(p);
@@ -324,7 +324,7 @@ void TPlotta::EndZoomWindow(TMouseButton button)
     update();
     const QPoint anchor = m_zoomWindow.Anchor;
     const QPoint corner = m_zoomWindow.Corner;
-    if (button == mbLeft && IsZoomWindowMode(m_mouseAction) && anchor.x() != corner.x() && anchor.y() != corner.y())
+    if (button == TMouseButton::mbLeft && IsZoomWindowMode(m_mouseAction) && anchor.x() != corner.x() && anchor.y() != corner.y())
         ApplyZoomWindow(anchor, corner);
 }
 
@@ -337,7 +337,7 @@ void TPlotta::ApplyZoomWindow(QPoint anchor, QPoint corner)
         [&](int layer) {
             const QPointF a = PixelToData(layer, anchor.x(), anchor.y());
             const QPointF b = PixelToData(layer, corner.x(), corner.y());
-            if (m_mouseAction == maZoomWind)
+            if (m_mouseAction == TMouseActMode::maZoomWind)
                 return TLayerRanges{{a.x(), b.x()}, {a.y(), b.y()}};
             const TLayerRanges current = LayerRanges(layer);
             return TLayerRanges{OrderedLike(current.X, a.x(), b.x()), OrderedLike(current.Y, a.y(), b.y())};
@@ -360,15 +360,15 @@ void TPlotta::ShowCursorFor(QPoint p)
         return;
     }
     switch (m_mouseAction) {
-    case maNone: m_screenCursor.Show(QCursor(Qt::CrossCursor)); break;
-    case maPan:
-    case maPanHoriz:
-    case maPanVert: m_screenCursor.Show(ChartCursor(crHand)); break;
-    case maZoomWind: m_screenCursor.Show(ChartCursor(crZoomWindow)); break;
-    case maZoomWindPos: m_screenCursor.Show(ChartCursor(crZoomWindowPos)); break;
-    case maZoomDrag: m_screenCursor.Show(ChartCursor(crZoomDrag)); break;
-    case maDragCrossH:
-    case maDragLabel: m_screenCursor.ShowDefault(); break;
+    case TMouseActMode::maNone: m_screenCursor.Show(QCursor(Qt::CrossCursor)); break;
+    case TMouseActMode::maPan:
+    case TMouseActMode::maPanHoriz:
+    case TMouseActMode::maPanVert: m_screenCursor.Show(ChartCursor(TChartCursor::crHand)); break;
+    case TMouseActMode::maZoomWind: m_screenCursor.Show(ChartCursor(TChartCursor::crZoomWindow)); break;
+    case TMouseActMode::maZoomWindPos: m_screenCursor.Show(ChartCursor(TChartCursor::crZoomWindowPos)); break;
+    case TMouseActMode::maZoomDrag: m_screenCursor.Show(ChartCursor(TChartCursor::crZoomDrag)); break;
+    case TMouseActMode::maDragCrossH:
+    case TMouseActMode::maDragLabel: m_screenCursor.ShowDefault(); break;
     default: break;   // the modes of other controls leave the cursor as it is
     }
 }

@@ -130,8 +130,8 @@ void TPlotta::PaintOnto(TCanvas& Canvas)
 
 void TPlotta::PaintWindow(TCanvas& canvas) const
 {
-    canvas.Pen = TPen{m_windColor, 1, psSolid, pmCopy};
-    canvas.Brush = TBrush{m_windColor, bsSolid};
+    canvas.Pen = TPen{m_windColor, 1, TPenStyle::psSolid, TPenMode::pmCopy};
+    canvas.Brush = TBrush{m_windColor, TBrushStyle::bsSolid};
     canvas.Rectangle(0, 0, width(), height());
 }
 
@@ -146,17 +146,17 @@ void TPlotta::PaintShadow(TCanvas& canvas) const
     const int w = width();
     const int h = height();
     canvas.Pen.Color = m_shadowBakColor;
-    canvas.Brush = TBrush{m_shadowBakColor, bsSolid};
+    canvas.Brush = TBrush{m_shadowBakColor, TBrushStyle::bsSolid};
     canvas.Rectangle(w - sw, 0, w, sw);
     canvas.Rectangle(0, h - sw, sw, h);
     canvas.Brush.Color = m_shadowColor;
-    const bool flying = m_shadowStyle == ssFlying;
+    const bool flying = m_shadowStyle == TShadowStyle::ssFlying;
     canvas.Pen.Color = flying ? m_shadowColor : clBlack;
     const int e = flying ? sw - 1 : 0;
     canvas.Polygon({{e, h - sw}, {sw - 1, h - 1}, {w - 1, h - 1}, {w - sw, h - sw}});
     canvas.Polygon({{w - sw, h - sw}, {w - 1, h - 1}, {w - 1, sw - 1}, {w - sw, e}});
     canvas.Pen.Color = clBlack;
-    canvas.Pen.Style = psSolid;
+    canvas.Pen.Style = TPenStyle::psSolid;
     canvas.MoveTo(0, 0);
     canvas.LineTo(w - sw, 0);
     canvas.LineTo(w - sw, h - sw);
@@ -169,27 +169,27 @@ void TPlotta::PaintCaption(TCanvas& canvas) const
     const TChartGeometry g = Geometry();
     int x = m_captionPosX;
     switch (m_captionAnchorHoriz) {
-    case cahControlLeft: break;
-    case cahChartLeft: x += g.LRim; break;
-    case cahChartCenter: x += g.LRim + g.DataWidth() / 2; break;
-    case cahChartRight: x += g.DataRight(); break;
-    case cahControlRight: x += g.Width; break;
+    case TCaptionAnchorHoriz::cahControlLeft: break;
+    case TCaptionAnchorHoriz::cahChartLeft: x += g.LRim; break;
+    case TCaptionAnchorHoriz::cahChartCenter: x += g.LRim + g.DataWidth() / 2; break;
+    case TCaptionAnchorHoriz::cahChartRight: x += g.DataRight(); break;
+    case TCaptionAnchorHoriz::cahControlRight: x += g.Width; break;
     }
     int y = m_captionPosY;
     switch (m_captionAnchorVert) {
-    case cavControlTop: break;
-    case cavChartTop: y += g.TRim; break;
-    case cavChartCenter: y += g.TRim + g.DataHeight() / 2; break;
-    case cavChartBottom: y += g.Height - g.BRim; break;
-    case cavControlBottom: y += g.Height; break;
+    case TCaptionAnchorVert::cavControlTop: break;
+    case TCaptionAnchorVert::cavChartTop: y += g.TRim; break;
+    case TCaptionAnchorVert::cavChartCenter: y += g.TRim + g.DataHeight() / 2; break;
+    case TCaptionAnchorVert::cavChartBottom: y += g.Height - g.BRim; break;
+    case TCaptionAnchorVert::cavControlBottom: y += g.Height; break;
     }
     canvas.Pen.Color = m_chartFrameColor;
-    canvas.Brush.Style = bsClear;
+    canvas.Brush.Style = TBrushStyle::bsClear;
     canvas.Font = TFont::FromQFont(font());
     const int textWidth = canvas.TextWidth(m_caption);
-    if (m_captionAlignment == taRightJustify)
+    if (m_captionAlignment == TAlignment::taRightJustify)
         x -= textWidth;
-    else if (m_captionAlignment == taCenter)
+    else if (m_captionAlignment == TAlignment::taCenter)
         x -= textWidth / 2;
     canvas.TextOut(x, y, m_caption);
 }
@@ -210,7 +210,7 @@ void TPlotta::DrawCrossHairs(TCanvas& canvas, int a, int b) const
     const TChartGeometry g = Geometry();
     const TPen saved = canvas.Pen;
     for (const TCrossHair* crossHair : m_crossHairs) {
-        if (crossHair->Mode() == chOff)
+        if (crossHair->Mode() == TCrossHMode::chOff)
             continue;
         const QPoint p = DataToPixel(crossHair->Layer(), crossHair->PosX(), crossHair->PosY());
         canvas.Pen.Color = crossHair->Color();
@@ -218,8 +218,8 @@ void TPlotta::DrawCrossHairs(TCanvas& canvas, int a, int b) const
         canvas.Pen.Style = crossHair->LineType();
         // Half the line width: a wider line keeps that far from the frame.
         const int hw = crossHair->LineWid() / 2;
-        const bool horizontal = crossHair->Mode() == chHoriz || crossHair->Mode() == chBoth;
-        const bool vertical = crossHair->Mode() == chVert || crossHair->Mode() == chBoth;
+        const bool horizontal = crossHair->Mode() == TCrossHMode::chHoriz || crossHair->Mode() == TCrossHMode::chBoth;
+        const bool vertical = crossHair->Mode() == TCrossHMode::chVert || crossHair->Mode() == TCrossHMode::chBoth;
         if (horizontal && g.TRim + hw < p.y() && p.y() < g.DataBottom() - hw) {
             canvas.MoveTo(g.LRim + hw + 1 - a, p.y() - b);
             canvas.LineTo(g.DataRight() - hw - a, p.y() - b);
@@ -245,8 +245,8 @@ void TPlotta::PaintDataBackgroundOnto(TCanvas& canvas)
 {
     const TChartGeometry g = Geometry();
     if (m_backGroundImg->Name().isEmpty()) {
-        canvas.Pen = TPen{m_chartFrameColor, 1, psSolid, pmCopy};
-        canvas.Brush = TBrush{m_chartColor, bsSolid};
+        canvas.Pen = TPen{m_chartFrameColor, 1, TPenStyle::psSolid, TPenMode::pmCopy};
+        canvas.Brush = TBrush{m_chartColor, TBrushStyle::bsSolid};
         canvas.Rectangle(g.LRim, g.TRim, g.LRim + g.DataBitmapWidth(), g.TRim + g.DataBitmapHeight());
         return;
     }

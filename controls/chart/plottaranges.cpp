@@ -70,8 +70,8 @@ void TPlotta::SetLayerRanges(int layer, TLayerRanges ranges, bool recordHistory,
 bool TPlotta::ApplyLayerRanges(int layer, TLayerRanges ranges, bool applyLimits)
 {
     if (applyLimits) {
-        const bool panX = m_mouseAction == maPan || m_mouseAction == maPanHoriz;
-        const bool panY = m_mouseAction == maPan || m_mouseAction == maPanVert;
+        const bool panX = m_mouseAction == TMouseActMode::maPan || m_mouseAction == TMouseActMode::maPanHoriz;
+        const bool panY = m_mouseAction == TMouseActMode::maPan || m_mouseAction == TMouseActMode::maPanVert;
         if (m_panLimits.X.Active())
             ranges.X = LimitedRange(ranges.X, m_panLimits.X, panX);
         if (m_panLimits.Y.Active())

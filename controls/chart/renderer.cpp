@@ -24,7 +24,7 @@ void DrawDataFrame(const TRenderScene& scene, TCanvas& canvas, const TRenderOpti
     const int right = left + scene.Geometry.DataWidth();
     const int bottom = top + scene.Geometry.DataHeight();
     canvas.Pen.Color = scene.ChartFrameColor;
-    canvas.Pen.Style = psSolid;
+    canvas.Pen.Style = TPenStyle::psSolid;
     canvas.MoveTo(left, top);
     canvas.LineTo(right, top);
     canvas.LineTo(right, bottom);
@@ -40,7 +40,7 @@ void RenderDataArea(const TRenderScene& scene, TCanvas*& canvas, const TRenderOp
     const int left = scene.Geometry.LRim - options.OffsetX;
     const TPixelPlacer placer(scene, options);
     RaiseBeforeRenderData(scene, canvas, top, left);
-    if (scene.Grid.Style != gsNone && !options.NoGrid)
+    if (scene.Grid.Style != GridStyleType::gsNone && !options.NoGrid)
         DrawGrid(scene.Grid, *canvas, placer);
     TItemRenderer(scene, *canvas, options).DrawItems();
     DrawTextLabels(scene, *canvas, placer);

@@ -36,7 +36,7 @@ struct TGridAxis {
 };
 
 struct TGridSettings {
-    GridStyleType Style = gsNone;
+    GridStyleType Style = GridStyleType::gsNone;
     TColor Color = clBlack;
     int Layer = 1;
     TGridAxis X;
@@ -46,9 +46,9 @@ struct TGridSettings {
 // How text items are written.
 struct TTextItemStyle {
     TFontStyles FontStyle = 0;
-    TTextBkg Background = tbClear;
+    TTextBkg Background = TTextBkg::tbClear;
     TColor BackgroundColor = clWhite;
-    TAlignment Alignment = taCenter;
+    TAlignment Alignment = TAlignment::taCenter;
 };
 
 struct TRenderScene {

@@ -10,7 +10,7 @@ namespace {
 
 bool IsHorizontalPlacement(TScaleType type)
 {
-    return type == sctXB || type == sctXT;
+    return type == TScaleType::sctXB || type == TScaleType::sctXT;
 }
 
 } // namespace
@@ -72,7 +72,7 @@ void TScaleProps::SetDateFormat(TDTLabel* value)
 
 bool TScaleProps::AcceptsLogarithmic() const
 {
-    return m_loading || (RangeHasLogarithms(m_rangeLow, m_rangeHigh) && m_labelType != ftDateTime);
+    return m_loading || (RangeHasLogarithms(m_rangeLow, m_rangeHigh) && m_labelType != TFigType::ftDateTime);
 }
 
 void TScaleProps::SetLogarithmic(bool value)
@@ -85,9 +85,9 @@ void TScaleProps::SetLogarithmic(bool value)
 void TScaleProps::SetLabelType(TFigType value)
 {
     m_labelType = value;
-    if (value == ftDateTime)
+    if (value == TFigType::ftDateTime)
         m_logarithmic = false;
-    else if (value == ftTime)
+    else if (value == TFigType::ftTime)
         m_decPlaces = 4;
     Changed();
 }
@@ -153,7 +153,7 @@ void TScaleProps::AssignRange(double low, double high)
 }
 
 TScalePropsHoriz::TScalePropsHoriz(int layer, QObject* owner)
-    : TScaleProps(layer % 2 == 1 ? sctXT : sctXB, owner)
+    : TScaleProps(layer % 2 == 1 ? TScaleType::sctXT : TScaleType::sctXB, owner)
 {
     SetScalePos((layer - 1) / 2 * 30);
     SetColorScale(LayerAxisColor(layer));
@@ -161,16 +161,16 @@ TScalePropsHoriz::TScalePropsHoriz(int layer, QObject* owner)
 
 TScaleLocationHoriz TScalePropsHoriz::ScaleLocation() const
 {
-    return ScaleType() == sctXB ? slTop : slBottom;
+    return ScaleType() == TScaleType::sctXB ? TScaleLocationHoriz::slTop : TScaleLocationHoriz::slBottom;
 }
 
 void TScalePropsHoriz::SetScaleLocation(TScaleLocationHoriz value)
 {
-    SetScaleType(value == slTop ? sctXB : sctXT);
+    SetScaleType(value == TScaleLocationHoriz::slTop ? TScaleType::sctXB : TScaleType::sctXT);
 }
 
 TScalePropsVert::TScalePropsVert(int layer, QObject* owner)
-    : TScaleProps(layer % 2 == 1 ? sctYR : sctYL, owner)
+    : TScaleProps(layer % 2 == 1 ? TScaleType::sctYR : TScaleType::sctYL, owner)
 {
     SetScalePos((layer - 1) / 2 * 50);
     SetColorScale(LayerAxisColor(layer));
@@ -178,10 +178,10 @@ TScalePropsVert::TScalePropsVert(int layer, QObject* owner)
 
 TScaleLocationVert TScalePropsVert::ScaleLocation() const
 {
-    return ScaleType() == sctYL ? slRight : slLeft;
+    return ScaleType() == TScaleType::sctYL ? TScaleLocationVert::slRight : TScaleLocationVert::slLeft;
 }
 
 void TScalePropsVert::SetScaleLocation(TScaleLocationVert value)
 {
-    SetScaleType(value == slRight ? sctYL : sctYR);
+    SetScaleType(value == TScaleLocationVert::slRight ? TScaleType::sctYL : TScaleType::sctYR);
 }

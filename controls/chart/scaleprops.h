@@ -118,14 +118,14 @@ private:
     QString m_caption;
     int m_captionPosX = 0;
     int m_captionPosY = 0;
-    TAlignment m_captionAlignment = taCenter;
-    TScaleUnitAnchor m_captionAnchor = uaSclTopLft;
+    TAlignment m_captionAlignment = TAlignment::taCenter;
+    TScaleUnitAnchor m_captionAnchor = TScaleUnitAnchor::uaSclTopLft;
     TColor m_colorScale = clBlack;
     TDTLabel* m_dateFormat;   // owned (child object)
     int m_decPlaces = -2;
     TFont m_font;
     bool m_logarithmic = false;
-    TFigType m_labelType = ftNum;
+    TFigType m_labelType = TFigType::ftNum;
     int m_minTicks = 3;
     double m_minRange = 1e-10;
     double m_rangeLow = 0;

@@ -88,8 +88,8 @@ private:
     std::int32_t m_shadowDx = 3;
     std::int32_t m_shadowDy = 3;
     bool m_transparent = false;
-    TAlignment m_alignment = taCenter;
+    TAlignment m_alignment = TAlignment::taCenter;
     TFont m_font;
-    TTxtLblMode m_mode = tlOff;
+    TTxtLblMode m_mode = TTxtLblMode::tlOff;
     QString m_caption;
 };

@@ -23,10 +23,10 @@ void TXorFrame::Hide(TCanvas& canvas)
 void TXorFrame::Draw(TCanvas& canvas, QPoint a, QPoint b)
 {
     const TPen pen = canvas.Pen;
-    canvas.Pen = TPen{clWhite, 1, psSolid, pmXor};
-    canvas.Brush.Style = bsClear;
+    canvas.Pen = TPen{clWhite, 1, TPenStyle::psSolid, TPenMode::pmXor};
+    canvas.Brush.Style = TBrushStyle::bsClear;
     canvas.Rectangle(a.x(), a.y(), b.x(), b.y());
     canvas.Pen = pen;
-    canvas.Pen.Mode = pmCopy;
-    canvas.Brush.Style = bsSolid;
+    canvas.Pen.Mode = TPenMode::pmCopy;
+    canvas.Brush.Style = TBrushStyle::bsSolid;
 }

@@ -12,7 +12,7 @@ struct TSchemeColors {
 // uses plain gray and white.
 constexpr TSchemeColors SchemeColors(TColorScheme scheme)
 {
-    if (scheme == csSystem)
+    if (scheme == TColorScheme::csSystem)
         return {clBtnShadow, clBtnHighlight};
     return {clGray, clWhite};
 }

@@ -48,7 +48,7 @@ private:
     double m_posY = 0;
     TColor m_color = clBlack;
     std::int32_t m_layer = 1;
-    TCrossHMode m_mode = chOff;
-    TPenStyle m_lineType = psSolid;
+    TCrossHMode m_mode = TCrossHMode::chOff;
+    TPenStyle m_lineType = TPenStyle::psSolid;
     std::int32_t m_lineWid = 1;
 };

@@ -21,11 +21,11 @@ struct TShades {
 TBevelColors BevelColors(TFrameStyle style, const TShades& s)
 {
     switch (style) {
-    case fsLowered:
+    case TFrameStyle::fsLowered:
         return {{s.Shadow, s.Highlight}, {s.DarkShadow, s.LightFace}};
-    case fsRaised:
+    case TFrameStyle::fsRaised:
         return {{s.Highlight, s.DarkShadow}, {s.LightFace, s.Shadow}};
-    case fsEmbossed:
+    case TFrameStyle::fsEmbossed:
         return {{s.Highlight, s.Shadow}, {s.Shadow, s.Highlight}};
     default: // fsEngraved
         return {{s.Shadow, s.Highlight}, {s.Highlight, s.Shadow}};
@@ -70,13 +70,13 @@ void DrawFrame(TCanvas& canvas, TFrameStyle style, int left, int top, int right,
                TColor highlight, TColor lightFace, TColor shadow, TColor darkShadow, TColor lineColor)
 {
     switch (style) {
-    case fsSimple:
+    case TFrameStyle::fsSimple:
         DrawOutline(canvas, left, top, right, bottom, lineColor);
         break;
-    case fsLowered:
-    case fsRaised:
-    case fsEmbossed:
-    case fsEngraved:
+    case TFrameStyle::fsLowered:
+    case TFrameStyle::fsRaised:
+    case TFrameStyle::fsEmbossed:
+    case TFrameStyle::fsEngraved:
         DrawBevel(canvas, left, top, right, bottom,
                   BevelColors(style, {highlight, lightFace, shadow, darkShadow}));
         break;

@@ -302,13 +302,13 @@ void DrawFigure(TCanvas& canvas, const TFigure& figure, const TDotPattern& dots,
 {
     if (figure.Fill == TFill::Filled) {
         canvas.Brush.Color = canvas.Pen.Color;
-        canvas.Brush.Style = bsSolid;
+        canvas.Brush.Style = TBrushStyle::bsSolid;
     } else if (figure.Fill == TFill::Hollow) {
-        canvas.Brush.Style = bsClear;
+        canvas.Brush.Style = TBrushStyle::bsClear;
     }
     DrawShape(canvas, figure, dots, x, y, offSurface);
     if (figure.Fill == TFill::Hollow)
-        canvas.Brush.Style = bsSolid;
+        canvas.Brush.Style = TBrushStyle::bsSolid;
 }
 
 void DrawFigureMark(TCanvas& canvas, const TMark& mark, TCoord x, TCoord y)

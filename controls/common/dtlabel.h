@@ -49,11 +49,11 @@ private:
     template <typename T>
     void StoreIfDifferent(T& field, T value);
 
-    TTimeFormat m_timeFormat = tfHHMMSS;
+    TTimeFormat m_timeFormat = TTimeFormat::tfHHMMSS;
     QChar m_dateSeparator = u'-';
     QChar m_timeSeparator = u':';
-    TYearLength m_yearLength = ylYYYY;
+    TYearLength m_yearLength = TYearLength::ylYYYY;
     bool m_monthName = true;
-    TDateOrder m_dateOrder = doDDMMYY;
-    TDateForTime m_dateForTime = dtOnePerDay;
+    TDateOrder m_dateOrder = TDateOrder::doDDMMYY;
+    TDateForTime m_dateForTime = TDateForTime::dtOnePerDay;
 };

@@ -82,7 +82,22 @@ Q_ENUM_NS(TScaleUnitAnchor)
 
 } // namespace CommonEnums
 
-using namespace CommonEnums;
+using CommonEnums::TBkgFill;
+using CommonEnums::TBoundingBox;
+using CommonEnums::TTxtLblMode;
+using CommonEnums::TColorScheme;
+using CommonEnums::TFigType;
+using CommonEnums::TScaleType;
+using CommonEnums::TYearLength;
+using CommonEnums::TDateOrder;
+using CommonEnums::TDateForTime;
+using CommonEnums::TShadowStyle;
+using CommonEnums::TFrameStyle;
+using CommonEnums::TTimeFormat;
+using CommonEnums::TMouseActMode;
+using CommonEnums::TCrossHMode;
+using CommonEnums::TAlignment;
+using CommonEnums::TScaleUnitAnchor;
 
 // Fired after a pan or zoom step.
 using TZoomPanEvent = TNotifyEvent;

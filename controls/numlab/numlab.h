@@ -135,7 +135,7 @@ private:
     QString FormattedValue() const;
 
     double m_value = 0;
-    TDisplay m_displayType = dtFixP;
+    TDisplay m_displayType = TDisplay::dtFixP;
     int m_precision = 2;
     QString m_dtFormat = QStringLiteral("mmm-dd, yyyy");
     QString m_stateText = QStringLiteral("undefined");
@@ -147,11 +147,11 @@ private:
     QString m_rightText;
     int m_leftSpace = 35;
     int m_labelWidth = 80;
-    TAlignment m_alignment = taCenter;
-    TAlignment m_leftTextAlignment = taRightJustify;
-    TAlignment m_rightTextAlignment = taLeftJustify;
-    TFrameStyle m_frameStyle = fsLowered;
-    TColorScheme m_colorScheme = csBWG;
+    TAlignment m_alignment = TAlignment::taCenter;
+    TAlignment m_leftTextAlignment = TAlignment::taRightJustify;
+    TAlignment m_rightTextAlignment = TAlignment::taLeftJustify;
+    TFrameStyle m_frameStyle = TFrameStyle::fsLowered;
+    TColorScheme m_colorScheme = TColorScheme::csBWG;
     TColor m_colorLabBakG = clBtnFace;
     TColor m_colorLabText = clBlack;
     TColor m_colorOutBakG = clBtnFace;

@@ -27,4 +27,4 @@ Q_ENUM_NS(TDisplay)
 
 } // namespace NumLabEnums
 
-using namespace NumLabEnums;
+using NumLabEnums::TDisplay;

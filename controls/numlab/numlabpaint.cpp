@@ -13,9 +13,9 @@ const QString kHeightProbe = QStringLiteral("(8g]}\u00DC\u00C4\u00A7");
 int LeftTextX(TAlignment alignment, int leftSpace, int textWidth)
 {
     switch (alignment) {
-    case taLeftJustify:
+    case TAlignment::taLeftJustify:
         return 7;
-    case taRightJustify:
+    case TAlignment::taRightJustify:
         return leftSpace - textWidth - 5;
     default:
         return (leftSpace - textWidth) / 2;
@@ -25,9 +25,9 @@ int LeftTextX(TAlignment alignment, int leftSpace, int textWidth)
 int RightTextX(TAlignment alignment, int controlWidth, int fieldRight, int textWidth)
 {
     switch (alignment) {
-    case taLeftJustify:
+    case TAlignment::taLeftJustify:
         return fieldRight + 7;
-    case taRightJustify:
+    case TAlignment::taRightJustify:
         return controlWidth - textWidth - 6;
     default:
         return (controlWidth - (fieldRight + textWidth)) / 2 + fieldRight + 1;
@@ -37,9 +37,9 @@ int RightTextX(TAlignment alignment, int controlWidth, int fieldRight, int textW
 int NumberX(TAlignment alignment, int leftSpace, int labelWidth, int textWidth)
 {
     switch (alignment) {
-    case taLeftJustify:
+    case TAlignment::taLeftJustify:
         return leftSpace + 4;
-    case taRightJustify:
+    case TAlignment::taRightJustify:
         return leftSpace + labelWidth - textWidth - 2;
     default:
         return leftSpace + (labelWidth - textWidth) / 2 + 2;
@@ -48,7 +48,7 @@ int NumberX(TAlignment alignment, int leftSpace, int labelWidth, int textWidth)
 
 bool IsBevel(TFrameStyle style)
 {
-    return style == fsLowered || style == fsRaised || style == fsEmbossed || style == fsEngraved;
+    return style == TFrameStyle::fsLowered || style == TFrameStyle::fsRaised || style == TFrameStyle::fsEmbossed || style == TFrameStyle::fsEngraved;
 }
 
 } // namespace
@@ -60,7 +60,7 @@ void TNumLab::Render()
     const int h = height();
     canvas.Font = TFont::FromQFont(font());
     canvas.Pen = TPen{m_colorOutBakG};
-    canvas.Brush = TBrush{m_colorOutBakG, bsSolid};
+    canvas.Brush = TBrush{m_colorOutBakG, TBrushStyle::bsSolid};
     canvas.Rectangle(0, 0, w, h);
     canvas.Font.Color = m_colorOutText;
     const int textTop = (h - canvas.TextHeight(kHeightProbe)) / 2;
@@ -86,9 +86,9 @@ void TNumLab::DrawField(TCanvas& canvas) const
     const int h = height();
     const int q = h - 4;
     const TFrameColors colors = FrameColorsOf(m_colorScheme);
-    if (m_frameStyle == fsNone)
+    if (m_frameStyle == TFrameStyle::fsNone)
         canvas.Pen.Color = m_colorLabBakG;
-    else if (m_frameStyle == fsEmbossed)
+    else if (m_frameStyle == TFrameStyle::fsEmbossed)
         canvas.Pen.Color = colors.Highlight;
     else
         canvas.Pen.Color = colors.Shadow;
@@ -108,11 +108,11 @@ void TNumLab::DrawField(TCanvas& canvas) const
 TNumLab::TBevelPens TNumLab::BevelPens(TFrameStyle style, const TFrameColors& colors)
 {
     switch (style) {
-    case fsLowered:
+    case TFrameStyle::fsLowered:
         return {colors.Line, colors.Highlight};
-    case fsRaised:
+    case TFrameStyle::fsRaised:
         return {colors.Highlight, colors.Line};
-    case fsEmbossed:
+    case TFrameStyle::fsEmbossed:
         return {colors.Shadow, colors.Shadow};
     default:
         return {colors.Highlight, colors.Highlight};
@@ -146,7 +146,7 @@ QString TNumLab::FieldText(const TCanvas& canvas) const
     QString text = FormattedValue();
     if (OnBeforeDisplay)
         OnBeforeDisplay(const_cast<TNumLab*>(this), text);
-    if (m_displayType != dtState && canvas.TextWidth(text) > m_labelWidth - 6)
+    if (m_displayType != TDisplay::dtState && canvas.TextWidth(text) > m_labelWidth - 6)
         text = m_overflowIndicator;
     return text;
 }

@@ -116,9 +116,9 @@ std::optional<QString> Angle(double value, TDisplay type, int decimals)
     if (!std::isfinite(value))
         return std::nullopt;
     switch (type) {
-    case dtDeg:
+    case TDisplay::dtDeg:
         return Degrees(value, decimals);
-    case dtDegMin:
+    case TDisplay::dtDegMin:
         return DegreesMinutes(value, decimals);
     default:
         return DegreesMinutesSeconds(value, decimals);
@@ -131,29 +131,29 @@ std::optional<QString> FormatDisplayValue(double value, const TNumTextSettings& 
 {
     const int precision = std::clamp(settings.Precision, 0, kMaxDisplayPrecision);
     switch (settings.Type) {
-    case dtFloat:
+    case TDisplay::dtFloat:
         return FormatGeneral(value, precision);
-    case dtFixP:
+    case TDisplay::dtFixP:
         return FormatFixed(value, precision);
-    case dtExp:
+    case TDisplay::dtExp:
         return FormatExponent(value, precision, kExponentDigits);
-    case dtHex:
+    case TDisplay::dtHex:
         return BitPattern(value, 16, 8, precision);
-    case dtZeroInt:
+    case TDisplay::dtZeroInt:
         return ZeroPaddedInteger(value, precision);
-    case dtInt:
+    case TDisplay::dtInt:
         return WholeNumber(value);
-    case dtDateTime:
+    case TDisplay::dtDateTime:
         return FormatDateTime(settings.DTFormat, value);
-    case dtState:
+    case TDisplay::dtState:
         return settings.StateText;
-    case dtBin:
+    case TDisplay::dtBin:
         return BitPattern(value, 2, 32, precision);
-    case dtOct:
+    case TDisplay::dtOct:
         return BitPattern(value, 8, 11, precision);
-    case dtDeg:
-    case dtDegMin:
-    case dtDegMinSec:
+    case TDisplay::dtDeg:
+    case TDisplay::dtDegMin:
+    case TDisplay::dtDegMinSec:
         return Angle(value, settings.Type, std::min(precision, kMaxAngleDecimals));
     }
     return std::nullopt;
@@ -161,7 +161,7 @@ std::optional<QString> FormatDisplayValue(double value, const TNumTextSettings& 
 
 bool TakesSeparatorAndSign(TDisplay type)
 {
-    return type != dtHex && type != dtDateTime && type != dtState && type != dtBin;
+    return type != TDisplay::dtHex && type != TDisplay::dtDateTime && type != TDisplay::dtState && type != TDisplay::dtBin;
 }
 
 QString ApplyCommaRule(QString text, bool comma)

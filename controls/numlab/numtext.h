@@ -9,7 +9,7 @@
 constexpr int kMaxDisplayPrecision = 15;
 
 struct TNumTextSettings {
-    TDisplay Type = dtFixP;
+    TDisplay Type = TDisplay::dtFixP;
     int Precision = 2;        // 0..kMaxDisplayPrecision
     QString DTFormat;         // pattern for dtDateTime
     QString StateText;        // the text of dtState

@@ -37,15 +37,15 @@ int TickLabelLeft(TP3ScaleKind axis, int tickEndX, int halfWidth, double viewAng
     const int centered = tickEndX - halfWidth;
     const int away = viewAngleX > 180 ? -1 : 1;
     switch (axis) {
-    case skXAxis: {
+    case TP3ScaleKind::skXAxis: {
         const int shift = away * Round(std::sin(Radians(viewAngleZ)) * halfWidth);
         return viewAngleZ <= 90 || viewAngleZ > 270 ? centered - shift : centered + shift;
     }
-    case skYAxis: {
+    case TP3ScaleKind::skYAxis: {
         const int shift = away * Round(std::cos(Radians(viewAngleZ)) * halfWidth);
         return viewAngleZ <= 180 ? centered + shift : centered - shift;
     }
-    case skZAxis: break;
+    case TP3ScaleKind::skZAxis: break;
     }
     return tickEndX + kLabelGap;
 }

@@ -28,7 +28,7 @@ TColor TColorRamp::ColorOf(double value) const
     if (value > ScaleHigh)
         value = ScaleHigh;
     const double t = (value - ScaleLow) / (ScaleHigh - ScaleLow);
-    if (Mode == ccmTwoColors)
+    if (Mode == TColorCodingMode::ccmTwoColors)
         return Blend(Low, High, t);
     if (t >= 0.5)
         return Blend(Mid, High, (t - 0.5) * 2);

@@ -15,7 +15,7 @@ struct TColorRamp {
     TColor High = clBlack;
     double ScaleLow = 0;
     double ScaleHigh = 1;
-    TColorCodingMode Mode = ccmTwoColors;
+    TColorCodingMode Mode = TColorCodingMode::ccmTwoColors;
 
     // NaN counts as ScaleLow.
     TColor ColorOf(double value) const;

@@ -47,36 +47,36 @@ void TPlot3D::SetColorCubeFrame(TColor value) { Change(m_colorCubeFrame, value, 
 void TPlot3D::SetColorCubeHidLin(TColor value) { Change(m_colorCubeHidLin, value, kEvenIfSame); }
 void TPlot3D::SetColorCubeFaceLow(TColor value) { Change(m_colorCubeFaceLow, value, kEvenIfSame); }
 void TPlot3D::SetColorCubeFaceHigh(TColor value) { Change(m_colorCubeFaceHigh, value, kEvenIfSame); }
-void TPlot3D::SetColorXCoords(TColor value) { Change(m_axes[skXAxis].Color, value, kEvenIfSame); }
-void TPlot3D::SetColorYCoords(TColor value) { Change(m_axes[skYAxis].Color, value, kEvenIfSame); }
-void TPlot3D::SetColorZCoords(TColor value) { Change(m_axes[skZAxis].Color, value, kEvenIfSame); }
+void TPlot3D::SetColorXCoords(TColor value) { Change(m_axes[TP3ScaleKind::skXAxis].Color, value, kEvenIfSame); }
+void TPlot3D::SetColorYCoords(TColor value) { Change(m_axes[TP3ScaleKind::skYAxis].Color, value, kEvenIfSame); }
+void TPlot3D::SetColorZCoords(TColor value) { Change(m_axes[TP3ScaleKind::skZAxis].Color, value, kEvenIfSame); }
 void TPlot3D::SetColorMesh(TColor value) { Change(m_colorMesh, value, kEvenIfSame); }
 void TPlot3D::SetColorHigh(TColor value) { Change(m_colorHigh, value, kEvenIfSame); }
 void TPlot3D::SetColorMid(TColor value) { Change(m_colorMid, value, kEvenIfSame); }
 void TPlot3D::SetColorLow(TColor value) { Change(m_colorLow, value, kEvenIfSame); }
 void TPlot3D::SetColorCodingMode(TColorCodingMode value) { Change(m_colorCodingMode, value); }
 void TPlot3D::SetColorScheme(TColorScheme value) { Change(m_colorScheme, value); }
-void TPlot3D::SetDecPlaceX(int value) { SetDecPlaces(skXAxis, value); }
-void TPlot3D::SetDecPlaceY(int value) { SetDecPlaces(skYAxis, value); }
-void TPlot3D::SetDecPlaceZ(int value) { SetDecPlaces(skZAxis, value); }
+void TPlot3D::SetDecPlaceX(int value) { SetDecPlaces(TP3ScaleKind::skXAxis, value); }
+void TPlot3D::SetDecPlaceY(int value) { SetDecPlaces(TP3ScaleKind::skYAxis, value); }
+void TPlot3D::SetDecPlaceZ(int value) { SetDecPlaces(TP3ScaleKind::skZAxis, value); }
 void TPlot3D::SetFrameStyle(TFrameStyle value) { Change(m_frameStyle, value); }
 void TPlot3D::SetMeshVisible(bool value) { Change(m_meshVisible, value); }
 void TPlot3D::SetMouseAction(TMouseActMode value) { Change(m_mouseAction, value, kEvenIfSame); }
-void TPlot3D::SetMinTickX(int value) { SetMinTicks(skXAxis, value); }
-void TPlot3D::SetMinTickY(int value) { SetMinTicks(skYAxis, value); }
-void TPlot3D::SetMinTickZ(int value) { SetMinTicks(skZAxis, value); }
-void TPlot3D::SetRangeXLow(double value) { SetRangeLow(skXAxis, value); }
-void TPlot3D::SetRangeYLow(double value) { SetRangeLow(skYAxis, value); }
-void TPlot3D::SetRangeZLow(double value) { SetRangeLow(skZAxis, value); }
-void TPlot3D::SetRangeXHigh(double value) { SetRangeHigh(skXAxis, value); }
-void TPlot3D::SetRangeYHigh(double value) { SetRangeHigh(skYAxis, value); }
-void TPlot3D::SetRangeZHigh(double value) { SetRangeHigh(skZAxis, value); }
-void TPlot3D::SetScaleFactX(double value) { SetScaleFactor(skXAxis, value); }
-void TPlot3D::SetScaleFactY(double value) { SetScaleFactor(skYAxis, value); }
-void TPlot3D::SetScaleFactZ(double value) { SetScaleFactor(skZAxis, value); }
-void TPlot3D::SetVisibleXCoords(bool value) { Change(m_axes[skXAxis].Visible, value, kEvenIfSame); }
-void TPlot3D::SetVisibleYCoords(bool value) { Change(m_axes[skYAxis].Visible, value, kEvenIfSame); }
-void TPlot3D::SetVisibleZCoords(bool value) { Change(m_axes[skZAxis].Visible, value, kEvenIfSame); }
+void TPlot3D::SetMinTickX(int value) { SetMinTicks(TP3ScaleKind::skXAxis, value); }
+void TPlot3D::SetMinTickY(int value) { SetMinTicks(TP3ScaleKind::skYAxis, value); }
+void TPlot3D::SetMinTickZ(int value) { SetMinTicks(TP3ScaleKind::skZAxis, value); }
+void TPlot3D::SetRangeXLow(double value) { SetRangeLow(TP3ScaleKind::skXAxis, value); }
+void TPlot3D::SetRangeYLow(double value) { SetRangeLow(TP3ScaleKind::skYAxis, value); }
+void TPlot3D::SetRangeZLow(double value) { SetRangeLow(TP3ScaleKind::skZAxis, value); }
+void TPlot3D::SetRangeXHigh(double value) { SetRangeHigh(TP3ScaleKind::skXAxis, value); }
+void TPlot3D::SetRangeYHigh(double value) { SetRangeHigh(TP3ScaleKind::skYAxis, value); }
+void TPlot3D::SetRangeZHigh(double value) { SetRangeHigh(TP3ScaleKind::skZAxis, value); }
+void TPlot3D::SetScaleFactX(double value) { SetScaleFactor(TP3ScaleKind::skXAxis, value); }
+void TPlot3D::SetScaleFactY(double value) { SetScaleFactor(TP3ScaleKind::skYAxis, value); }
+void TPlot3D::SetScaleFactZ(double value) { SetScaleFactor(TP3ScaleKind::skZAxis, value); }
+void TPlot3D::SetVisibleXCoords(bool value) { Change(m_axes[TP3ScaleKind::skXAxis].Visible, value, kEvenIfSame); }
+void TPlot3D::SetVisibleYCoords(bool value) { Change(m_axes[TP3ScaleKind::skYAxis].Visible, value, kEvenIfSame); }
+void TPlot3D::SetVisibleZCoords(bool value) { Change(m_axes[TP3ScaleKind::skZAxis].Visible, value, kEvenIfSame); }
 
 void TPlot3D::SetCentX(int value)
 {
@@ -139,7 +139,7 @@ void TPlot3D::SetRangeHigh(TP3ScaleKind axis, double value)
 
 void TPlot3D::RangeChanged()
 {
-    m_heightMapping = THeightMapping::FromRange(m_axes[skZAxis].Low, m_axes[skZAxis].High);
+    m_heightMapping = THeightMapping::FromRange(m_axes[TP3ScaleKind::skZAxis].Low, m_axes[TP3ScaleKind::skZAxis].High);
     Repaint();
 }
 
@@ -195,9 +195,9 @@ TProjection TPlot3D::Projection() const
 {
     TProjection projection;
     projection.View = m_view;
-    projection.ScaleX = m_axes[skXAxis].ScaleFactor;
-    projection.ScaleY = m_axes[skYAxis].ScaleFactor;
-    projection.ScaleZ = m_axes[skZAxis].ScaleFactor;
+    projection.ScaleX = m_axes[TP3ScaleKind::skXAxis].ScaleFactor;
+    projection.ScaleY = m_axes[TP3ScaleKind::skYAxis].ScaleFactor;
+    projection.ScaleZ = m_axes[TP3ScaleKind::skZAxis].ScaleFactor;
     projection.Magnification = m_magnification;
     projection.CentX = m_centX;
     projection.CentY = m_centY;

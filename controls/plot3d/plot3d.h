@@ -92,11 +92,11 @@ public:
     void SetColorCubeFaceLow(TColor value);
     TColor ColorCubeFaceHigh() const { return m_colorCubeFaceHigh; }
     void SetColorCubeFaceHigh(TColor value);
-    TColor ColorXCoords() const { return m_axes[skXAxis].Color; }
+    TColor ColorXCoords() const { return m_axes[TP3ScaleKind::skXAxis].Color; }
     void SetColorXCoords(TColor value);
-    TColor ColorYCoords() const { return m_axes[skYAxis].Color; }
+    TColor ColorYCoords() const { return m_axes[TP3ScaleKind::skYAxis].Color; }
     void SetColorYCoords(TColor value);
-    TColor ColorZCoords() const { return m_axes[skZAxis].Color; }
+    TColor ColorZCoords() const { return m_axes[TP3ScaleKind::skZAxis].Color; }
     void SetColorZCoords(TColor value);
     TColor ColorMesh() const { return m_colorMesh; }
     void SetColorMesh(TColor value);
@@ -118,11 +118,11 @@ public:
     TColorScheme ColorScheme() const { return m_colorScheme; }
     void SetColorScheme(TColorScheme value);
     // Decimal places of the axis labels, -2..12: -2 automatic, -1 scientific.
-    int DecPlaceX() const { return m_axes[skXAxis].DecPlaces; }
+    int DecPlaceX() const { return m_axes[TP3ScaleKind::skXAxis].DecPlaces; }
     void SetDecPlaceX(int value);
-    int DecPlaceY() const { return m_axes[skYAxis].DecPlaces; }
+    int DecPlaceY() const { return m_axes[TP3ScaleKind::skYAxis].DecPlaces; }
     void SetDecPlaceY(int value);
-    int DecPlaceZ() const { return m_axes[skZAxis].DecPlaces; }
+    int DecPlaceZ() const { return m_axes[TP3ScaleKind::skZAxis].DecPlaces; }
     void SetDecPlaceZ(int value);
     TFrameStyle FrameStyle() const { return m_frameStyle; }
     void SetFrameStyle(TFrameStyle value);
@@ -134,43 +134,43 @@ public:
     TMouseActMode MouseAction() const { return m_mouseAction; }
     void SetMouseAction(TMouseActMode value);
     // Minimum number of ticks per axis, 2..20.
-    int MinTickX() const { return m_axes[skXAxis].MinTicks; }
+    int MinTickX() const { return m_axes[TP3ScaleKind::skXAxis].MinTicks; }
     void SetMinTickX(int value);
-    int MinTickY() const { return m_axes[skYAxis].MinTicks; }
+    int MinTickY() const { return m_axes[TP3ScaleKind::skYAxis].MinTicks; }
     void SetMinTickY(int value);
-    int MinTickZ() const { return m_axes[skZAxis].MinTicks; }
+    int MinTickZ() const { return m_axes[TP3ScaleKind::skZAxis].MinTicks; }
     void SetMinTickZ(int value);
     // Axis ranges. Low may lie above High but never equals it: a value equal to the
     // other end is moved by 1 away from it. The Z range places heights in the cube.
-    double RangeXLow() const { return m_axes[skXAxis].Low; }
+    double RangeXLow() const { return m_axes[TP3ScaleKind::skXAxis].Low; }
     void SetRangeXLow(double value);
-    double RangeYLow() const { return m_axes[skYAxis].Low; }
+    double RangeYLow() const { return m_axes[TP3ScaleKind::skYAxis].Low; }
     void SetRangeYLow(double value);
-    double RangeZLow() const { return m_axes[skZAxis].Low; }
+    double RangeZLow() const { return m_axes[TP3ScaleKind::skZAxis].Low; }
     void SetRangeZLow(double value);
-    double RangeXHigh() const { return m_axes[skXAxis].High; }
+    double RangeXHigh() const { return m_axes[TP3ScaleKind::skXAxis].High; }
     void SetRangeXHigh(double value);
-    double RangeYHigh() const { return m_axes[skYAxis].High; }
+    double RangeYHigh() const { return m_axes[TP3ScaleKind::skYAxis].High; }
     void SetRangeYHigh(double value);
-    double RangeZHigh() const { return m_axes[skZAxis].High; }
+    double RangeZHigh() const { return m_axes[TP3ScaleKind::skZAxis].High; }
     void SetRangeZHigh(double value);
     // Stretch of the whole scene along each axis.
-    double ScaleFactX() const { return m_axes[skXAxis].ScaleFactor; }
+    double ScaleFactX() const { return m_axes[TP3ScaleKind::skXAxis].ScaleFactor; }
     void SetScaleFactX(double value);
-    double ScaleFactY() const { return m_axes[skYAxis].ScaleFactor; }
+    double ScaleFactY() const { return m_axes[TP3ScaleKind::skYAxis].ScaleFactor; }
     void SetScaleFactY(double value);
-    double ScaleFactZ() const { return m_axes[skZAxis].ScaleFactor; }
+    double ScaleFactZ() const { return m_axes[TP3ScaleKind::skZAxis].ScaleFactor; }
     void SetScaleFactZ(double value);
     // Elevation and rotation of the view in degrees, brought into 0..360.
     double ViewAngleX() const { return m_viewAngleX; }
     void SetViewAngleX(double value);
     double ViewAngleZ() const { return m_viewAngleZ; }
     void SetViewAngleZ(double value);
-    bool VisibleXCoords() const { return m_axes[skXAxis].Visible; }
+    bool VisibleXCoords() const { return m_axes[TP3ScaleKind::skXAxis].Visible; }
     void SetVisibleXCoords(bool value);
-    bool VisibleYCoords() const { return m_axes[skYAxis].Visible; }
+    bool VisibleYCoords() const { return m_axes[TP3ScaleKind::skYAxis].Visible; }
     void SetVisibleYCoords(bool value);
-    bool VisibleZCoords() const { return m_axes[skZAxis].Visible; }
+    bool VisibleZCoords() const { return m_axes[TP3ScaleKind::skZAxis].Visible; }
     void SetVisibleZCoords(bool value);
 
     // Sets both view angles and renders once; nothing happens when both equal the
@@ -277,7 +277,7 @@ private:
     void FinishDragStep(TShiftState shift, bool turned);
     void ReportCellUnder(QPoint pointer, TShiftState shift);
 
-    TBoundingBox m_boundBoxStyle = bbFaces;
+    TBoundingBox m_boundBoxStyle = TBoundingBox::bbFaces;
     int m_centX = 0;
     int m_centY = 0;
     TColor m_colorFrame = clBlack;
@@ -293,12 +293,12 @@ private:
     TColor m_colorLow = clBlack;
     double m_colorScaleHigh = 100.0;
     double m_colorScaleLow = 0.0;
-    TColorCodingMode m_colorCodingMode = ccmTwoColors;
-    TColorScheme m_colorScheme = csSystem;
-    TFrameStyle m_frameStyle = fsLowered;
+    TColorCodingMode m_colorCodingMode = TColorCodingMode::ccmTwoColors;
+    TColorScheme m_colorScheme = TColorScheme::csSystem;
+    TFrameStyle m_frameStyle = TFrameStyle::fsLowered;
     bool m_meshVisible = true;
     double m_magnification = 1.0;
-    TMouseActMode m_mouseAction = maRotate;
+    TMouseActMode m_mouseAction = TMouseActMode::maRotate;
     double m_viewAngleX = 60.0;
     double m_viewAngleZ = 15.0;
     std::array<TAxisSettings, 3> m_axes{{{clRed, 1}, {clBlue, 1}, {clBlack, 2}}};

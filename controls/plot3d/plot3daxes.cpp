@@ -45,12 +45,12 @@ void TPlot3D::DrawAxes(TCanvas& canvas, int frontCorner)
     const auto [xLow, xHigh] = EdgeAlong(base, kXBit);
     const auto [yLow, yHigh] = EdgeAlong(base, kYBit);
     const int zFoot = RightmostCorner(m_view);
-    if (m_axes[skXAxis].Visible)
-        DrawAxis(canvas, skXAxis, ScreenCorner(xLow), ScreenCorner(xHigh));
-    if (m_axes[skYAxis].Visible)
-        DrawAxis(canvas, skYAxis, ScreenCorner(yLow), ScreenCorner(yHigh));
-    if (m_axes[skZAxis].Visible)
-        DrawAxis(canvas, skZAxis, ScreenCorner(zFoot), ScreenCorner(zFoot ^ kZBit));
+    if (m_axes[TP3ScaleKind::skXAxis].Visible)
+        DrawAxis(canvas, TP3ScaleKind::skXAxis, ScreenCorner(xLow), ScreenCorner(xHigh));
+    if (m_axes[TP3ScaleKind::skYAxis].Visible)
+        DrawAxis(canvas, TP3ScaleKind::skYAxis, ScreenCorner(yLow), ScreenCorner(yHigh));
+    if (m_axes[TP3ScaleKind::skZAxis].Visible)
+        DrawAxis(canvas, TP3ScaleKind::skZAxis, ScreenCorner(zFoot), ScreenCorner(zFoot ^ kZBit));
 }
 
 void TPlot3D::DrawAxis(TCanvas& canvas, TP3ScaleKind kind, QPoint lowEnd, QPoint highEnd)
@@ -59,7 +59,7 @@ void TPlot3D::DrawAxis(TCanvas& canvas, TP3ScaleKind kind, QPoint lowEnd, QPoint
     canvas.Font.SetSize(kLabelFontSize);
     canvas.Font.Color = axis.Color;
     canvas.Pen.Color = axis.Color;
-    canvas.Brush.Style = bsClear;
+    canvas.Brush.Style = TBrushStyle::bsClear;
 
     const int decimals = LinearDecimals(axis.DecPlaces, axis.Low, axis.High);
     const long double low = axis.Low;
@@ -92,7 +92,7 @@ void TPlot3D::DrawAxis(TCanvas& canvas, TP3ScaleKind kind, QPoint lowEnd, QPoint
 
 void TPlot3D::TickMarkEnd(TP3ScaleKind kind, QPoint tick, int textHeight, QPoint& end, int& labelOffsetY) const
 {
-    if (kind == skZAxis) {
+    if (kind == TP3ScaleKind::skZAxis) {
         end = tick + QPoint(kTickLength, 0);
         labelOffsetY = -textHeight / 2;
         return;

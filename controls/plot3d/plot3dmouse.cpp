@@ -52,8 +52,8 @@ void TPlot3D::RecordDragReference(QPoint pointer)
 
 void TPlot3D::Drag(QPoint pointer, TShiftState shift)
 {
-    const bool left = shift & ssLeft;
-    const bool right = shift & ssRight;
+    const bool left = shift & TShiftFlag::ssLeft;
+    const bool right = shift & TShiftFlag::ssRight;
     if (!left && !right) {
         RecordDragReference(pointer);
         return;
@@ -65,29 +65,29 @@ void TPlot3D::Drag(QPoint pointer, TShiftState shift)
     if (!inside)
         return;
     switch (m_mouseAction) {
-    case maRotate:
+    case TMouseActMode::maRotate:
         if (left)
             DragRotate(pointer, shift, true);
         break;
-    case maRotAndZoom:
+    case TMouseActMode::maRotAndZoom:
         if (left)
             DragRotate(pointer, shift, false);
         if (right)
             DragZoom(pointer, shift);
         break;
-    case maRotXOnly:
+    case TMouseActMode::maRotXOnly:
         if (left)
             DragRotateX(pointer, shift);
         break;
-    case maRotZOnly:
+    case TMouseActMode::maRotZOnly:
         if (left)
             DragRotateZ(pointer, shift);
         break;
-    case maZoom:
+    case TMouseActMode::maZoom:
         if (left)
             DragZoom(pointer, shift);
         break;
-    case maPan:
+    case TMouseActMode::maPan:
         if (left)
             DragPan(pointer, shift);
         break;

@@ -21,19 +21,19 @@ void TPlot3D::Render()
     TCanvas& canvas = PictureCanvas();
     const int w = width();
     const int h = height();
-    canvas.Pen = TPen{m_colorBakGnd, 1, psSolid, pmCopy};
-    canvas.Brush = TBrush{m_colorBakGnd, bsSolid};
+    canvas.Pen = TPen{m_colorBakGnd, 1, TPenStyle::psSolid, TPenMode::pmCopy};
+    canvas.Brush = TBrush{m_colorBakGnd, TBrushStyle::bsSolid};
     canvas.Rectangle(0, 0, w, h);
     RenderScene(canvas);
     // The frame is shaded in plain gray and white whatever the color scheme.
-    DrawControlFrame(canvas, m_frameStyle, FrameColorsOf(csBWG), m_colorFrame);
+    DrawControlFrame(canvas, m_frameStyle, FrameColorsOf(TColorScheme::csBWG), m_colorFrame);
 }
 
 void TPlot3D::RenderScene(TCanvas& canvas)
 {
     const int backCorner = BackCorner(m_view);
     const int frontCorner = 7 - backCorner;
-    const bool cubeShown = m_boundBoxStyle != bbNone;
+    const bool cubeShown = m_boundBoxStyle != TBoundingBox::bbNone;
     if (cubeShown) {
         DrawWalls(canvas, frontCorner);
         DrawEdgesFrom(canvas, backCorner, m_colorCubeHidLin);
@@ -55,7 +55,7 @@ QPoint TPlot3D::ScreenCorner(int corner) const
 void TPlot3D::DrawWalls(TCanvas& canvas, int frontCorner)
 {
     canvas.Pen.Color = m_colorCubeFrame;
-    canvas.Brush.Style = m_boundBoxStyle == bbFrame ? bsClear : bsSolid;
+    canvas.Brush.Style = m_boundBoxStyle == TBoundingBox::bbFrame ? TBrushStyle::bsClear : TBrushStyle::bsSolid;
     for (int wall : kCornerWalls[frontCorner]) {
         QVector<QPoint> outline;
         for (int corner : kWallCorners[wall])

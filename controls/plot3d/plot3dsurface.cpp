@@ -64,7 +64,7 @@ void TPlot3D::DrawSurface(TCanvas& canvas)
     m_screenY->SetElems(std::move(screenY));
 
     // Cells are filled even when the walls were only outlined.
-    canvas.Brush = TBrush{m_colorHigh, bsSolid};
+    canvas.Brush = TBrush{m_colorHigh, TBrushStyle::bsSolid};
     canvas.Pen.Color = m_colorMesh;
     const TColorRamp ramp = ColorRamp();
     const TCellOrder order(m_viewAngleX, m_viewAngleZ);

@@ -26,7 +26,8 @@ Q_ENUM_NS(TP3ScaleKind)
 
 } // namespace Plot3DEnums
 
-using namespace Plot3DEnums;
+using Plot3DEnums::TColorCodingMode;
+using Plot3DEnums::TP3ScaleKind;
 
 // The screen corners of one surface cell, in drawing order.
 using TQuad = std::array<QPoint, 4>;

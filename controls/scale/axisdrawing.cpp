@@ -39,7 +39,7 @@ public:
 private:
     bool Horizontal() const { return IsHorizontal(m_axis.ScaleType); }
     // +1 where ticks and labels point to larger coordinates (down, right), -1 otherwise.
-    int Outward() const { return m_axis.ScaleType == sctXT || m_axis.ScaleType == sctYL ? 1 : -1; }
+    int Outward() const { return m_axis.ScaleType == TScaleType::sctXT || m_axis.ScaleType == TScaleType::sctYL ? 1 : -1; }
     int LongTick() const { return Horizontal() ? kLongTickHorizontal : kLongTickVertical; }
 
     void PrepareCanvas();
@@ -84,7 +84,7 @@ void TAxisPainter::PrepareCanvas()
         m_canvas->Font.SetSize(m_drawing.FontSize);
         m_canvas->Font.PixelsPerInch = m_canvas->PixelsPerInchY();
     }
-    m_canvas->Brush.Style = m_drawing.Transparent ? bsClear : bsSolid;
+    m_canvas->Brush.Style = m_drawing.Transparent ? TBrushStyle::bsClear : TBrushStyle::bsSolid;
 }
 
 void TAxisPainter::DrawTick(const TAxisTick& tick)
@@ -142,14 +142,14 @@ void TAxisPainter::WriteHorizontal(const QString& text, int x, int base)
         left = width - 2 * std::int64_t(halfWidth) - kEdgeGap;
     else
         left = x - std::min<std::int64_t>(halfWidth, std::int64_t(x) - kEdgeGap);
-    const std::int64_t top = m_axis.ScaleType == sctXT ? std::int64_t(base) + kLabelGapHorizontal
+    const std::int64_t top = m_axis.ScaleType == TScaleType::sctXT ? std::int64_t(base) + kLabelGapHorizontal
                                                        : std::int64_t(base) - height - kLabelGapHorizontal;
     m_canvas->TextOut(Saturated(left), Saturated(top), text);
 }
 
 void TAxisPainter::WriteVertical(const QString& text, int top)
 {
-    const std::int64_t left = m_axis.ScaleType == sctYL
+    const std::int64_t left = m_axis.ScaleType == TScaleType::sctYL
                                   ? std::int64_t(m_base) + kLabelGapVertical
                                   : std::int64_t(m_base) - m_canvas->TextWidth(text) - kLabelGapVertical;
     m_canvas->TextOut(Saturated(left), top, text);
@@ -167,7 +167,7 @@ void TAxisPainter::DrawMessage(const TAxisTicks& ticks)
     const std::int64_t lineHeight = m_canvas->TextHeight(QStringLiteral("T"));
     std::int64_t top = middle - lineHeight;
     for (const QString& line : ticks.MessageLines) {
-        const std::int64_t left = m_axis.ScaleType == sctYL
+        const std::int64_t left = m_axis.ScaleType == TScaleType::sctYL
                                       ? std::int64_t(m_base) + kMessageGap
                                       : std::int64_t(m_base) - m_canvas->TextWidth(line) - kMessageGap;
         m_canvas->TextOut(Saturated(left), Saturated(top), line);
@@ -179,9 +179,9 @@ void TAxisPainter::DrawMessage(const TAxisTicks& ticks)
 std::int64_t AnchorPoint(TScaleUnitAnchor anchor, std::int64_t start, std::int64_t end)
 {
     switch (anchor) {
-    case uaSclCenter: return start + (end - start) / 2;
-    case uaSclBotRgt: return end;
-    case uaSclTopLft: break;
+    case TScaleUnitAnchor::uaSclCenter: return start + (end - start) / 2;
+    case TScaleUnitAnchor::uaSclBotRgt: return end;
+    case TScaleUnitAnchor::uaSclTopLft: break;
     }
     return start;
 }
@@ -201,9 +201,9 @@ void TAxisPainter::DrawCaption()
         x = std::int64_t(caption.PosX) + m_base;
     }
     const int width = m_canvas->TextWidth(caption.Text);
-    if (caption.Alignment == taRightJustify)
+    if (caption.Alignment == TAlignment::taRightJustify)
         x -= width;
-    else if (caption.Alignment == taCenter)
+    else if (caption.Alignment == TAlignment::taCenter)
         x -= width / 2;
     m_canvas->TextOut(Saturated(x), Saturated(y), caption.Text);
 }

@@ -22,8 +22,8 @@ struct TAxisCaption {
     QString Text;                          // nothing is drawn when empty
     int PosX = 4;                          // offset from the anchor point
     int PosY = 4;
-    TAlignment Alignment = taCenter;       // of the text about the anchor point
-    TScaleUnitAnchor Anchor = uaSclTopLft;
+    TAlignment Alignment = TAlignment::taCenter;       // of the text about the anchor point
+    TScaleUnitAnchor Anchor = TScaleUnitAnchor::uaSclTopLft;
 };
 
 // What a drawing of an axis reads besides the canvas.

@@ -13,13 +13,13 @@ class TDTLabel;
 // How date/time labels are written: the settings of a TDTLabel plus the locale that
 // supplies the short month names.
 struct TDateLabelOptions {
-    TTimeFormat TimeFormat = tfHHMMSS;
+    TTimeFormat TimeFormat = TTimeFormat::tfHHMMSS;
     QChar DateSeparator = u'-';
     QChar TimeSeparator = u':';
-    TYearLength YearLength = ylYYYY;
+    TYearLength YearLength = TYearLength::ylYYYY;
     bool MonthName = true;
-    TDateOrder DateOrder = doDDMMYY;
-    TDateForTime DateForTime = dtOnePerDay;
+    TDateOrder DateOrder = TDateOrder::doDDMMYY;
+    TDateForTime DateForTime = TDateForTime::dtOnePerDay;
     QLocale Locale;   // the user's locale unless set
 };
 
@@ -33,14 +33,14 @@ struct TAxisSettings {
     bool ShortTicks = true;
     bool Logarithmic = false;
     int DecPlaces = -2;       // 0..12 decimals; -1 scientific; -2, -3 automatic
-    TScaleType ScaleType = sctXB;
+    TScaleType ScaleType = TScaleType::sctXB;
     int MarginLeft = 20;
     int MarginRight = 20;
     int MarginTop = 20;
     int MarginBottom = 20;
     int Width = 400;
     int Height = 400;
-    TFigType LabelType = ftNum;
+    TFigType LabelType = TFigType::ftNum;
     QString UserTickText;     // "|"-separated texts of the labeled ticks
     QString ScaleInscript;    // unit text; "&" stands for the label
     TDateLabelOptions DateFormat;
@@ -48,5 +48,5 @@ struct TAxisSettings {
 
 inline bool IsHorizontal(TScaleType type)
 {
-    return type == sctXB || type == sctXT;
+    return type == TScaleType::sctXB || type == TScaleType::sctXT;
 }

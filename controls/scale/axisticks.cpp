@@ -14,18 +14,18 @@ constexpr int kMostTicks = 10;
 TAxisTicks TicksOfKind(const TAxisSettings& axis, int minTicks)
 {
     switch (axis.LabelType) {
-    case ftDateTime: return DateTimeAxisTicks(axis, minTicks);
-    case ftTime: {
+    case TFigType::ftDateTime: return DateTimeAxisTicks(axis, minTicks);
+    case TFigType::ftTime: {
         if (std::optional<TAxisTicks> time = TimeAxisTicks(axis, minTicks))
             return *time;
         // A range the time steps do not fit is shown as numbers.
         TAxisSettings numeric = axis;
-        numeric.LabelType = ftNum;
+        numeric.LabelType = TFigType::ftNum;
         return NumericAxisTicks(numeric, minTicks);
     }
-    case ftNoFigs:
-    case ftNum:
-    case ftUserText: break;
+    case TFigType::ftNoFigs:
+    case TFigType::ftNum:
+    case TFigType::ftUserText: break;
     }
     return NumericAxisTicks(axis, minTicks);
 }

@@ -72,9 +72,9 @@ QString MonthPart(const TDateTimeParts& parts, const TDateLabelOptions& options)
 QString YearPart(int year, TYearLength length)
 {
     switch (length) {
-    case ylNone: return {};
-    case ylYY: return Padded(year % 100, 2);
-    case ylYYYY: return Padded(year, 4);
+    case TYearLength::ylNone: return {};
+    case TYearLength::ylYY: return Padded(year % 100, 2);
+    case TYearLength::ylYYYY: return Padded(year, 4);
     }
     return {};
 }
@@ -89,9 +89,9 @@ std::optional<TDateTimeParts> DecodeTickInstant(double days)
 QString ClockLabel(const TDateTimeParts& parts, TClockLevel level, const TDateLabelOptions& options)
 {
     switch (options.TimeFormat) {
-    case tfHHMMSS: return TwentyFourHourLabel(parts, level, options.TimeSeparator);
-    case tfHHhMM: return HourLetterLabel(parts, level, options.TimeSeparator);
-    case tfAMPM: return TwelveHourLabel(parts, level, options.TimeSeparator);
+    case TTimeFormat::tfHHMMSS: return TwentyFourHourLabel(parts, level, options.TimeSeparator);
+    case TTimeFormat::tfHHhMM: return HourLetterLabel(parts, level, options.TimeSeparator);
+    case TTimeFormat::tfAMPM: return TwelveHourLabel(parts, level, options.TimeSeparator);
     }
     return {};
 }
@@ -101,13 +101,13 @@ QString DateLabel(const TDateTimeParts& parts, const TDateLabelOptions& options)
     const QChar d = options.DateSeparator;
     const QString day = Padded(parts.day, 2);
     const QString month = MonthPart(parts, options);
-    if (options.YearLength == ylNone)
-        return options.DateOrder == doDDMMYY ? day + d + month : month + d + day;
+    if (options.YearLength == TYearLength::ylNone)
+        return options.DateOrder == TDateOrder::doDDMMYY ? day + d + month : month + d + day;
     const QString year = YearPart(parts.year, options.YearLength);
     switch (options.DateOrder) {
-    case doMMDDYY: return month + d + day + d + year;
-    case doDDMMYY: return day + d + month + d + year;
-    case doYYMMDD: return year + d + month + d + day;
+    case TDateOrder::doMMDDYY: return month + d + day + d + year;
+    case TDateOrder::doDDMMYY: return day + d + month + d + year;
+    case TDateOrder::doYYMMDD: return year + d + month + d + day;
     }
     return {};
 }
@@ -115,14 +115,14 @@ QString DateLabel(const TDateTimeParts& parts, const TDateLabelOptions& options)
 QString MonthLabel(const TDateTimeParts& parts, const TDateLabelOptions& options)
 {
     const QString month = MonthPart(parts, options);
-    if (options.YearLength == ylNone)
+    if (options.YearLength == TYearLength::ylNone)
         return month;
     const QString year = YearPart(parts.year, options.YearLength);
     const QChar d = options.DateSeparator;
-    return options.DateOrder == doYYMMDD ? year + d + month : month + d + year;
+    return options.DateOrder == TDateOrder::doYYMMDD ? year + d + month : month + d + year;
 }
 
 QString YearLabel(int year, TYearLength length)
 {
-    return length == ylYYYY ? QString::number(year) : YearPart(year, length);
+    return length == TYearLength::ylYYYY ? QString::number(year) : YearPart(year, length);
 }

@@ -58,7 +58,7 @@ QString LogTickLabel(double value, bool decade, const TLabelDigits& digits, int 
 
 QString FinishTickLabel(const QString& number, const TAxisSettings& axis, int n)
 {
-    if (axis.LabelType == ftUserText)
+    if (axis.LabelType == TFigType::ftUserText)
         return UserTickField(axis.UserTickText, n);
     return ApplyInscript(number, axis.ScaleInscript);
 }

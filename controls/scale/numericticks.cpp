@@ -21,7 +21,7 @@ public:
     QString Finish(const QString& number)
     {
         ++m_count;
-        return m_axis.LabelType == ftNoFigs ? QString() : FinishTickLabel(number, m_axis, m_count);
+        return m_axis.LabelType == TFigType::ftNoFigs ? QString() : FinishTickLabel(number, m_axis, m_count);
     }
 
 private:

@@ -105,10 +105,10 @@ void TScale::SetDateFormat(TDTLabel* value)
 void TScale::SetLabelType(TFigType value)
 {
     m_axis.LabelType = value;
-    if (value == ftDateTime) {
+    if (value == TFigType::ftDateTime) {
         m_axis.Logarithmic = false;
         RecalcScaling();
-    } else if (value == ftTime) {
+    } else if (value == TFigType::ftTime) {
         m_axis.DecPlaces = kTimeDecPlaces;
     }
     PropertyChanged();
@@ -117,7 +117,7 @@ void TScale::SetLabelType(TFigType value)
 void TScale::SetLogarithmic(bool value)
 {
     const bool accepted = !value || m_loading ||
-                          (RangeHasLogarithms(m_axis.RangeLow, m_axis.RangeHigh) && m_axis.LabelType != ftDateTime);
+                          (RangeHasLogarithms(m_axis.RangeLow, m_axis.RangeHigh) && m_axis.LabelType != TFigType::ftDateTime);
     if (accepted)
         m_axis.Logarithmic = value;
     AxisChanged();

@@ -231,8 +231,8 @@ private:
     TDTLabel* m_dateFormat;   // owned (child object)
     TColor m_colorBackGnd = clBtnFace;
     TColor m_colorScale = clBlack;
-    TColorScheme m_colorScheme = csBWG;
-    TFrameStyle m_frameStyle = fsLowered;
+    TColorScheme m_colorScheme = TColorScheme::csBWG;
+    TFrameStyle m_frameStyle = TFrameStyle::fsLowered;
     TFont m_font;
     bool m_parentFont = true;
     bool m_showBaseLine = true;

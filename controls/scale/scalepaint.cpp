@@ -66,7 +66,7 @@ void TScale::RenderOpaque(TCanvas& target, QPoint offset)
     TCanvas& canvas = bitmap.Canvas();
     canvas.Font = m_font;
     canvas.Pen.Color = m_colorBackGnd;
-    canvas.Brush = TBrush{m_colorBackGnd, bsSolid};
+    canvas.Brush = TBrush{m_colorBackGnd, TBrushStyle::bsSolid};
     canvas.Rectangle(0, 0, w, h);
     canvas.Pen.Color = m_colorScale;
     const int base = BaseCoordinate(QPoint());
@@ -90,10 +90,10 @@ void TScale::DrawAxis(TCanvas& canvas, int base)
 int TScale::BaseCoordinate(QPoint offset) const
 {
     switch (m_axis.ScaleType) {
-    case sctXT: return offset.y() + m_axis.MarginTop;
-    case sctYL: return offset.x() + m_axis.MarginLeft;
-    case sctYR: return offset.x() + width() - m_axis.MarginRight - 1;
-    case sctXB: break;
+    case TScaleType::sctXT: return offset.y() + m_axis.MarginTop;
+    case TScaleType::sctYL: return offset.x() + m_axis.MarginLeft;
+    case TScaleType::sctYR: return offset.x() + width() - m_axis.MarginRight - 1;
+    case TScaleType::sctXB: break;
     }
     return offset.y() + height() - m_axis.MarginBottom - 1;
 }

@@ -84,10 +84,10 @@ private:
     bool Wanted(const TDateTimeParts& parts) const
     {
         switch (m_options.DateForTime) {
-        case dtNone: return false;
-        case dtOnePerChart: return m_written == 0;
-        case dtOnePerDay: return m_lastDay != parts.day;
-        case dtAllTicks: return true;
+        case TDateForTime::dtNone: return false;
+        case TDateForTime::dtOnePerChart: return m_written == 0;
+        case TDateForTime::dtOnePerDay: return m_lastDay != parts.day;
+        case TDateForTime::dtAllTicks: return true;
         }
         return false;
     }

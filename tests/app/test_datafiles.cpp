@@ -319,7 +319,7 @@ TEST(DataFileDrops, AFileDroppedOnAnyWindowOpens)
     EXPECT_EQ(FrmMain->LoadedData->File, cars);
     // The editor shows the new points on the data's axes.
     EXPECT_EQ(FrmSetPoints->Plotta1->Scale1X()->RangeHigh(), FrmMain->Plotta1->Scale1X()->RangeHigh());
-    EXPECT_EQ(FrmSetPoints->Plotta1->DisplayList().KindCount(ikMark), 50);
+    EXPECT_EQ(FrmSetPoints->Plotta1->DisplayList().KindCount(TItemKind::ikMark), 50);
 
     const QString women = ExampleFile("women", Examples());
     EXPECT_TRUE(drop(FrmPlot3D, {QUrl::fromLocalFile(women)}));
@@ -451,6 +451,6 @@ TEST_F(DataFiles, NumbersTooLongForTheirFieldsTurnScientific)
     // The lesson's field keeps its fixed-point design.
     form.NumPoints = 20;
     form.GenerateRandomPoints();
-    EXPECT_EQ(form.NLSum_e2->DisplayType(), dtFixP);
+    EXPECT_EQ(form.NLSum_e2->DisplayType(), TDisplay::dtFixP);
     EXPECT_EQ(form.NLSum_e2->Precision(), 4);
 }

@@ -272,23 +272,23 @@ TEST_F(MainWindow, TheChartShowsPointsResidualsAndTheLine)
     const TDisplayList& items = form.Plotta1->DisplayList();
     // Residuals off: n marks and the line's two items.
     EXPECT_EQ(items.Count(), n + 2);
-    EXPECT_EQ(items.KindCount(ikMark), n);
+    EXPECT_EQ(items.KindCount(TItemKind::ikMark), n);
 
     Next(2);   // page 3 shows the residuals
     ASSERT_TRUE(form.CBSquares->isChecked());
     EXPECT_EQ(items.Count(), 3 * n + 2);
-    EXPECT_EQ(items.KindCount(ikMoveTo), n + 1);
-    EXPECT_EQ(items.KindCount(ikLineTo), n + 1);
+    EXPECT_EQ(items.KindCount(TItemKind::ikMoveTo), n + 1);
+    EXPECT_EQ(items.KindCount(TItemKind::ikLineTo), n + 1);
 
     TPlottaItem residual, lineStart, lineEnd;
     form.Plotta1->GetItem(2, residual);
-    EXPECT_EQ(residual.Kind, ikLineTo);
+    EXPECT_EQ(residual.Kind, TItemKind::ikLineTo);
     EXPECT_EQ(residual.Color, clRed);
     EXPECT_EQ(residual.LineWidth, 1);
     EXPECT_DOUBLE_EQ(residual.Y, form.DataX[1]);   // on the line y = x
     form.Plotta1->GetItem(3 * n, lineStart);
     form.Plotta1->GetItem(3 * n + 1, lineEnd);
-    EXPECT_EQ(lineStart.Kind, ikMoveTo);
+    EXPECT_EQ(lineStart.Kind, TItemKind::ikMoveTo);
     EXPECT_EQ(QPointF(lineStart.X, lineStart.Y), QPointF(-0.5, -0.5));
     EXPECT_EQ(QPointF(lineEnd.X, lineEnd.Y), QPointF(2.5, 2.5));
     EXPECT_EQ(lineEnd.Color, clBlack);

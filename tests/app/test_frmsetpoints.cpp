@@ -27,7 +27,7 @@ protected:
     }
     void TearDown() override { InformationBoxHandler = nullptr; }
 
-    int MarksShown() const { return editor.Plotta1->DisplayList().KindCount(ikMark); }
+    int MarksShown() const { return editor.Plotta1->DisplayList().KindCount(TItemKind::ikMark); }
 };
 
 } // namespace
@@ -134,7 +134,7 @@ TEST(PointEditorInTheProgram, EditingUpdatesTheMainWindowsMapAndOptimum)
     // Two points on the line y = −x + 2: the optimum lies at k = −1, d = 2.
     EXPECT_NEAR(GridK(FrmMain->BestI, FrmMain->GridN()), -1, 6.0 / 101);
     EXPECT_NEAR(GridD(FrmMain->BestJ), 2, 0.04);
-    EXPECT_EQ(FrmMain->Plotta1->DisplayList().KindCount(ikMark), 2);
+    EXPECT_EQ(FrmMain->Plotta1->DisplayList().KindCount(TItemKind::ikMark), 2);
 }
 
 TEST_F(PointEditor, AClickIntoTheChartSetsAPointWhereItLands)

@@ -83,7 +83,7 @@ TEST_F(LessonExtras, SquaresCoverTheResidualsLengthsSquaredOnScreen)
     const std::vector<TPoint> points{{0.2, 0.6}, {1.0, 1.5}, {2.3, 1.4}};
     form.Extras->Show({true, false});
     UsePoints(points, 1, 0);
-    EXPECT_EQ(ItemsOfKind(ikRectangle), int(points.size()));
+    EXPECT_EQ(ItemsOfKind(TItemKind::ikRectangle), int(points.size()));
 
     // Only the squares, to measure their area.
     form.Plotta1->SetClassVisible(0, false);
@@ -127,7 +127,7 @@ TEST_F(LessonExtras, FitLineShowsItsEquationAndHowFarTheLearnersSumIsAbove)
     for (const auto& c : cases) {
         UsePoints(c.points, 2, 1.2);
         EXPECT_EQ(form.Extras->FitLabel->text(), c.text);
-        EXPECT_EQ(ItemsOfKind(ikLineTo), c.text.startsWith("No") ? 1 : 2);
+        EXPECT_EQ(ItemsOfKind(TItemKind::ikLineTo), c.text.startsWith("No") ? 1 : 2);
     }
 
     // The best line is dashed: of the rows it crosses (it is steep), some hold blue
@@ -160,7 +160,7 @@ TEST_F(LessonExtras, MenuCommandsToggleAndShowTheirCheck)
     squares->trigger();
     EXPECT_TRUE(squares->isChecked());
     EXPECT_EQ(form.Extras->Shown(), (TExtrasShown{true, false}));
-    EXPECT_EQ(ItemsOfKind(ikRectangle), form.NumPoints);
+    EXPECT_EQ(ItemsOfKind(TItemKind::ikRectangle), form.NumPoints);
     fit->trigger();
     EXPECT_EQ(form.Extras->Shown(), (TExtrasShown{true, true}));
     EXPECT_FALSE(form.Extras->FitLabel->isHidden());
@@ -168,7 +168,7 @@ TEST_F(LessonExtras, MenuCommandsToggleAndShowTheirCheck)
     squares->trigger();
     fit->trigger();
     EXPECT_EQ(form.Extras->Shown(), TExtrasShown{});
-    EXPECT_EQ(ItemsOfKind(ikRectangle), 0);
+    EXPECT_EQ(ItemsOfKind(TItemKind::ikRectangle), 0);
     EXPECT_TRUE(form.Extras->FitLabel->isHidden());
 
     form.Extras->Show({false, true});

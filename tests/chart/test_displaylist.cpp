@@ -33,7 +33,7 @@ TEST(DisplayList, GrowsByWholeBlocksAndIsReleasedByClearItems)
     chart.AddLineTo(1000, 1000);
     EXPECT_EQ(list.Count(), 1001);
     EXPECT_EQ(list.Capacity(), 2000);
-    EXPECT_EQ(ItemAt(chart, 0).Kind, ikMark);
+    EXPECT_EQ(ItemAt(chart, 0).Kind, TItemKind::ikMark);
     EXPECT_EQ(ItemAt(chart, 1000).X, 1000);
 
     chart.ShowItems();
@@ -45,7 +45,7 @@ TEST(DisplayList, GrowsByWholeBlocksAndIsReleasedByClearItems)
 
     chart.AddMoveTo(1, 2);
     EXPECT_EQ(list.Capacity(), 1000);
-    EXPECT_EQ(ItemAt(chart, 0).Kind, ikMoveTo);
+    EXPECT_EQ(ItemAt(chart, 0).Kind, TItemKind::ikMoveTo);
 }
 
 TEST(DisplayList, AllocSizeAcceptsOneToAMillionAndSetsTheGrowthStep)
@@ -75,7 +75,7 @@ TEST(DisplayList, CountsEveryKindUntilClearItems)
     chart.AddLineTo(1, 1);
     chart.AddLine(0, 0, 1, 1);
     chart.AddRectangle(0, 0, 1, 1, clRed, false);
-    chart.Add3DBox(0, 0, 1, 1, clSilver, clGray, clWhite, fsLowered);
+    chart.Add3DBox(0, 0, 1, 1, clSilver, clGray, clWhite, TFrameStyle::fsLowered);
     chart.Add3DBar(0, 0, 1, 1, clBlue, 45, 5);
     chart.AddText(0, 0, QStringLiteral("t"), 8);
     chart.AddEllipse(0, 0, 1, 1, clLime, true);
@@ -114,11 +114,11 @@ TEST(DisplayList, FindNearestItemHonoursWildcardsAndKeepsTheFirstOfEqualDistance
     EXPECT_DOUBLE_EQ(dist, 1);
     EXPECT_EQ(chart.FindNearestItem(TKindWildcard::AnyButMoveTo, 3, 0, 0, dist), 2);
     EXPECT_EQ(chart.FindNearestItem(11, 3, 0, 0, dist), 2);   // callers may pass the number
-    EXPECT_EQ(chart.FindNearestItem(ikMark, 3, 0, 0, dist), 3);
+    EXPECT_EQ(chart.FindNearestItem(TItemKind::ikMark, 3, 0, 0, dist), 3);
     EXPECT_DOUBLE_EQ(dist, std::sqrt(50.0));
-    EXPECT_EQ(chart.FindNearestItem(ikMark, 0, 4, 4, dist), 1);   // distances in data units
+    EXPECT_EQ(chart.FindNearestItem(TItemKind::ikMark, 0, 4, 4, dist), 1);   // distances in data units
     EXPECT_DOUBLE_EQ(dist, 5);
-    EXPECT_EQ(chart.FindNearestItem(ikEllipse, kAnyItemClass, 0, 0, dist), -1);
+    EXPECT_EQ(chart.FindNearestItem(TItemKind::ikEllipse, kAnyItemClass, 0, 0, dist), -1);
     EXPECT_DOUBLE_EQ(dist, std::sqrt(1.7e308));
 }
 
@@ -141,13 +141,13 @@ TEST(DisplayList, ItemsKeepTheAttributesCurrentWhenTheyWereAppended)
     EXPECT_EQ(mark.LineWidth, 1);
     EXPECT_EQ(mark.MarkType, 7);
     EXPECT_EQ(mark.Layer, 1);
-    EXPECT_EQ(mark.PenStyle, psSolid);
+    EXPECT_EQ(mark.PenStyle, TPenStyle::psSolid);
     EXPECT_EQ(ItemAt(chart, 2).Color, clRed);
     EXPECT_EQ(ItemAt(chart, 2).LineWidth, 1);
     EXPECT_EQ(ItemAt(chart, 4).Color, clBlack);
     EXPECT_EQ(ItemAt(chart, 4).LineWidth, 2);
 
-    chart.SetPenStyle(psDot);
+    chart.SetPenStyle(TPenStyle::psDot);
     chart.SetClassDefault(9);
     chart.SetClassDefault(255);     // the wildcard is no class
     chart.SetCurrentLayer(4);
@@ -156,7 +156,7 @@ TEST(DisplayList, ItemsKeepTheAttributesCurrentWhenTheyWereAppended)
     chart.SetLineWidth(256);        // not a byte
     chart.AddLine(0, 1, 2, 3);
     const TPlottaItem line = ItemAt(chart, 5);
-    EXPECT_EQ(line.PenStyle, psDot);
+    EXPECT_EQ(line.PenStyle, TPenStyle::psDot);
     EXPECT_EQ(line.ItemClass, 9);
     EXPECT_EQ(line.Layer, 4);
     EXPECT_EQ(line.Tag, -12);
@@ -164,7 +164,7 @@ TEST(DisplayList, ItemsKeepTheAttributesCurrentWhenTheyWereAppended)
     EXPECT_EQ(line.X2, 2);
     EXPECT_EQ(line.Y2, 3);
     EXPECT_EQ(line.FillColor, 0u);
-    EXPECT_EQ(ItemAt(chart, 0).PenStyle, psSolid);
+    EXPECT_EQ(ItemAt(chart, 0).PenStyle, TPenStyle::psSolid);
 }
 
 TEST(DisplayList, TextItemsKeepSeventeenCharacters)
@@ -213,7 +213,7 @@ TEST(DisplayList, FigureAttributesStayWithTheirOwnItem)
 {
     TPlotta chart;
     chart.AddLineTo(1, 1);
-    chart.Add3DBox(0, 0, 1, 1, clSilver, clGray, clWhite, fsLowered);
+    chart.Add3DBox(0, 0, 1, 1, clSilver, clGray, clWhite, TFrameStyle::fsLowered);
     chart.AddLineTo(2, 2);
     chart.Add3DBar(0, 0, 1, 1, clBlue, 45, 5);
     chart.AddArrow(0, 0, 1, 1, 8, clRed, true);
@@ -224,7 +224,7 @@ TEST(DisplayList, FigureAttributesStayWithTheirOwnItem)
     EXPECT_EQ(box.FillColor, clSilver);
     EXPECT_EQ(box.Color2, clGray);
     EXPECT_EQ(box.Color3, clWhite);
-    EXPECT_EQ(box.BorderStyle, fsLowered);
+    EXPECT_EQ(box.BorderStyle, TFrameStyle::fsLowered);
     const TPlottaItem bar = ItemAt(chart, 3);
     EXPECT_EQ(bar.Size, 45);
     EXPECT_EQ(bar.Size2, 5);

@@ -65,7 +65,7 @@ TEST(ChartLayers, MapsFollowSizeRimsAndShadow)
     chart.resize(10, 10);
     EXPECT_EQ(chart.size(), QSize(404, 30 + 40 + 20 + 4));
     chart.SetShadowWidth(32);
-    chart.SetStandardLayout(rcl_X2Both_Y2Both);
+    chart.SetStandardLayout(TrcLayout::rcl_X2Both_Y2Both);
     EXPECT_EQ(chart.size(), QSize(404, 94));
     EXPECT_EQ(chart.minimumSizeHint(), QSize(50 + 50 + 80 + 32, 48 + 40 + 20 + 32));
 }
@@ -138,20 +138,20 @@ TEST(ScaleProps, ClampsDecPlacesAndChecksLogarithmicOnceLoaded)
     EXPECT_EQ(axis.DecPlaces(), 12);
     axis.SetDecPlaces(-7);
     EXPECT_EQ(axis.DecPlaces(), -3);
-    axis.SetLabelType(ftTime);
+    axis.SetLabelType(TFigType::ftTime);
     EXPECT_EQ(axis.DecPlaces(), 4);
 
     // A chart that was never loaded from a form takes any Logarithmic value.
     axis.SetLogarithmic(true);
     EXPECT_TRUE(axis.Logarithmic());
-    axis.SetLabelType(ftDateTime);
+    axis.SetLabelType(TFigType::ftDateTime);
     EXPECT_FALSE(axis.Logarithmic());
 
     chart.Loaded();
     int changes = 0;
     axis.OnChange = [&](QObject*) { ++changes; };
     axis.SetLogarithmic(true);         // date/time labels
-    axis.SetLabelType(ftNum);
+    axis.SetLabelType(TFigType::ftNum);
     axis.SetLogarithmic(true);         // range starts at 0
     EXPECT_FALSE(axis.Logarithmic());
     EXPECT_EQ(changes, 3);
@@ -172,12 +172,12 @@ TEST(ScaleProps, DateFormatStaysTheAxisOwnObject)
     axis.OnChange = [&](QObject*) { ++changes; };
     {
         TDTLabel other;
-        other.SetDateOrder(doYYMMDD);
+        other.SetDateOrder(TDateOrder::doYYMMDD);
         other.SetDateSeparator(u'/');
         axis.SetDateFormat(&other);
     }
     EXPECT_EQ(axis.DateFormat(), own);
-    EXPECT_EQ(own->DateOrder(), doYYMMDD);
+    EXPECT_EQ(own->DateOrder(), TDateOrder::doYYMMDD);
     EXPECT_EQ(own->DateSeparator(), QChar(u'/'));
     EXPECT_EQ(changes, 1);
     own->SetMonthName(false);          // the label's own changes are the axis's
@@ -187,16 +187,16 @@ TEST(ScaleProps, DateFormatStaysTheAxisOwnObject)
 TEST(ScaleProps, LayersStartWithTheirOwnPlacementAndColor)
 {
     TPlotta chart;
-    EXPECT_EQ(chart.ScaleX(5)->ScaleLocation(), slBottom);
-    EXPECT_EQ(chart.ScaleX(5)->ScaleType(), sctXT);
+    EXPECT_EQ(chart.ScaleX(5)->ScaleLocation(), TScaleLocationHoriz::slBottom);
+    EXPECT_EQ(chart.ScaleX(5)->ScaleType(), TScaleType::sctXT);
     EXPECT_EQ(chart.ScaleX(5)->ScalePos(), 60);
-    EXPECT_EQ(chart.ScaleY(5)->ScaleLocation(), slLeft);
-    EXPECT_EQ(chart.ScaleY(5)->ScaleType(), sctYR);
+    EXPECT_EQ(chart.ScaleY(5)->ScaleLocation(), TScaleLocationVert::slLeft);
+    EXPECT_EQ(chart.ScaleY(5)->ScaleType(), TScaleType::sctYR);
     EXPECT_EQ(chart.ScaleY(5)->ScalePos(), 100);
-    EXPECT_EQ(chart.ScaleX(6)->ScaleLocation(), slTop);
-    EXPECT_EQ(chart.ScaleX(6)->ScaleType(), sctXB);
-    EXPECT_EQ(chart.ScaleY(6)->ScaleLocation(), slRight);
-    EXPECT_EQ(chart.ScaleY(6)->ScaleType(), sctYL);
+    EXPECT_EQ(chart.ScaleX(6)->ScaleLocation(), TScaleLocationHoriz::slTop);
+    EXPECT_EQ(chart.ScaleX(6)->ScaleType(), TScaleType::sctXB);
+    EXPECT_EQ(chart.ScaleY(6)->ScaleLocation(), TScaleLocationVert::slRight);
+    EXPECT_EQ(chart.ScaleY(6)->ScaleType(), TScaleType::sctYL);
     EXPECT_EQ(chart.ScaleX(6)->ColorScale(), 0x800080u);
     EXPECT_EQ(chart.ScaleY(16)->ColorScale(), 0xFFFFFFu);
     EXPECT_EQ(chart.ScaleX(0), chart.Scale1X());
@@ -269,64 +269,64 @@ TEST(JointLayers, FollowersTakeTheirLeadersRange)
 TEST(ChartLayouts, NewChartShowsOnlyTheAxesOfLayerOne)
 {
     TPlotta chart;
-    EXPECT_EQ(chart.StandardLayout(), rcl_X1Bottom_Y1Left);
+    EXPECT_EQ(chart.StandardLayout(), TrcLayout::rcl_X1Bottom_Y1Left);
     EXPECT_EQ(QList<int>({chart.LRim(), chart.RRim(), chart.TRim(), chart.BRim()}),
               QList<int>({50, 20, 20, 40}));
     EXPECT_EQ(chart.CaptionPosY(), -16);
-    EXPECT_EQ(chart.CaptionAlignment(), taRightJustify);
-    EXPECT_EQ(chart.CaptionAnchorHoriz(), cahChartRight);
-    EXPECT_EQ(chart.CaptionAnchorVert(), cavChartTop);
+    EXPECT_EQ(chart.CaptionAlignment(), TAlignment::taRightJustify);
+    EXPECT_EQ(chart.CaptionAnchorHoriz(), TCaptionAnchorHoriz::cahChartRight);
+    EXPECT_EQ(chart.CaptionAnchorVert(), TCaptionAnchorVert::cavChartTop);
 
     const TScalePropsHoriz& x = *chart.Scale1X();
     EXPECT_TRUE(x.Visible());
-    EXPECT_EQ(x.ScaleLocation(), slBottom);
+    EXPECT_EQ(x.ScaleLocation(), TScaleLocationHoriz::slBottom);
     EXPECT_EQ(QPoint(x.CaptionPosX(), x.CaptionPosY()), QPoint(0, 22));
-    EXPECT_EQ(x.CaptionAnchor(), uaSclCenter);
+    EXPECT_EQ(x.CaptionAnchor(), TScaleUnitAnchor::uaSclCenter);
     const TScalePropsVert& y = *chart.Scale1Y();
     EXPECT_TRUE(y.Visible());
     EXPECT_EQ(QPoint(y.CaptionPosX(), y.CaptionPosY()), QPoint(0, -16));
-    EXPECT_EQ(y.CaptionAlignment(), taLeftJustify);
+    EXPECT_EQ(y.CaptionAlignment(), TAlignment::taLeftJustify);
 
     for (int n = 2; n <= 16; ++n) {
         EXPECT_FALSE(chart.ScaleX(n)->Visible()) << n;
         EXPECT_FALSE(chart.ScaleY(n)->Visible()) << n;
     }
     const TScalePropsVert& hidden = *chart.Scale2Y();
-    EXPECT_EQ(hidden.ScaleLocation(), slLeft);
+    EXPECT_EQ(hidden.ScaleLocation(), TScaleLocationVert::slLeft);
     EXPECT_EQ(hidden.ScalePos(), 0);
     EXPECT_EQ(QPoint(hidden.CaptionPosX(), hidden.CaptionPosY()), QPoint(10, 100));
-    EXPECT_EQ(hidden.CaptionAlignment(), taRightJustify);
+    EXPECT_EQ(hidden.CaptionAlignment(), TAlignment::taRightJustify);
 }
 
 TEST(ChartLayouts, OtherLayoutsPlaceTheirAxes)
 {
     TPlotta chart;
-    chart.SetStandardLayout(rcl_X1Bottom_Y4Left);
+    chart.SetStandardLayout(TrcLayout::rcl_X1Bottom_Y4Left);
     EXPECT_EQ(chart.LRim(), 200);
     EXPECT_EQ(chart.TRim(), 24);
     EXPECT_TRUE(chart.Scale4Y()->Visible());
     EXPECT_EQ(chart.Scale4Y()->ScalePos(), 150);
     EXPECT_EQ(chart.Scale4Y()->CaptionPosY(), -23);
 
-    chart.SetStandardLayout(rcl_X2Bottom_Y2Left);
+    chart.SetStandardLayout(TrcLayout::rcl_X2Bottom_Y2Left);
     EXPECT_EQ(chart.BRim(), 70);
-    EXPECT_EQ(chart.Scale2X()->ScaleLocation(), slBottom);
+    EXPECT_EQ(chart.Scale2X()->ScaleLocation(), TScaleLocationHoriz::slBottom);
     EXPECT_EQ(chart.Scale2X()->ScalePos(), 30);
     EXPECT_FALSE(chart.Scale4Y()->Visible());
 
-    chart.SetStandardLayout(rcl_X2Both_Y2Both);
+    chart.SetStandardLayout(TrcLayout::rcl_X2Both_Y2Both);
     EXPECT_EQ(QList<int>({chart.LRim(), chart.RRim(), chart.TRim(), chart.BRim()}),
               QList<int>({50, 50, 48, 40}));
     EXPECT_EQ(chart.CaptionPosY(), -46);
-    EXPECT_EQ(chart.CaptionAnchorHoriz(), cahChartCenter);
-    EXPECT_EQ(chart.Scale2X()->ScaleLocation(), slTop);
+    EXPECT_EQ(chart.CaptionAnchorHoriz(), TCaptionAnchorHoriz::cahChartCenter);
+    EXPECT_EQ(chart.Scale2X()->ScaleLocation(), TScaleLocationHoriz::slTop);
     EXPECT_EQ(chart.Scale2X()->ScalePos(), 0);
     EXPECT_EQ(QPoint(chart.Scale2X()->CaptionPosX(), chart.Scale2X()->CaptionPosY()), QPoint(-20, -24));
-    EXPECT_EQ(chart.Scale2Y()->ScaleLocation(), slRight);
-    EXPECT_EQ(chart.Scale2Y()->CaptionAlignment(), taLeftJustify);
+    EXPECT_EQ(chart.Scale2Y()->ScaleLocation(), TScaleLocationVert::slRight);
+    EXPECT_EQ(chart.Scale2Y()->CaptionAlignment(), TAlignment::taLeftJustify);
     EXPECT_FALSE(chart.Scale3Y()->Visible());
     EXPECT_EQ(chart.Scale3Y()->CaptionPosY(), -23);
-    EXPECT_EQ(chart.StandardLayout(), rcl_X2Both_Y2Both);
+    EXPECT_EQ(chart.StandardLayout(), TrcLayout::rcl_X2Both_Y2Both);
 }
 
 TEST(ChartLayers, IsometricStretchesTheYRanges)

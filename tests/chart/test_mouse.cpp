@@ -46,7 +46,7 @@ TEST(ChartMouse, PanningFollowsTheMouseWithinThePanLimits)
 {
     TPlotta chart;
     chart.resize(290, 200);   // a data area of 220 x 140 pixels
-    chart.SetMouseAction(maPan);
+    chart.SetMouseAction(TMouseActMode::maPan);
     int zoomPans = 0;
     chart.OnZoomPan = [&](QObject*) { ++zoomPans; };
     Drag(chart, {100, 90}, {155, 90});
@@ -58,7 +58,7 @@ TEST(ChartMouse, PanningFollowsTheMouseWithinThePanLimits)
     EXPECT_EQ(chart.ZoomHistory().Count(), 2);
 
     // Moves outside the data area are ignored; maPanVert keeps X.
-    chart.SetMouseAction(maPanVert);
+    chart.SetMouseAction(TMouseActMode::maPanVert);
     Drag(chart, {100, 90}, {100, 55});
     ExpectRange(chart.Scale1X(), -0.25, 0.75);
     ExpectRange(chart.Scale1Y(), -0.25, 0.75);
@@ -66,7 +66,7 @@ TEST(ChartMouse, PanningFollowsTheMouseWithinThePanLimits)
     ExpectRange(chart.Scale1Y(), -0.25, 0.75);
 
     // Limits on X alone leave Y free; a pan keeps the width at the limit.
-    chart.SetMouseAction(maPan);
+    chart.SetMouseAction(TMouseActMode::maPan);
     chart.SetPanLimits({{-0.5, 1}, {0, 0}});
     Drag(chart, {100, 90}, {210, 125});   // X would be -0.75..0.25
     ExpectRange(chart.Scale1X(), -0.5, 0.5);
@@ -78,7 +78,7 @@ TEST(ChartMouse, PanningFollowsTheMouseWithinThePanLimits)
 TEST(ChartMouse, ZoomDragShrinksAboutTheCenterDownToMinRange)
 {
     TPlotta chart;
-    chart.SetMouseAction(maZoomDrag);
+    chart.SetMouseAction(TMouseActMode::maZoomDrag);
     Drag(chart, {100, 90}, {240, 90});   // right by half the control's width
     ExpectRange(chart.Scale1X(), 0.25, 0.75);
     ExpectRange(chart.Scale1Y(), 0, 1);
@@ -95,7 +95,7 @@ TEST(ChartMouse, ZoomWindowsSetTheRangesBetweenTheirCorners)
 {
     TPlotta chart;
     chart.ShowItems();
-    chart.SetMouseAction(maZoomWind);
+    chart.SetMouseAction(TMouseActMode::maZoomWind);
     int zoomPans = 0;
     chart.OnZoomPan = [&](QObject*) { ++zoomPans; };
 
@@ -118,7 +118,7 @@ TEST(ChartMouse, ZoomWindowsSetTheRangesBetweenTheirCorners)
     EXPECT_EQ(chart.ZoomHistory().Count(), 2);
 
     // maZoomWindPos keeps each axis's direction, also a reversed one.
-    chart.SetMouseAction(maZoomWindPos);
+    chart.SetMouseAction(TMouseActMode::maZoomWindPos);
     Drag(chart, {155, 90}, {71, 34});
     ExpectRange(chart.Scale1X(), 0.14, 0.3);
     ExpectRange(chart.Scale1Y(), 0.7, 0.54);
@@ -144,12 +144,12 @@ TEST(ChartMouse, LogarithmicAxesZoomAndPanByRatios)
     chart.Scale1X()->SetRangeLow(1);
     chart.Scale1X()->SetRangeHigh(1000);
     chart.Scale1X()->SetLogarithmic(true);
-    chart.SetMouseAction(maZoomWindPos);
+    chart.SetMouseAction(TMouseActMode::maZoomWindPos);
     Drag(chart, {120, 34}, {190, 90});   // a third to two thirds of the width
     EXPECT_NEAR(chart.Scale1X()->RangeLow(), 10, 1e-9);
     EXPECT_NEAR(chart.Scale1X()->RangeHigh(), 100, 1e-9);
 
-    chart.SetMouseAction(maPanHoriz);
+    chart.SetMouseAction(TMouseActMode::maPanHoriz);
     Drag(chart, {100, 90}, {170, 90});   // right by a third
     const double f = std::pow(10, -1.0 / 3);
     EXPECT_NEAR(chart.Scale1X()->RangeLow(), 10 * f, 1e-9);
@@ -161,7 +161,7 @@ TEST(ChartMouse, OnlyMouseControlledLayersAndTheirFollowersMove)
     TPlotta chart;
     chart.resize(290, 200);
     chart.JointLayers()->SetL03xControlledBy(1);
-    chart.SetMouseAction(maPan);
+    chart.SetMouseAction(TMouseActMode::maPan);
     Drag(chart, {100, 90}, {155, 55});
     ExpectRange(chart.Scale1Y(), -0.25, 0.75);
     ExpectRange(chart.ScaleX(3), -0.25, 0.75);
@@ -206,7 +206,7 @@ TEST(ChartMouse, ZoomBackReturnsToTheViewBeforeTheZoomAndReportsIt)
     UsePixelUnits(chart);   // ranges set by code are not in the history
     int zoomPans = 0;
     chart.OnZoomPan = [&](QObject*) { ++zoomPans; };
-    chart.SetMouseAction(maZoomWindPos);
+    chart.SetMouseAction(TMouseActMode::maZoomWindPos);
     Drag(chart, {71, 34}, {155, 90});
     ExpectRange(chart.Scale1X(), 21, 105);
     ASSERT_TRUE(chart.ZoomBack());
@@ -215,7 +215,7 @@ TEST(ChartMouse, ZoomBackReturnsToTheViewBeforeTheZoomAndReportsIt)
     EXPECT_EQ(zoomPans, 2);
 
     chart.Scale1X()->SetRangeHigh(420);
-    chart.SetMouseAction(maPan);
+    chart.SetMouseAction(TMouseActMode::maPan);
     Drag(chart, {100, 90}, {155, 90});
     ASSERT_TRUE(chart.ZoomBack());
     ExpectRange(chart.Scale1X(), 0, 420);
@@ -225,7 +225,7 @@ TEST(ChartMouse, ZoomBackReturnsToTheViewBeforeTheZoomAndReportsIt)
 TEST(ChartMouse, CrossHairNearestToTheDragStartFollows)
 {
     TPlotta chart;
-    chart.SetMouseAction(maDragCrossH);
+    chart.SetMouseAction(TMouseActMode::maDragCrossH);
     QList<int> moved;
     chart.OnCrossHairMove = [&](QObject*, int which) { moved << which; };
 
@@ -236,9 +236,9 @@ TEST(ChartMouse, CrossHairNearestToTheDragStartFollows)
     EXPECT_EQ(moved, QList<int>({1}));
 
     chart.CrossHair2()->SetPosX(0.2);   // column 92
-    chart.CrossHair2()->SetMode(chVert);
+    chart.CrossHair2()->SetMode(TCrossHMode::chVert);
     chart.CrossHair3()->SetPosY(0.5);   // row 90
-    chart.CrossHair3()->SetMode(chHoriz);
+    chart.CrossHair3()->SetMode(TCrossHMode::chHoriz);
     Drag(chart, {95, 60}, {71, 34});
     EXPECT_DOUBLE_EQ(chart.CrossHair2()->PosX(), 0.1);
     Drag(chart, {155, 88}, {71, 34});   // right on crosshair 1, which is off
@@ -249,16 +249,16 @@ TEST(ChartMouse, CrossHairNearestToTheDragStartFollows)
 TEST(ChartMouse, TextLabelNearestToTheDragStartFollows)
 {
     TPlotta chart;
-    chart.SetMouseAction(maDragLabel);
+    chart.SetMouseAction(TMouseActMode::maDragLabel);
     TTextLabel* attached = chart.TextLabel(2);
     attached->SetPosX(0.5);
     attached->SetPosY(0.5);
-    attached->SetMode(tlBox);
+    attached->SetMode(TTxtLblMode::tlBox);
     TTextLabel* inPixels = chart.TextLabel(3);
     inPixels->SetAttachToData(false);
     inPixels->SetPosX(60.4);
     inPixels->SetPosY(30);
-    inPixels->SetMode(tlBox);
+    inPixels->SetMode(TTxtLblMode::tlBox);
     QList<int> moved;
     chart.OnTextLabelMove = [&](QObject*, int which) { moved << which; };
 
@@ -295,18 +295,18 @@ TEST(ChartMouse, SelectionRectangleIsDraggedWithinTheDataArea)
 TEST(ChartMouse, CursorFollowsTheModeUnlessFixed)
 {
     TPlotta chart;
-    chart.SetMouseAction(maPan);
+    chart.SetMouseAction(TMouseActMode::maPan);
     Move(chart, {100, 90});
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     chart.SetMouseCursorFixed(false);
     Move(chart, {100, 90});
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(*QGuiApplication::overrideCursor(), ChartCursor(crHand));
-    chart.SetMouseAction(maZoomWindPos);
+    EXPECT_EQ(*QGuiApplication::overrideCursor(), ChartCursor(TChartCursor::crHand));
+    chart.SetMouseAction(TMouseActMode::maZoomWindPos);
     Move(chart, {100, 90});
-    EXPECT_EQ(*QGuiApplication::overrideCursor(), ChartCursor(crZoomWindowPos));
-    chart.SetMouseAction(maNone);
+    EXPECT_EQ(*QGuiApplication::overrideCursor(), ChartCursor(TChartCursor::crZoomWindowPos));
+    chart.SetMouseAction(TMouseActMode::maNone);
     Move(chart, {100, 90});
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
     Move(chart, {20, 90});   // beside the data area
@@ -321,7 +321,7 @@ TEST(ChartMouse, CursorFollowsTheModeUnlessFixed)
 TEST(ChartMouse, EventsAndMousePositionInTheirOrder)
 {
     TPlotta chart;
-    chart.SetMouseAction(maPan);
+    chart.SetMouseAction(TMouseActMode::maPan);
     QStringList events;
     chart.OnMouseDown = [&](QObject*, TMouseButton, TShiftState, int, int) {
         // The press position is already the mouse position.
@@ -330,7 +330,7 @@ TEST(ChartMouse, EventsAndMousePositionInTheirOrder)
     chart.OnMouseMove = [&](QObject*, TShiftState, int, int) { events << "move"; };
     chart.OnZoomPan = [&](QObject*) { events << "zoompan"; };
     chart.OnMouseMoveInChart = [&](QObject*, bool inChart, TShiftState shift, double x, double y) {
-        events << QStringLiteral("in chart %1 %2 %3 %4").arg(inChart).arg(bool(shift & ssLeft)).arg(x).arg(y);
+        events << QStringLiteral("in chart %1 %2 %3 %4").arg(inChart).arg(bool(shift & TShiftFlag::ssLeft)).arg(x).arg(y);
     };
     chart.OnMouseUp = [&](QObject*, TMouseButton, TShiftState, int, int) {
         events << QStringLiteral("up, history %1").arg(chart.ZoomHistory().Count());

@@ -102,7 +102,7 @@ TEST(ChartPaint, ShadowInBothStyles)
     EXPECT_EQ(ColorAt(picture, 272, 100), clBlack) << "outline of the control less the shadow";
     EXPECT_EQ(ColorAt(picture, 100, 192), clBlack);
 
-    chart.SetShadowStyle(ssBox);
+    chart.SetShadowStyle(TShadowStyle::ssBox);
     EXPECT_EQ(ColorAt(picture, 279, 199), clBlack);
     EXPECT_EQ(ColorAt(picture, 3, 195), clBlack);
     EXPECT_EQ(ColorAt(picture, 3, 199), clSilver);
@@ -137,13 +137,13 @@ TEST(ChartPaint, BackgroundPictureFillsAsItsModeSaysAndFollowsItsFile)
     chart.SetAutoRedraw(true);
 
     const TBitmap& area = chart.DataAreaPicture();
-    background.SetFillMode(bfSimple);
+    background.SetFillMode(TBkgFill::bfSimple);
     EXPECT_EQ(ColorAt(area, 2, 2), imageColor(2, 2));
     EXPECT_EQ(ColorAt(area, 5, 5), clWhite);
-    background.SetFillMode(bfTile);
+    background.SetFillMode(TBkgFill::bfTile);
     EXPECT_EQ(ColorAt(area, 4 + 1, 3 + 1), imageColor(1, 1));
     EXPECT_EQ(ColorAt(area, 200 + 2, 132 + 2), imageColor(2, 2));
-    background.SetFillMode(bfStretch);
+    background.SetFillMode(TBkgFill::bfStretch);
     EXPECT_EQ(ColorAt(area, 1, 1), imageColor(0, 0));
     EXPECT_EQ(ColorAt(area, area.Width() - 2, area.Height() - 2), imageColor(3, 2));
     EXPECT_EQ(ColorAt(area, 0, 50), clBlack) << "the frame is drawn over the picture";
@@ -171,7 +171,7 @@ TEST(ChartPaint, CrosshairsKeepOffTheDataAreaEdges)
     crossHair.SetColor(clRed);
     crossHair.SetPosX(100);
     crossHair.SetPosY(70);
-    crossHair.SetMode(chBoth);
+    crossHair.SetMode(TCrossHMode::chBoth);
     EXPECT_EQ(ColorAt(chart.Picture(), 51, 90), clRed);
     EXPECT_EQ(ColorAt(chart.Picture(), 259, 90), clRed);
     EXPECT_EQ(ColorAt(chart.Picture(), 150, 40), clRed);
@@ -204,16 +204,16 @@ TEST(ChartPaint, AxisControlsDrawAlongTheDataAreaEdges)
     QMap<TScaleType, QSet<QPoint>> ticks;
     chart.OnScaleTickDrawn = [&](QObject* sender, TCanvas*&, TScaleType type, double, int x, int y) {
         EXPECT_EQ(sender, &chart);
-        ticks[type].insert(QPoint(type == sctXT || type == sctXB ? 0 : x, type == sctXT || type == sctXB ? y : 0));
+        ticks[type].insert(QPoint(type == TScaleType::sctXT || type == TScaleType::sctXB ? 0 : x, type == TScaleType::sctXT || type == TScaleType::sctXB ? y : 0));
     };
-    chart.SetStandardLayout(rcl_X1Bottom_Y2Both);
+    chart.SetStandardLayout(TrcLayout::rcl_X1Bottom_Y2Both);
     // Bottom axis on the data area's bottom edge, left axis on its left edge, the
     // second layer's vertical axis on its right edge.
-    EXPECT_EQ(ticks[sctXT], QSet<QPoint>({QPoint(0, 160)}));
-    EXPECT_EQ(ticks[sctYR], QSet<QPoint>({QPoint(50, 0)}));
-    EXPECT_EQ(ticks[sctYL], QSet<QPoint>({QPoint(230, 0)}));
+    EXPECT_EQ(ticks[TScaleType::sctXT], QSet<QPoint>({QPoint(0, 160)}));
+    EXPECT_EQ(ticks[TScaleType::sctYR], QSet<QPoint>({QPoint(50, 0)}));
+    EXPECT_EQ(ticks[TScaleType::sctYL], QSet<QPoint>({QPoint(230, 0)}));
 
     ticks.clear();
     chart.Scale1X()->SetScalePos(10);
-    EXPECT_EQ(ticks[sctXT], QSet<QPoint>({QPoint(0, 170)}));
+    EXPECT_EQ(ticks[TScaleType::sctXT], QSet<QPoint>({QPoint(0, 170)}));
 }

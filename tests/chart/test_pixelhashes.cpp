@@ -90,15 +90,15 @@ TEST(ChartPixelHashes, DenseScenesDrawTheSamePixels)
          }, 14372017944650635960ull},
         {"far lines", [](TPlotta& c, Draws& d) { FarLines(c, 3000, d); }, 7192050283076741782ull},
         {"dashed", [](TPlotta& c, Draws& d) {
-             c.SetPenStyle(psDash);
+             c.SetPenStyle(TPenStyle::psDash);
              RandomWalk(c, 3000, d);
-             c.SetPenStyle(psDashDotDot);
+             c.SetPenStyle(TPenStyle::psDashDotDot);
              FarLines(c, 300, d);
          }, 13181587834296294043ull},
         {"width 2", [](TPlotta& c, Draws& d) {
              c.SetLineWidth(2);
              RandomWalk(c, 3000, d);
-             c.SetPenStyle(psDot);
+             c.SetPenStyle(TPenStyle::psDot);
              FarLines(c, 300, d);
          }, 4214878741261103935ull},
     };
@@ -111,14 +111,14 @@ TEST(ChartPixelHashes, DenseScenesDrawTheSamePixels)
         std::uint64_t expected;
     } canvasScenes[] = {
         {"xor lines", [](TCanvas& c, Draws& d) {
-             c.Pen.Mode = pmXor;
+             c.Pen.Mode = TPenMode::pmXor;
              c.Pen.Color = clYellow;
              for (int i = 0; i < 20000; ++i)
                  c.LineTo(d.Int(-30000, 30000) / (i % 2 ? 1 : 200), d.Int(-30000, 30000) / (i % 2 ? 1 : 200));
          }, 6952580625413971840ull},
         {"xor dashed", [](TCanvas& c, Draws& d) {
-             c.Pen.Mode = pmXor;
-             c.Pen.Style = psDashDot;
+             c.Pen.Mode = TPenMode::pmXor;
+             c.Pen.Style = TPenStyle::psDashDot;
              for (int i = 0; i < 5000; ++i)
                  c.LineTo(d.Int(-20, 230), d.Int(-20, 160));
          }, 14129976061789646208ull},

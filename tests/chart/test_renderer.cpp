@@ -37,7 +37,7 @@ TEST(ChartRenderer, ClosedFiguresCoverBothCornersAndShrinkToOnePixel)
     chart.AddRectangle(10, 10, 10, 10, clBlue, false);
     chart.AddRectangle(30, 10, 20, 20, clBlue, false);
     chart.AddRectangle(40, 10, 50, 20, clBlue, true);
-    chart.Add3DBox(70, 20, 60, 10, clYellow, clAqua, clGray, fsLowered);
+    chart.Add3DBox(70, 20, 60, 10, clYellow, clAqua, clGray, TFrameStyle::fsLowered);
     chart.ShowItems();
 
     EXPECT_EQ(DataColorAt(chart, 10, 10), clRed);
@@ -68,19 +68,19 @@ TEST(ChartRenderer, LineToRunsAreDrawnAsPolylinesOf200Points)
     chart.resize(600, 200);
     chart.Scale1X()->SetRangeHigh(530);
     chart.Scale1Y()->SetRangeHigh(140);
-    chart.SetPenStyle(psDot);
+    chart.SetPenStyle(TPenStyle::psDot);
     chart.AddMoveTo(10, 70);
     for (int i = 1; i <= 450; ++i)
         chart.AddLineTo(10 + i, 70);
     chart.ShowItems();
 
     TBitmap batched(531, 141);
-    batched.Canvas().Pen.Style = psDot;
+    batched.Canvas().Pen.Style = TPenStyle::psDot;
     batched.Canvas().Polyline(HorizontalRun(10, 209, 70));
     batched.Canvas().Polyline(HorizontalRun(209, 408, 70));
     batched.Canvas().Polyline(HorizontalRun(408, 460, 70));
     TBitmap unbatched(531, 141);
-    unbatched.Canvas().Pen.Style = psDot;
+    unbatched.Canvas().Pen.Style = TPenStyle::psDot;
     unbatched.Canvas().Polyline(HorizontalRun(10, 460, 70));
 
     bool batchesShow = false;
@@ -198,10 +198,10 @@ TEST(ChartRenderer, RightAlignedLinesOfALabelEndTogether)
             label->SetAttachToData(false);
             label->SetPosX(150);
             label->SetPosY(y);
-            label->SetAlignment(taRightJustify);
+            label->SetAlignment(TAlignment::taRightJustify);
             label->SetTransparent(true);
             label->SetCaption(caption);
-            label->SetMode(tlsimple);
+            label->SetMode(TTxtLblMode::tlsimple);
         }
         chart->ShowItems();
         return chart;
@@ -221,7 +221,7 @@ TEST(ChartRenderer, RenderDataTakesOffsetsMonochromeNoGridAndReplacedCanvases)
 {
     TPlotta chart;
     UsePixelUnits(chart);
-    chart.SetGridStyle(gsLines);
+    chart.SetGridStyle(GridStyleType::gsLines);
     chart.SetGridColor(clLime);
     chart.SetGridDx(50);
     chart.SetGridDy(50);
@@ -284,7 +284,7 @@ TEST(ChartGrid, LinesGoThroughTheTicksTheAxisDrew)
     TPlotta chart;
     UsePixelUnits(chart);
     chart.SetGridColor(clRed);
-    chart.SetGridStyle(gsVertLines);
+    chart.SetGridStyle(GridStyleType::gsVertLines);
     const TScale& axis = *chart.ScaleControlX(1);
     ASSERT_GE(axis.NumTicks(), 3);
     for (int i = 1; i <= axis.NumTicks(); ++i) {
@@ -296,7 +296,7 @@ TEST(ChartGrid, LinesGoThroughTheTicksTheAxisDrew)
 
     chart.SetGridDx(100);
     chart.SetGridDy(50);
-    chart.SetGridStyle(gsPoints);
+    chart.SetGridStyle(GridStyleType::gsPoints);
     EXPECT_EQ(DataColorAt(chart, 100, 50), clRed);
     EXPECT_EQ(DataColorAt(chart, 100, 51), kWhite);
     EXPECT_EQ(DataColorAt(chart, 101, 50), kWhite);

@@ -14,7 +14,7 @@ inline void Clear(TBitmap& bitmap, TColor background)
 {
     TCanvas& canvas = bitmap.Canvas();
     canvas.Brush.Color = background;
-    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Style = TBrushStyle::bsSolid;
     canvas.FillRect(Rect(0, 0, bitmap.Width(), bitmap.Height()));
 }
 

@@ -50,10 +50,10 @@ TArt Bevel(char a, char b, char c, char d)
 TEST(DrawFrame, NothingForNoneOrUnknownStylesAndAnOutlineForSimple)
 {
     const TArt untouched(8, std::string(10, '.'));
-    EXPECT_EQ(Frame(fsNone), untouched);
+    EXPECT_EQ(Frame(TFrameStyle::fsNone), untouched);
     EXPECT_EQ(Frame(static_cast<TFrameStyle>(6)), untouched);
     EXPECT_EQ(Frame(static_cast<TFrameStyle>(255)), untouched);
-    EXPECT_EQ(Frame(fsSimple), (TArt{
+    EXPECT_EQ(Frame(TFrameStyle::fsSimple), (TArt{
                                    "..........",
                                    ".LLLLLLLL.",
                                    ".L......L.",
@@ -67,8 +67,8 @@ TEST(DrawFrame, NothingForNoneOrUnknownStylesAndAnOutlineForSimple)
 
 TEST(DrawFrame, ThreeDStylesPaintTheTwoOuterRings)
 {
-    EXPECT_EQ(Frame(fsLowered), Bevel('S', 'H', 'D', 'F'));
-    EXPECT_EQ(Frame(fsRaised), Bevel('H', 'D', 'F', 'S'));
-    EXPECT_EQ(Frame(fsEmbossed), Bevel('H', 'S', 'S', 'H'));
-    EXPECT_EQ(Frame(fsEngraved), Bevel('S', 'H', 'H', 'S'));
+    EXPECT_EQ(Frame(TFrameStyle::fsLowered), Bevel('S', 'H', 'D', 'F'));
+    EXPECT_EQ(Frame(TFrameStyle::fsRaised), Bevel('H', 'D', 'F', 'S'));
+    EXPECT_EQ(Frame(TFrameStyle::fsEmbossed), Bevel('H', 'S', 'S', 'H'));
+    EXPECT_EQ(Frame(TFrameStyle::fsEngraved), Bevel('S', 'H', 'H', 'S'));
 }

@@ -32,7 +32,7 @@ protected:
         TCanvas& canvas = bitmap.Canvas();
         canvas.Pen.Color = kPen;
         canvas.Brush.Color = kBrush;
-        canvas.Brush.Style = bsSolid;
+        canvas.Brush.Style = TBrushStyle::bsSolid;
     }
 
     // Draws the mark at the center of a fresh bitmap and returns the square of the
@@ -85,7 +85,7 @@ TEST_F(DrawMarkTest, DotPatternsOnScreen)
 
 TEST_F(DrawMarkTest, FiguresRestoreTheBrushColorAndFillOnlyWithThePen)
 {
-    for (TBrushStyle before : {bsSolid, bsClear}) {
+    for (TBrushStyle before : {TBrushStyle::bsSolid, TBrushStyle::bsClear}) {
         for (int type = 0; type < 48; ++type) {
             Reset();
             TCanvas& canvas = bitmap.Canvas();
@@ -100,7 +100,7 @@ TEST_F(DrawMarkTest, FiguresRestoreTheBrushColorAndFillOnlyWithThePen)
                 for (int x = 0; x < kSize; ++x)
                     ASSERT_NE(canvas.Pixel(x, y), kBrush) << x << "," << y;
             if (kHollowMarks.contains(type) || kFilledMarks.contains(type))
-                EXPECT_EQ(canvas.Brush.Style, bsSolid);
+                EXPECT_EQ(canvas.Brush.Style, TBrushStyle::bsSolid);
             else
                 EXPECT_EQ(canvas.Brush.Style, before);
             if (kFilledMarks.contains(type)) {
@@ -171,7 +171,7 @@ TEST(DrawMarkPrinter, PrinterMarksAreDrawnWithoutDisturbingTheBrush)
         canvas.Pen.Color = kPen;
         canvas.Brush.Color = kBrush;
         for (int type = 0; type < 256; ++type) {
-            canvas.Brush.Style = bsClear;
+            canvas.Brush.Style = TBrushStyle::bsClear;
             DrawMark(canvas, std::uint8_t(type), 100 + 20 * (type % 16), 100 + 20 * (type / 16));
             if (type < 48) {
                 EXPECT_EQ(canvas.Brush.Color, kBrush) << type;
@@ -198,9 +198,9 @@ TEST(MarkPainter, ReplaysExactlyWhatDrawingDoes)
     };
     const QPoint centers[] = {{20, 20}, {33, 21}, {2, 30}, {47, 47}, {-3, 10}};
     for (int type = 0; type < 48; ++type) {
-        for (const TPen& pen : {TPen{clRed, 1, psSolid, pmCopy}, TPen{clBlue, 2, psDash, pmCopy},
-                                TPen{clGreen, 3, psDot, pmXor}, TPen{clRed, 1, psDashDot, pmXor}}) {
-            for (TBrushStyle brush : {bsSolid, bsClear}) {
+        for (const TPen& pen : {TPen{clRed, 1, TPenStyle::psSolid, TPenMode::pmCopy}, TPen{clBlue, 2, TPenStyle::psDash, TPenMode::pmCopy},
+                                TPen{clGreen, 3, TPenStyle::psDot, TPenMode::pmXor}, TPen{clRed, 1, TPenStyle::psDashDot, TPenMode::pmXor}}) {
+            for (TBrushStyle brush : {TBrushStyle::bsSolid, TBrushStyle::bsClear}) {
                 TBitmap drawn(48, 48), replayed(48, 48);
                 prepare(drawn, pen, brush);
                 prepare(replayed, pen, brush);

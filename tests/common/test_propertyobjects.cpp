@@ -52,13 +52,13 @@ TEST(CrossHair, EverySetNotifiesEvenWithTheSameValue)
         cross.SetPosY(-7);
         cross.SetColor(clRed);
         cross.SetLayer(99);
-        cross.SetMode(chBoth);
-        cross.SetLineType(psDot);
+        cross.SetMode(TCrossHMode::chBoth);
+        cross.SetLineType(TPenStyle::psDot);
         cross.SetLineWid(3);
     }
     EXPECT_EQ(counter.Count, 14);
     EXPECT_EQ(cross.Layer(), 99);   // not range-checked
-    EXPECT_EQ(cross.LineType(), psDot);
+    EXPECT_EQ(cross.LineType(), TPenStyle::psDot);
 }
 
 TEST(CrossHair, PropertiesAreReachableByName)
@@ -72,9 +72,9 @@ TEST(CrossHair, PropertiesAreReachableByName)
 
     TChangeCounter counter(cross);
     EXPECT_TRUE(cross.setProperty("Mode", QStringLiteral("chVert")));
-    EXPECT_EQ(cross.Mode(), chVert);
-    EXPECT_TRUE(cross.setProperty("LineType", int(psDash)));
-    EXPECT_EQ(cross.LineType(), psDash);
+    EXPECT_EQ(cross.Mode(), TCrossHMode::chVert);
+    EXPECT_TRUE(cross.setProperty("LineType", int(TPenStyle::psDash)));
+    EXPECT_EQ(cross.LineType(), TPenStyle::psDash);
     EXPECT_EQ(counter.Count, 2);
 }
 
@@ -84,20 +84,20 @@ TEST(DTLabel, OnlyTimeFormatAndDateOrderNotifyOnAnUnchangedValue)
     TChangeCounter counter(label);
     label.SetDateSeparator(u'-');
     label.SetTimeSeparator(u':');
-    label.SetYearLength(ylYYYY);
+    label.SetYearLength(TYearLength::ylYYYY);
     label.SetMonthName(true);
-    label.SetDateForTime(dtOnePerDay);
+    label.SetDateForTime(TDateForTime::dtOnePerDay);
     EXPECT_EQ(counter.Count, 0);
 
-    label.SetTimeFormat(tfHHMMSS);
-    label.SetDateOrder(doDDMMYY);
+    label.SetTimeFormat(TTimeFormat::tfHHMMSS);
+    label.SetDateOrder(TDateOrder::doDDMMYY);
     EXPECT_EQ(counter.Count, 2);
 
     label.SetDateSeparator(u'/');
     label.SetTimeSeparator(u'.');
-    label.SetYearLength(ylYY);
+    label.SetYearLength(TYearLength::ylYY);
     label.SetMonthName(false);
-    label.SetDateForTime(dtAllTicks);
+    label.SetDateForTime(TDateForTime::dtAllTicks);
     EXPECT_EQ(counter.Count, 7);
     EXPECT_EQ(label.DateSeparator(), u'/');
 }
@@ -105,13 +105,13 @@ TEST(DTLabel, OnlyTimeFormatAndDateOrderNotifyOnAnUnchangedValue)
 TEST(DTLabel, AssignCopiesEverythingWithOneNotification)
 {
     TDTLabel source;
-    source.SetTimeFormat(tfAMPM);
+    source.SetTimeFormat(TTimeFormat::tfAMPM);
     source.SetDateSeparator(u'.');
     source.SetTimeSeparator(u'h');
-    source.SetYearLength(ylNone);
+    source.SetYearLength(TYearLength::ylNone);
     source.SetMonthName(false);
-    source.SetDateOrder(doYYMMDD);
-    source.SetDateForTime(dtOnePerChart);
+    source.SetDateOrder(TDateOrder::doYYMMDD);
+    source.SetDateForTime(TDateForTime::dtOnePerChart);
 
     TDTLabel target;
     TChangeCounter counter(target);
@@ -120,5 +120,5 @@ TEST(DTLabel, AssignCopiesEverythingWithOneNotification)
     for (const char* name : {"TimeFormat", "DateSeparator", "TimeSeparator", "YearLength", "MonthName",
                              "DateOrder", "DateForTime"})
         EXPECT_EQ(target.property(name), source.property(name)) << name;
-    EXPECT_EQ(target.DateOrder(), doYYMMDD);
+    EXPECT_EQ(target.DateOrder(), TDateOrder::doYYMMDD);
 }

@@ -31,13 +31,13 @@ struct FormLabel : TNumLab {
 TEST(NumLab, StartsWithItsDefaultsAndPublishesThem)
 {
     const TSettings defaults = {
-        {"Value", 0.0}, {"DisplayType", QVariant::fromValue(dtFixP)}, {"Precision", 2},
+        {"Value", 0.0}, {"DisplayType", QVariant::fromValue(TDisplay::dtFixP)}, {"Precision", 2},
         {"DTFormat", "mmm-dd, yyyy"}, {"StateText", "undefined"}, {"OverflowIndicator", "*********"},
         {"Empty", false}, {"Comma", false}, {"ForcePlusSign", false}, {"LeftText", ""}, {"RightText", ""},
-        {"LeftSpace", 35}, {"LabelWidth", 80}, {"Alignment", QVariant::fromValue(taCenter)},
-        {"LeftTextAlignment", QVariant::fromValue(taRightJustify)},
-        {"RightTextAlignment", QVariant::fromValue(taLeftJustify)}, {"FrameStyle", QVariant::fromValue(fsLowered)},
-        {"ColorScheme", QVariant::fromValue(csBWG)}, {"ColorLabBakG", clBtnFace}, {"ColorLabText", clBlack},
+        {"LeftSpace", 35}, {"LabelWidth", 80}, {"Alignment", QVariant::fromValue(TAlignment::taCenter)},
+        {"LeftTextAlignment", QVariant::fromValue(TAlignment::taRightJustify)},
+        {"RightTextAlignment", QVariant::fromValue(TAlignment::taLeftJustify)}, {"FrameStyle", QVariant::fromValue(TFrameStyle::fsLowered)},
+        {"ColorScheme", QVariant::fromValue(TColorScheme::csBWG)}, {"ColorLabBakG", clBtnFace}, {"ColorLabText", clBlack},
         {"ColorOutBakG", clBtnFace}, {"ColorOutText", clBlack}};
     TNumLab label;
     for (const auto& [name, value] : defaults)
@@ -63,7 +63,7 @@ TEST(NumLab, SettersClampIgnoreAndRepaintOnlyOnChange)
     label.SetValue(3);
     EXPECT_EQ(renders, 1);
     label.SetValue(3);
-    label.SetColorScheme(csBWG);
+    label.SetColorScheme(TColorScheme::csBWG);
     EXPECT_EQ(renders, 1);
 }
 
@@ -80,17 +80,17 @@ TEST(NumLab, CommaRuleAndPlusSign)
 
     // Octal takes the sign; hex, binary and date/time texts stay as written.
     label.SetValue(9);
-    label.SetDisplayType(dtOct);
+    label.SetDisplayType(TDisplay::dtOct);
     EXPECT_EQ(label.DisplayText(), "+11");
-    label.SetDisplayType(dtHex);
+    label.SetDisplayType(TDisplay::dtHex);
     EXPECT_EQ(label.DisplayText(), "09");
     label.SetDTFormat(QStringLiteral("d.m."));
-    label.SetDisplayType(dtDateTime);
+    label.SetDisplayType(TDisplay::dtDateTime);
     EXPECT_EQ(label.DisplayText(), "8.1.");
 
     // The overflow indicator of an out-of-range value is shown as it stands.
     label.SetOverflowIndicator(QStringLiteral("o.o"));
-    label.SetDisplayType(dtZeroInt);
+    label.SetDisplayType(TDisplay::dtZeroInt);
     label.SetValue(1e12);
     EXPECT_EQ(label.DisplayText(), "o.o");
 }
@@ -123,7 +123,7 @@ TEST(NumLab, OverflowIndicatorWhenTheTextIsWiderThanTheField)
     EXPECT_EQ(label.DisplayText(), "*********");
 
     label.SetStateText(QStringLiteral("a state text far wider than the field"));
-    label.SetDisplayType(dtState);
+    label.SetDisplayType(TDisplay::dtState);
     EXPECT_EQ(label.DisplayText(), "a state text far wider than the field");
     label.SetEmpty(true);
     EXPECT_EQ(label.DisplayText(), "");
@@ -146,12 +146,12 @@ TEST(NumLab, AssignCopiesTheLookAndValueButNotFormatDetails)
 {
     const TSettings copied = {
         {"LeftSpace", 120}, {"Empty", true}, {"LabelWidth", 70}, {"Precision", 5}, {"LeftText", "left"},
-        {"RightText", "right"}, {"FrameStyle", QVariant::fromValue(fsRaised)},
-        {"Alignment", QVariant::fromValue(taLeftJustify)}, {"RightTextAlignment", QVariant::fromValue(taCenter)},
-        {"LeftTextAlignment", QVariant::fromValue(taLeftJustify)}, {"OverflowIndicator", "##"}, {"Value", 2.25},
+        {"RightText", "right"}, {"FrameStyle", QVariant::fromValue(TFrameStyle::fsRaised)},
+        {"Alignment", QVariant::fromValue(TAlignment::taLeftJustify)}, {"RightTextAlignment", QVariant::fromValue(TAlignment::taCenter)},
+        {"LeftTextAlignment", QVariant::fromValue(TAlignment::taLeftJustify)}, {"OverflowIndicator", "##"}, {"Value", 2.25},
         {"StateText", "off"}, {"ColorLabBakG", clYellow}, {"ColorLabText", clRed}, {"ColorOutBakG", clAqua},
-        {"ColorOutText", clBlue}, {"ColorScheme", QVariant::fromValue(csSystem)},
-        {"DisplayType", QVariant::fromValue(dtFloat)}};
+        {"ColorOutText", clBlue}, {"ColorScheme", QVariant::fromValue(TColorScheme::csSystem)},
+        {"DisplayType", QVariant::fromValue(TDisplay::dtFloat)}};
     const TSettings kept = {{"Comma", true}, {"ForcePlusSign", true}, {"DTFormat", "yyyy"}};
     TNumLab source;
     source.resize(300, 30);

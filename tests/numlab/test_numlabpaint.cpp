@@ -74,17 +74,17 @@ struct InkLabel : TNumLab {
 
 TEST(NumLabPaint, FramesOfEveryStyleAndScheme)
 {
-    EXPECT_EQ(Field(fsLowered), Frame('g', 'k', 'w'));
-    EXPECT_EQ(Field(fsRaised), Frame('g', 'w', 'k'));
-    EXPECT_EQ(Field(fsEmbossed), Frame('w', 'g', 'g'));
-    EXPECT_EQ(Field(fsEngraved), Frame('g', 'w', 'w'));
-    EXPECT_EQ(Field(fsSimple), Frame('g', 0, 0, true));
-    EXPECT_EQ(Field(fsNone), Frame('a', 0, 0, true));
+    EXPECT_EQ(Field(TFrameStyle::fsLowered), Frame('g', 'k', 'w'));
+    EXPECT_EQ(Field(TFrameStyle::fsRaised), Frame('g', 'w', 'k'));
+    EXPECT_EQ(Field(TFrameStyle::fsEmbossed), Frame('w', 'g', 'g'));
+    EXPECT_EQ(Field(TFrameStyle::fsEngraved), Frame('g', 'w', 'w'));
+    EXPECT_EQ(Field(TFrameStyle::fsSimple), Frame('g', 0, 0, true));
+    EXPECT_EQ(Field(TFrameStyle::fsNone), Frame('a', 0, 0, true));
 
     TNumLab label;
     label.resize(20, 8);
     label.SetLeftSpace(3);
-    label.SetColorScheme(csSystem);
+    label.SetColorScheme(TColorScheme::csSystem);
     EXPECT_EQ(PixelAt(label, 3, 0), ResolveColor(clBtnShadow));
     EXPECT_EQ(PixelAt(label, 4, 1), clBlack);
     EXPECT_EQ(PixelAt(label, 4, 7), ResolveColor(clBtnHighlight));
@@ -97,9 +97,9 @@ TEST(NumLabPaint, NumberAlignmentsInTheField)
     const QString text = QStringLiteral("-1.25");
     const int width = FormTextWidth(text);
     EXPECT_EQ(label.NumberInk(), ExpectedInk(text, 15 + (55 - width) / 2 + 2, label.TextTop()));
-    label.SetAlignment(taLeftJustify);
+    label.SetAlignment(TAlignment::taLeftJustify);
     EXPECT_EQ(label.NumberInk(), ExpectedInk(text, 19, label.TextTop()));
-    label.SetAlignment(taRightJustify);
+    label.SetAlignment(TAlignment::taRightJustify);
     EXPECT_EQ(label.NumberInk(), ExpectedInk(text, 15 + 55 - width - 2, label.TextTop()));
 
     // Text wider than the field is clipped to its inside.
@@ -116,17 +116,17 @@ TEST(NumLabPaint, LeftAndRightTextAlignmentsAndEmpty)
     const int top = label.TextTop();
     label.SetLeftText(text);
     EXPECT_EQ(label.SideInk(), ExpectedInk(text, 40 - width - 5, top));
-    label.SetLeftTextAlignment(taLeftJustify);
+    label.SetLeftTextAlignment(TAlignment::taLeftJustify);
     EXPECT_EQ(label.SideInk(), ExpectedInk(text, 7, top));
-    label.SetLeftTextAlignment(taCenter);
+    label.SetLeftTextAlignment(TAlignment::taCenter);
     EXPECT_EQ(label.SideInk(), ExpectedInk(text, (40 - width) / 2, top));
 
     label.SetLeftText(QString());
     label.SetRightText(text);
     EXPECT_EQ(label.SideInk(), ExpectedInk(text, 97, top));
-    label.SetRightTextAlignment(taRightJustify);
+    label.SetRightTextAlignment(TAlignment::taRightJustify);
     EXPECT_EQ(label.SideInk(), ExpectedInk(text, 160 - width - 6, top));
-    label.SetRightTextAlignment(taCenter);
+    label.SetRightTextAlignment(TAlignment::taCenter);
     EXPECT_EQ(label.SideInk(), ExpectedInk(text, (160 - (90 + width)) / 2 + 91, top));
 
     // An empty label still shows its texts and frame, but no number.

@@ -104,18 +104,18 @@ TEST(Events, TranslateButtonsAndModifiers)
     const QPointF at(4, 5);
     const QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::RightButton, Qt::NoButton,
                             Qt::ShiftModifier | Qt::ControlModifier);
-    EXPECT_EQ(MouseButtonOf(press), mbRight);
-    EXPECT_EQ(ShiftStateOf(press), TShiftState(ssRight | ssShift | ssCtrl));
+    EXPECT_EQ(MouseButtonOf(press), TMouseButton::mbRight);
+    EXPECT_EQ(ShiftStateOf(press), TShiftState(TShiftFlag::ssRight | TShiftFlag::ssShift | TShiftFlag::ssCtrl));
 
     const QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::MiddleButton,
                               Qt::AltModifier);
-    EXPECT_EQ(MouseButtonOf(release), mbLeft);
-    EXPECT_EQ(ShiftStateOf(release), TShiftState(ssMiddle | ssAlt));
+    EXPECT_EQ(MouseButtonOf(release), TMouseButton::mbLeft);
+    EXPECT_EQ(ShiftStateOf(release), TShiftState(TShiftFlag::ssMiddle | TShiftFlag::ssAlt));
 
     const QMouseEvent twice(QEvent::MouseButtonDblClick, at, at, Qt::MiddleButton, Qt::MiddleButton,
                             Qt::NoModifier);
-    EXPECT_EQ(MouseButtonOf(twice), mbMiddle);
-    EXPECT_EQ(ShiftStateOf(twice), TShiftState(ssMiddle | ssDouble));
+    EXPECT_EQ(MouseButtonOf(twice), TMouseButton::mbMiddle);
+    EXPECT_EQ(ShiftStateOf(twice), TShiftState(TShiftFlag::ssMiddle | TShiftFlag::ssDouble));
 }
 
 TEST(Bitmap, ResizingKeepsContentAndCanvasState)
@@ -192,8 +192,8 @@ TEST(Image, PictureFollowsSizeAndMouseIsReported)
     QTest::mouseRelease(&image, Qt::LeftButton, Qt::NoModifier, QPoint(7, 8));
     const std::vector<QString> expected = {
         "move 0 3 4",
-        QString("down %1 %2 5 6").arg(mbLeft).arg(ssLeft | ssShift),
-        QString("up %1 0 7 8").arg(mbLeft),
+        QString("down %1 %2 5 6").arg(TMouseButton::mbLeft).arg(TShiftFlag::ssLeft | TShiftFlag::ssShift),
+        QString("up %1 0 7 8").arg(TMouseButton::mbLeft),
     };
     EXPECT_EQ(calls, expected);
 }

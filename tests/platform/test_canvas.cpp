@@ -97,21 +97,21 @@ TEST(Canvas, PolylineDrawsEverySegmentButTheLastPoint)
 TEST(Canvas, DashPatternsLeaveGapsAndFollowThePenPosition)
 {
     TBitmap whole(60, 3), pieces(60, 3);
-    whole.Canvas().Pen.Style = psDash;
+    whole.Canvas().Pen.Style = TPenStyle::psDash;
     whole.Canvas().MoveTo(0, 1);
     whole.Canvas().LineTo(60, 1);
     const PixelSet dashed = PixelsIn(whole.Canvas(), clBlack);
     EXPECT_TRUE(dashed.count({0, 1}) && dashed.count({17, 1}) && dashed.count({24, 1}));
     EXPECT_FALSE(dashed.count({18, 1}) || dashed.count({23, 1}));
 
-    pieces.Canvas().Pen.Style = psDash;
+    pieces.Canvas().Pen.Style = TPenStyle::psDash;
     pieces.Canvas().MoveTo(0, 1);
     pieces.Canvas().LineTo(10, 1);
     pieces.Canvas().LineTo(60, 1);
     EXPECT_EQ(PixelsIn(pieces.Canvas(), clBlack), dashed);
 
     TBitmap restarted(60, 3);
-    restarted.Canvas().Pen.Style = psDash;
+    restarted.Canvas().Pen.Style = TPenStyle::psDash;
     restarted.Canvas().MoveTo(0, 1);
     restarted.Canvas().LineTo(20, 1);
     restarted.Canvas().MoveTo(20, 1);
@@ -119,7 +119,7 @@ TEST(Canvas, DashPatternsLeaveGapsAndFollowThePenPosition)
     EXPECT_EQ(restarted.Canvas().Pixel(21, 1), clBlack);
 
     TBitmap clear(10, 10);
-    clear.Canvas().Pen.Style = psClear;
+    clear.Canvas().Pen.Style = TPenStyle::psClear;
     clear.Canvas().MoveTo(0, 0);
     clear.Canvas().LineTo(9, 9);
     EXPECT_EQ(clear.Canvas().PenPos(), QPoint(9, 9));
@@ -143,7 +143,7 @@ TEST(Canvas, RectangleExcludesRightAndBottom)
     EXPECT_EQ(PixelsNotIn(one.Canvas(), clWhite), (PixelSet{{2, 3}}));
 
     TBitmap hollow(8, 8);
-    hollow.Canvas().Brush.Style = bsClear;
+    hollow.Canvas().Brush.Style = TBrushStyle::bsClear;
     hollow.Canvas().Rectangle(1, 1, 6, 6);
     EXPECT_EQ(hollow.Canvas().Pixel(3, 3), clWhite);
     EXPECT_EQ(PixelsIn(hollow.Canvas(), clBlack).size(), 16u);
@@ -159,7 +159,7 @@ TEST(Canvas, RectangleExcludesRightAndBottom)
     EXPECT_TRUE(InsideBox(PixelsNotIn(wide.Canvas(), clWhite), 0, 0, 9, 8));
 
     TBitmap penless(8, 8);
-    penless.Canvas().Pen.Style = psClear;
+    penless.Canvas().Pen.Style = TPenStyle::psClear;
     penless.Canvas().Brush.Color = clBlue;
     penless.Canvas().Rectangle(1, 1, 4, 3);
     EXPECT_EQ(PixelsIn(penless.Canvas(), clBlue).size(), 6u);
@@ -208,9 +208,9 @@ TEST(Canvas, XorModeUndoesItselfWhenDrawnTwice)
     c.Rectangle(0, 0, 16, 8);
     const QImage before = bitmap.Image().copy();
 
-    c.Pen.Mode = pmXor;
+    c.Pen.Mode = TPenMode::pmXor;
     c.Pen.Color = clWhite;
-    c.Brush.Style = bsClear;
+    c.Brush.Style = TBrushStyle::bsClear;
     c.Rectangle(2, 2, 12, 12);
     EXPECT_EQ(c.Pixel(2, 5), clYellow ^ clWhite);
     EXPECT_EQ(c.Pixel(2, 10), clBlack);
@@ -237,7 +237,7 @@ TEST(Canvas, TextOutPaintsItsBoxOnlyWithASolidBrush)
     EXPECT_FALSE(PixelsIn(c, clBlack).empty());
 
     TBitmap clear(80, 30);
-    clear.Canvas().Brush.Style = bsClear;
+    clear.Canvas().Brush.Style = TBrushStyle::bsClear;
     clear.Canvas().TextOut(3, 4, "Hg");
     EXPECT_TRUE(PixelsIn(clear.Canvas(), clBlue).empty());
     EXPECT_EQ(PixelsNotIn(clear.Canvas(), clWhite), PixelsIn(clear.Canvas(), clBlack));

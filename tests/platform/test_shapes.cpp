@@ -30,17 +30,17 @@ struct Drawn {
 
 // Draws a shape in red on blue into a fresh size x size picture.
 template <typename Draw>
-Drawn DrawShape(int size, bool filled, Draw draw, TPenMode mode = pmCopy)
+Drawn DrawShape(int size, bool filled, Draw draw, TPenMode mode = TPenMode::pmCopy)
 {
     TBitmap bitmap(size, size);
     TCanvas& c = bitmap.Canvas();
     c.Pen.Color = clRed;
     c.Pen.Mode = mode;
     c.Brush.Color = clBlue;
-    c.Brush.Style = filled ? bsSolid : bsClear;
+    c.Brush.Style = filled ? TBrushStyle::bsSolid : TBrushStyle::bsClear;
     draw(c);
-    const TColor outline = mode == pmXor ? TColor(clRed ^ clWhite) : TColor(clRed);
-    const TColor fill = mode == pmXor ? TColor(clBlue ^ clWhite) : TColor(clBlue);
+    const TColor outline = mode == TPenMode::pmXor ? TColor(clRed ^ clWhite) : TColor(clRed);
+    const TColor fill = mode == TPenMode::pmXor ? TColor(clBlue ^ clWhite) : TColor(clBlue);
     return {PixelsIn(c, outline), PixelsIn(c, fill)};
 }
 
@@ -83,7 +83,7 @@ TEST(CanvasShapes, FilledPolygonsCoverExactlyWhatTheirOutlineEncloses)
             EXPECT_EQ(shape.fill, EnclosedBy(outline, kSize, kSize));
         }
         // XOR writes every pixel once: the same picture in inverted colors.
-        const Drawn inverted = DrawShape(kSize, true, polygon, pmXor);
+        const Drawn inverted = DrawShape(kSize, true, polygon, TPenMode::pmXor);
         EXPECT_EQ(inverted.outline, shape.outline);
         EXPECT_EQ(inverted.fill, shape.fill);
     }

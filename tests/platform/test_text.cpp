@@ -18,7 +18,7 @@ PixelSet Ink(const TFont& font, const QString& s, int& width, int& height)
     TBitmap bitmap(width, height);
     TCanvas& c = bitmap.Canvas();
     c.Font = font;
-    c.Brush.Style = bsClear;
+    c.Brush.Style = TBrushStyle::bsClear;
     c.TextOut(4, 4, s);
     return PixelsNotIn(c, clWhite);
 }
@@ -66,7 +66,7 @@ TEST(CanvasText, DigitsKeepTheirShapesAndABlankColumnBetweenThem)
     TFont arial11, arial13, widgetDefault = TFont::FromQFont(QApplication::font());
     arial13.Height = 13;
     TFont bold13 = arial13;
-    bold13.Style = fsBold;
+    bold13.Style = TFontStyle::fsBold;
     const int holes[10] = {1, 0, 0, 0, 1, 0, 1, 0, 2, 1};
     for (const TFont& font : {arial11, arial13, bold13, widgetDefault}) {
         SCOPED_TRACE(testing::Message() << font.Name.toStdString() << " " << font.Height << " px, style " << font.Style);

@@ -43,11 +43,11 @@ TEST_F(Plot3DTest, Defaults)
     EXPECT_EQ(plot.ViewAngleZ(), 15.0);
     EXPECT_EQ(plot.ViewMatrix().m22, TViewMatrix::FromAngles(60, 15).m22);
     EXPECT_EQ(plot.Magnification(), 1.0);
-    EXPECT_EQ(plot.BoundBoxStyle(), bbFaces);
-    EXPECT_EQ(plot.FrameStyle(), fsLowered);
-    EXPECT_EQ(plot.ColorScheme(), csSystem);
-    EXPECT_EQ(plot.MouseAction(), maRotate);
-    EXPECT_EQ(plot.ColorCodingMode(), ccmTwoColors);
+    EXPECT_EQ(plot.BoundBoxStyle(), TBoundingBox::bbFaces);
+    EXPECT_EQ(plot.FrameStyle(), TFrameStyle::fsLowered);
+    EXPECT_EQ(plot.ColorScheme(), TColorScheme::csSystem);
+    EXPECT_EQ(plot.MouseAction(), TMouseActMode::maRotate);
+    EXPECT_EQ(plot.ColorCodingMode(), TColorCodingMode::ccmTwoColors);
     EXPECT_EQ(plot.ColorCubeFaceHigh(), 0xFEEEEEu);
     EXPECT_EQ(plot.ColorXCoords(), 0x0000FFu);
     EXPECT_EQ(plot.ColorYCoords(), 0xFF0000u);
@@ -127,7 +127,7 @@ TEST_F(Plot3DTest, ClampedSetters)
     plot.SetMinTickX(2);
     plot.SetCentY(1000);
     plot.SetMeshVisible(true);
-    plot.SetFrameStyle(fsLowered);
+    plot.SetFrameStyle(TFrameStyle::fsLowered);
     EXPECT_EQ(renders, 9);
 }
 
@@ -200,7 +200,7 @@ TEST_F(Plot3DTest, RendersBackgroundAndFrameAtTheControlsSize)
     plot.resize(200, 120);
     plot.SetColorBakGnd(clAqua);
     plot.SetColorFrame(clRed);
-    plot.SetFrameStyle(fsSimple);
+    plot.SetFrameStyle(TFrameStyle::fsSimple);
     const QImage& image = plot.CurrentPicture().Image();
     EXPECT_EQ(image.size(), QSize(200, 120));
     EXPECT_EQ(FromQColor(image.pixelColor(0, 0)), clRed);
@@ -227,6 +227,6 @@ TEST_F(Plot3DTest, PublishedPropertiesGoThroughTheSetters)
     EXPECT_EQ(plot.ViewAngleZ(), 330);
     EXPECT_TRUE(plot.setProperty("MinTickZ", 0));
     EXPECT_EQ(plot.MinTickZ(), 2);
-    EXPECT_TRUE(plot.setProperty("ColorCodingMode", QVariant::fromValue(ccmThreeColors)));
-    EXPECT_EQ(plot.ColorCodingMode(), ccmThreeColors);
+    EXPECT_TRUE(plot.setProperty("ColorCodingMode", QVariant::fromValue(TColorCodingMode::ccmThreeColors)));
+    EXPECT_EQ(plot.ColorCodingMode(), TColorCodingMode::ccmThreeColors);
 }

@@ -30,7 +30,7 @@ TEST(Plot3DMouse, RotationFollowsTheTotalDisplacement)
     TPlot3D plot;   // 650 x 500
     int actions = 0;
     plot.OnMouseAction = [&](QObject*, int&, int&, double&, double&, double&, TShiftState shift) {
-        EXPECT_TRUE(shift & ssLeft);
+        EXPECT_TRUE(shift & TShiftFlag::ssLeft);
         ++actions;
     };
     Move(plot, {100, 300});
@@ -49,11 +49,11 @@ TEST(Plot3DMouse, RotationFollowsTheTotalDisplacement)
     EXPECT_EQ(plot.ViewAngleX(), 60);
 
     plot.OnMouseAction = nullptr;
-    plot.SetMouseAction(maRotXOnly);
+    plot.SetMouseAction(TMouseActMode::maRotXOnly);
     Drag(plot, {100, 300}, {100, 175});
     EXPECT_DOUBLE_EQ(plot.ViewAngleX(), 330);
 
-    plot.SetMouseAction(maNone);
+    plot.SetMouseAction(TMouseActMode::maNone);
     Drag(plot, {100, 300}, {150, 100});
     EXPECT_DOUBLE_EQ(plot.ViewAngleX(), 330);
 }
@@ -62,7 +62,7 @@ TEST(Plot3DMouse, ZoomAndPan)
 {
     TPlot3D plot;
     plot.SetMagnification(0.7);
-    plot.SetMouseAction(maZoom);
+    plot.SetMouseAction(TMouseActMode::maZoom);
     Drag(plot, {10, 400}, {10, 150});
     EXPECT_NEAR(plot.Magnification(), 1.44975, 1e-12);
     Drag(plot, {10, 500}, {10, 0});
@@ -73,12 +73,12 @@ TEST(Plot3DMouse, ZoomAndPan)
     EXPECT_DOUBLE_EQ(plot.Magnification(), 0.001);
 
     // Rotate-and-zoom: the right button zooms.
-    plot.SetMouseAction(maRotAndZoom);
+    plot.SetMouseAction(TMouseActMode::maRotAndZoom);
     Drag(plot, {10, 500}, {20, 250}, Qt::RightButton);
     EXPECT_NEAR(plot.Magnification(), 0.001 + 0.74975, 1e-12);
     EXPECT_EQ(plot.ViewAngleZ(), 15);
 
-    plot.SetMouseAction(maPan);
+    plot.SetMouseAction(TMouseActMode::maPan);
     plot.SetCentX(5000);
     Drag(plot, {100, 100}, {200, 90});
     EXPECT_EQ(plot.CentX(), 1400);   // past the setter's limit of 2 x 650
@@ -89,7 +89,7 @@ TEST(Plot3DMouse, AControlWithoutAreaIgnoresDrags)
 {
     for (QSize size : {QSize(0, 300), QSize(300, 0)}) {
         TPlot3D plot;
-        plot.SetMouseAction(maRotAndZoom);
+        plot.SetMouseAction(TMouseActMode::maRotAndZoom);
         plot.resize(size);
         Drag(plot, {0, 0}, {0, 0}, Qt::LeftButton | Qt::RightButton);
         EXPECT_EQ(plot.ViewAngleX(), 60) << size.width();

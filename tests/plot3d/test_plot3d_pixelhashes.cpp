@@ -41,7 +41,7 @@ void ErrorSurface(TPlot3D& plot)
     plot.SetColorHigh(clWhite);
     plot.SetColorMid(0x14698B);
     plot.SetColorLow(clGreen);
-    plot.SetColorCodingMode(ccmThreeColors);
+    plot.SetColorCodingMode(TColorCodingMode::ccmThreeColors);
     plot.SetMagnification(0.7);
     FillSurface(plot, 50, 50, [](double c, double r) {
         return 50 * ((c - 25.5) * (c - 25.5) + (r - 25.5) * (r - 25.5)) / 600.25;
@@ -79,7 +79,7 @@ TEST(Plot3DPixelHashes, FramesDrawTheSamePixels)
          [](TPlot3D& p) {
              MeshedWaves(p);
              p.SetMagnification(2.5);
-             p.SetBoundBoxStyle(bbFrame);
+             p.SetBoundBoxStyle(TBoundingBox::bbFrame);
          },
          300, 45, 465287512833037136ull},
     };

@@ -80,25 +80,25 @@ TEST_F(Plot3DRenderTest, BackWallsAreShadedByHowSquarelyTheyFaceTheViewer)
 TEST_F(Plot3DRenderTest, BoundBoxStyles)
 {
     const QPoint topWall = MiddleOf(plot, {1, 5, 7, 3});
-    plot.SetBoundBoxStyle(bbFrame);
+    plot.SetBoundBoxStyle(TBoundingBox::bbFrame);
     EXPECT_EQ(PixelAt(plot, topWall), plot.ColorBakGnd());
     EXPECT_EQ(PixelAt(plot, plot.Projection().Project(CubeCorner(5))), 0x654321u);
     EXPECT_GT(CountPixels(plot, 0x123456), 100);
 
-    plot.SetBoundBoxStyle(bbNone);
+    plot.SetBoundBoxStyle(TBoundingBox::bbNone);
     EXPECT_EQ(CountPixels(plot, 0x123456), 0);
     EXPECT_EQ(CountPixels(plot, 0x654321), 0);
     EXPECT_EQ(PixelAt(plot, topWall), plot.ColorBakGnd());
 
     // Outlined walls leave the cells filled.
     plot.SurfaceMatrix()->Resize(2, 2);
-    plot.SetBoundBoxStyle(bbFrame);
+    plot.SetBoundBoxStyle(TBoundingBox::bbFrame);
     EXPECT_EQ(PixelAt(plot, QPoint(plot.CentX(), plot.CentY())), plot.ColorRamp().ColorOf(0));
 }
 
 TEST(Plot3DColorRamp, RampsClampAndRoundHalvesToEven)
 {
-    TColorRamp ramp{RGBColor(0, 0, 0), RGBColor(10, 20, 30), RGBColor(1, 3, 255), 0, 100, ccmThreeColors};
+    TColorRamp ramp{RGBColor(0, 0, 0), RGBColor(10, 20, 30), RGBColor(1, 3, 255), 0, 100, TColorCodingMode::ccmThreeColors};
     EXPECT_EQ(ramp.ColorOf(50), RGBColor(10, 20, 30));
     EXPECT_EQ(ramp.ColorOf(0), ramp.Low);
     EXPECT_EQ(ramp.ColorOf(-7), ramp.Low);
@@ -106,7 +106,7 @@ TEST(Plot3DColorRamp, RampsClampAndRoundHalvesToEven)
     EXPECT_EQ(ramp.ColorOf(1e300), ramp.High);
     EXPECT_EQ(ramp.ColorOf(25), RGBColor(5, 10, 15));
 
-    ramp.Mode = ccmTwoColors;
+    ramp.Mode = TColorCodingMode::ccmTwoColors;
     EXPECT_EQ(ramp.ColorOf(50), RGBColor(0, 2, 128));   // 0.5, 1.5 and 127.5 round to even
     EXPECT_EQ(ramp.ColorOf(std::numeric_limits<double>::quiet_NaN()), ramp.Low);
 }
@@ -174,18 +174,18 @@ TEST(Plot3DAxes, TickLabelsAndWhereTheyStart)
     plot.SetRangeZHigh(1e6);
     plot.SetDecPlaceZ(-1);
     render();
-    EXPECT_EQ(labels[skXAxis], (std::vector<QString>{"-3.0", "-2.0", "-1.0", "0.0", "1.0", "2.0", "3.0"}));
-    EXPECT_EQ(labels[skYAxis], (std::vector<QString>{"0.0", " 2.0E+0005", " 4.0E+0005", " 6.0E+0005", " 8.0E+0005",
+    EXPECT_EQ(labels[TP3ScaleKind::skXAxis], (std::vector<QString>{"-3.0", "-2.0", "-1.0", "0.0", "1.0", "2.0", "3.0"}));
+    EXPECT_EQ(labels[TP3ScaleKind::skYAxis], (std::vector<QString>{"0.0", " 2.0E+0005", " 4.0E+0005", " 6.0E+0005", " 8.0E+0005",
                                                      " 1.0E+0006"}));
-    EXPECT_EQ(labels[skZAxis], (std::vector<QString>{"-1.0E+0006", "-5.0E+0005", "0.0", " 5.0E+0005", " 1.0E+0006"}));
+    EXPECT_EQ(labels[TP3ScaleKind::skZAxis], (std::vector<QString>{"-1.0E+0006", "-5.0E+0005", "0.0", " 5.0E+0005", " 1.0E+0006"}));
 
     // Default view: X from corner 2 to 6, Y from 4 to 6 and Z from corner 4 up to 5.
     const TProjection projection = plot.Projection();
-    EXPECT_EQ(ticks[skXAxis].front(), projection.Project(CubeCorner(2)));
-    EXPECT_EQ(ticks[skXAxis].back(), projection.Project(CubeCorner(6)));
-    EXPECT_EQ(ticks[skYAxis].front(), projection.Project(CubeCorner(4)));
-    EXPECT_EQ(ticks[skZAxis].front(), projection.Project(CubeCorner(4)));
-    EXPECT_EQ(ticks[skZAxis].back(), projection.Project(CubeCorner(5)));
+    EXPECT_EQ(ticks[TP3ScaleKind::skXAxis].front(), projection.Project(CubeCorner(2)));
+    EXPECT_EQ(ticks[TP3ScaleKind::skXAxis].back(), projection.Project(CubeCorner(6)));
+    EXPECT_EQ(ticks[TP3ScaleKind::skYAxis].front(), projection.Project(CubeCorner(4)));
+    EXPECT_EQ(ticks[TP3ScaleKind::skZAxis].front(), projection.Project(CubeCorner(4)));
+    EXPECT_EQ(ticks[TP3ScaleKind::skZAxis].back(), projection.Project(CubeCorner(5)));
 
     // Long labels are cut before the handler sees them; a reversed range counts down.
     plot.SetRangeXHigh(1e15);
@@ -194,6 +194,6 @@ TEST(Plot3DAxes, TickLabelsAndWhereTheyStart)
     plot.SetRangeZHigh(0);
     plot.SetDecPlaceZ(0);
     render();
-    EXPECT_EQ(labels[skXAxis].back(), "10000000000000");
-    EXPECT_EQ(labels[skZAxis], (std::vector<QString>{"10", "8", "6", "4", "2", "0"}));
+    EXPECT_EQ(labels[TP3ScaleKind::skXAxis].back(), "10000000000000");
+    EXPECT_EQ(labels[TP3ScaleKind::skZAxis], (std::vector<QString>{"10", "8", "6", "4", "2", "0"}));
 }

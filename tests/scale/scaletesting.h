@@ -35,7 +35,7 @@ inline void Prepare(TScale& scale, int width, int height)
     scale.SetBounds(0, 0, width, height);
     scale.SetFont(TestFont());
     scale.SetColorBackGnd(clWhite);
-    scale.SetFrameStyle(fsNone);
+    scale.SetFrameStyle(TFrameStyle::fsNone);
 }
 
 inline TColor PixelOf(const TBitmap& picture, int x, int y)
@@ -76,7 +76,7 @@ inline bool ShowsText(const TBitmap& picture, int left, int top, const QString& 
     TCanvas& canvas = reference.Canvas();
     canvas.Font = TestFont();
     canvas.Pen.Color = clWhite;
-    canvas.Brush = TBrush{clWhite, bsSolid};
+    canvas.Brush = TBrush{clWhite, TBrushStyle::bsSolid};
     canvas.Rectangle(0, 0, reference.Width(), reference.Height());
     canvas.TextOut(left, top, text);
     const QRect cell(left, top, canvas.TextWidth(text), canvas.TextHeight(text));

@@ -30,8 +30,8 @@ TEST(AxisDrawing, HorizontalLabelsAreCenteredOnTheirTicksButKeptInsideTheControl
     scale.SetRangeHigh(2);   // labels 0.00 at x 0, 1.00 and 2.00 at x 199
     scale.SetMinTicks(2);
     scale.SetCaption(QStringLiteral("t [s]"));
-    scale.SetCaptionAnchor(uaSclBotRgt);
-    scale.SetCaptionAlignment(taRightJustify);
+    scale.SetCaptionAnchor(TScaleUnitAnchor::uaSclBotRgt);
+    scale.SetCaptionAlignment(TAlignment::taRightJustify);
     scale.SetCaptionPosX(0);
     ColorLabelBoxesFromFirstTick(scale);
     scale.ForcePaint();
@@ -48,7 +48,7 @@ TEST(AxisDrawing, HorizontalLabelsAreCenteredOnTheirTicksButKeptInsideTheControl
               QRect(200 - caption.Width, base + 4, caption.Width, caption.Height));
 
     // Along the top edge, ticks and labels hang down from y = 0.
-    scale.SetScaleType(sctXT);
+    scale.SetScaleType(TScaleType::sctXT);
     scale.SetMarginTop(0);
     const int x = scale.ValueToPixel(1);
     for (int y = 0; y < 7; ++y)
@@ -60,7 +60,7 @@ TEST(AxisDrawing, VerticalLabelsStandBesideTheirTicks)
 {
     TScale scale;
     Prepare(scale, 120, 200);
-    scale.SetScaleType(sctYR);
+    scale.SetScaleType(TScaleType::sctYR);
     scale.SetMarginRight(19);   // base line at x = 100
     scale.SetRangeHigh(2);
     scale.SetMinTicks(2);
@@ -104,14 +104,14 @@ TEST(AxisDrawing, OnlyHorizontalLinearAndCalendarAxesWriteTheLabelBeforeReportin
     };
     const auto time = [](TScale& scale) {
         scale.SetRangeHigh(600);
-        scale.SetLabelType(ftTime);
+        scale.SetLabelType(TFigType::ftTime);
     };
-    EXPECT_FALSE(labelFollowsTick(sctXB, linear));
-    EXPECT_TRUE(labelFollowsTick(sctYL, linear));
-    EXPECT_TRUE(labelFollowsTick(sctXB, logarithmic));
-    EXPECT_TRUE(labelFollowsTick(sctYL, logarithmic));
-    EXPECT_FALSE(labelFollowsTick(sctXB, time));
-    EXPECT_FALSE(labelFollowsTick(sctYL, time));
+    EXPECT_FALSE(labelFollowsTick(TScaleType::sctXB, linear));
+    EXPECT_TRUE(labelFollowsTick(TScaleType::sctYL, linear));
+    EXPECT_TRUE(labelFollowsTick(TScaleType::sctXB, logarithmic));
+    EXPECT_TRUE(labelFollowsTick(TScaleType::sctYL, logarithmic));
+    EXPECT_FALSE(labelFollowsTick(TScaleType::sctXB, time));
+    EXPECT_FALSE(labelFollowsTick(TScaleType::sctYL, time));
 }
 
 TEST(AxisDrawing, ReportsEveryDrawnTickOnceWhereItMeetsTheBaseLine)
@@ -135,7 +135,7 @@ TEST(AxisDrawing, ReportsEveryDrawnTickOnceWhereItMeetsTheBaseLine)
 
     scale.SetShortTicks(false);
     ticks.clear();
-    scale.SetScaleType(sctYR);
+    scale.SetScaleType(TScaleType::sctYR);
     ASSERT_EQ(ticks.size(), 3u);
     EXPECT_EQ(ticks[1].ChartX, 400 - 20 - 1);
     EXPECT_EQ(ticks[1].ChartY, scale.ValueToPixel(1));
@@ -159,7 +159,7 @@ TEST(AxisDrawing, DateLinesGoBeyondTheTimeLabel)
     Prepare(scale, 400, 80);
     scale.SetRangeHigh(1);   // one day: a major tick every six hours
     scale.SetMinTicks(4);
-    scale.SetLabelType(ftDateTime);
+    scale.SetLabelType(TFigType::ftDateTime);
     scale.DateFormat()->SetMonthName(false);
     const int base = 80 - 20 - 1;
     const TTextSize time = SizeOf(QStringLiteral("00:00"));
@@ -173,7 +173,7 @@ TEST(AxisDrawing, DateLinesGoBeyondTheTimeLabel)
                           QStringLiteral("31-12-1899")));
 
     scale.SetBounds(0, 0, 200, 400);
-    scale.SetScaleType(sctYL);   // base line at x = 20; midnight at y = 379
+    scale.SetScaleType(TScaleType::sctYL);   // base line at x = 20; midnight at y = 379
     EXPECT_TRUE(ShowsText(scale.Picture(), 28, 379 - 3 * (date.Height / 2), QStringLiteral("30-12-1899")));
 }
 
@@ -181,7 +181,7 @@ TEST(AxisDrawing, DateTimeMessagesReplaceTheTicksAroundTheMiddleOfTheAxis)
 {
     TScale scale;
     Prepare(scale, 300, 60);
-    scale.SetLabelType(ftDateTime);
+    scale.SetLabelType(TFigType::ftDateTime);
     scale.SetShowBaseLine(false);
     std::vector<TDrawnTick> ticks;
     RecordTicks(scale, ticks);
@@ -198,7 +198,7 @@ TEST(AxisDrawing, DateTimeMessagesReplaceTheTicksAroundTheMiddleOfTheAxis)
 
     // Vertical axes write the message line by line, the first line above the middle.
     scale.SetBounds(0, 0, 200, 300);
-    scale.SetScaleType(sctYL);
+    scale.SetScaleType(TScaleType::sctYL);
     scale.SetRangeLow(0);
     scale.SetRangeHigh(1e-9);   // below a hundredth of a second per interval
     const int lineHeight = SizeOf(QStringLiteral("T")).Height;

@@ -16,10 +16,10 @@ double Day(int year, int month, int day, int hour = 0, int minute = 0, int secon
     return EncodeDateTime({year, month, day, hour, minute, second, msec}).value();
 }
 
-TAxisSettings DateAxis(double low, double high, int minTicks = 3, TScaleType type = sctXB)
+TAxisSettings DateAxis(double low, double high, int minTicks = 3, TScaleType type = TScaleType::sctXB)
 {
     TAxisSettings axis = Axis(low, high, minTicks);
-    axis.LabelType = ftDateTime;
+    axis.LabelType = TFigType::ftDateTime;
     axis.ScaleType = type;
     axis.DateFormat.Locale = QLocale(QLocale::English, QLocale::UnitedStates);
     return axis;
@@ -52,8 +52,8 @@ TEST(DateTimeTicks, MessagesInsteadOfTicks)
     EXPECT_EQ(ticks.Message, "DateTime range is below 1 second");
     EXPECT_EQ(ticks.MessageLines, (QStringList{"DateTime", "range is", "below 1", "second"}));
     // Vertical axes go down to hundredths of a second.
-    EXPECT_FALSE(ComputeAxisTicks(DateAxis(0, 2e-5, 3, sctYR)).Ticks.empty());
-    EXPECT_FALSE(ComputeAxisTicks(DateAxis(0, 3e-7, 3, sctYR)).Message.isEmpty());
+    EXPECT_FALSE(ComputeAxisTicks(DateAxis(0, 2e-5, 3, TScaleType::sctYR)).Ticks.empty());
+    EXPECT_FALSE(ComputeAxisTicks(DateAxis(0, 3e-7, 3, TScaleType::sctYR)).Message.isEmpty());
 }
 
 TEST(DateTimeTicks, OneDayInSixHourSteps)
@@ -69,16 +69,16 @@ TEST(DateTimeTicks, OneDayInSixHourSteps)
 
     axis.ShortTicks = false;
     EXPECT_EQ(RecordedValues(ComputeAxisTicks(axis)).size(), 5u);
-    axis.DateFormat.DateForTime = dtOnePerChart;
+    axis.DateFormat.DateForTime = TDateForTime::dtOnePerChart;
     EXPECT_EQ(DateLines(ComputeAxisTicks(axis)), (QStringList{"30-Dec-1899", "", "", "", ""}));
-    axis.DateFormat.DateForTime = dtAllTicks;
+    axis.DateFormat.DateForTime = TDateForTime::dtAllTicks;
     EXPECT_EQ(DateLines(ComputeAxisTicks(axis)).count("30-Dec-1899"), 4);
-    axis.DateFormat.DateForTime = dtNone;
+    axis.DateFormat.DateForTime = TDateForTime::dtNone;
     EXPECT_EQ(DateLines(ComputeAxisTicks(axis)), QStringList(5, QString()));
 
-    axis.DateFormat.TimeFormat = tfHHhMM;
+    axis.DateFormat.TimeFormat = TTimeFormat::tfHHhMM;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"0h", "6h", "12h", "18h", "0h"}));
-    axis.DateFormat.TimeFormat = tfAMPM;
+    axis.DateFormat.TimeFormat = TTimeFormat::tfAMPM;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"12am", "6am", "12pm", "6pm", "12am"}));
 
     // From 01:30 the first 6-hour tick is 06:00; the 2-hour ticks before it come first.
@@ -92,25 +92,25 @@ TEST(DateTimeTicks, ClockLabelsAtEachLevel)
 {
     TAxisSettings minutes = DateAxis(Day(2007, 3, 15, 14), Day(2007, 3, 15, 14, 30));
     TAxisSettings seconds = DateAxis(Day(2007, 3, 15, 14, 5), Day(2007, 3, 15, 14, 5, 30));
-    TAxisSettings hundredths = DateAxis(Day(2007, 3, 15, 14, 5, 30), Day(2007, 3, 15, 14, 5, 30, 300), 3, sctYL);
+    TAxisSettings hundredths = DateAxis(Day(2007, 3, 15, 14, 5, 30), Day(2007, 3, 15, 14, 5, 30, 300), 3, TScaleType::sctYL);
     const auto second = [](const TAxisSettings& axis) { return LongLabels(ComputeAxisTicks(axis)).at(1); };
     EXPECT_EQ(LongLabels(ComputeAxisTicks(minutes)), (QStringList{"14:00", "14:10", "14:20", "14:30"}));
     EXPECT_EQ(second(seconds), "14:05:10");
     EXPECT_EQ(second(hundredths), "14:05:30.10");
 
     for (TAxisSettings* axis : {&minutes, &seconds, &hundredths})
-        axis->DateFormat.TimeFormat = tfHHhMM;
+        axis->DateFormat.TimeFormat = TTimeFormat::tfHHhMM;
     EXPECT_EQ(second(minutes), "14h10");
     EXPECT_EQ(second(seconds), "14h05:10");
     EXPECT_EQ(second(hundredths), "14h05:30.10");
     for (TAxisSettings* axis : {&minutes, &seconds, &hundredths})
-        axis->DateFormat.TimeFormat = tfAMPM;
+        axis->DateFormat.TimeFormat = TTimeFormat::tfAMPM;
     EXPECT_EQ(second(minutes), "2:10pm");
     EXPECT_EQ(second(seconds), "2:05.10pm");
     EXPECT_EQ(second(hundredths), "2:05.30.10pm");
 
     // The separator is written as it is, even a quote; hundredths keep two digits.
-    hundredths.DateFormat.TimeFormat = tfHHMMSS;
+    hundredths.DateFormat.TimeFormat = TTimeFormat::tfHHMMSS;
     hundredths.DateFormat.TimeSeparator = u'"';
     hundredths.RangeHigh = Day(2007, 3, 15, 14, 5, 30, 60);
     EXPECT_EQ(second(hundredths), "14\"05\"30.02");
@@ -139,15 +139,15 @@ TEST(DateTimeTicks, DaysCountFromNewYear)
 
     axis.ShortTicks = false;
     axis.DateFormat.MonthName = false;
-    axis.DateFormat.YearLength = ylYY;
-    axis.DateFormat.DateOrder = doMMDDYY;
+    axis.DateFormat.YearLength = TYearLength::ylYY;
+    axis.DateFormat.DateOrder = TDateOrder::doMMDDYY;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).front(), "03-05-07");
-    axis.DateFormat.DateOrder = doYYMMDD;
+    axis.DateFormat.DateOrder = TDateOrder::doYYMMDD;
     axis.DateFormat.DateSeparator = u'/';
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).front(), "07/03/05");
-    axis.DateFormat.YearLength = ylNone;
+    axis.DateFormat.YearLength = TYearLength::ylNone;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).front(), "03/05");
-    axis.DateFormat.DateOrder = doDDMMYY;
+    axis.DateFormat.DateOrder = TDateOrder::doDDMMYY;
     axis.DateFormat.MonthName = true;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).front(), "05/Mar");
 }
@@ -165,11 +165,11 @@ TEST(DateTimeTicks, MonthsAlignToJanuary)
 
     axis = DateAxis(Day(2007, 11, 15), Day(2008, 10, 15));
     axis.ShortTicks = false;
-    axis.DateFormat.YearLength = ylYY;
+    axis.DateFormat.YearLength = TYearLength::ylYY;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"Jan-08", "Apr-08", "Jul-08", "Oct-08"}));
-    axis.DateFormat.DateOrder = doYYMMDD;
+    axis.DateFormat.DateOrder = TDateOrder::doYYMMDD;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).front(), "08-Jan");
-    axis.DateFormat.YearLength = ylNone;
+    axis.DateFormat.YearLength = TYearLength::ylNone;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).front(), "Jan");
 }
 
@@ -179,7 +179,7 @@ TEST(DateTimeTicks, YearsOnRoundNumbers)
     axis.ShortTicks = false;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"1900", "1920", "1940", "1960", "1980", "2000"}));
     axis.ShortTicks = true;
-    axis.DateFormat.YearLength = ylYY;
+    axis.DateFormat.YearLength = TYearLength::ylYY;
     const TAxisTicks ticks = ComputeAxisTicks(axis);
     EXPECT_EQ(ticks.Ticks.size(), 11u);
     EXPECT_EQ(LongLabels(ticks), (QStringList{"00", "20", "40", "60", "80", "00"}));
@@ -216,7 +216,7 @@ TEST(DateTimeTicks, StayInsideTheRangeAtEveryLevelAndMagnitude)
     constexpr double kNoise = 0.0004 / 86400;
     for (const double day : {-693000.0, 0.0, 45000.0, 2950000.0}) {
         for (const double width : {3e-5, 2e-4, 0.01, 0.5, 20.0, 200.0, 3000.0}) {
-            for (const TScaleType type : {sctXB, sctYL}) {
+            for (const TScaleType type : {TScaleType::sctXB, TScaleType::sctYL}) {
                 const TAxisSettings axis = DateAxis(day + kNoise, day + width - kNoise, 3, type);
                 const TAxisTicks ticks = ComputeAxisTicks(axis);
                 SCOPED_TRACE(testing::Message() << std::setprecision(15) << axis.RangeLow << ".." << axis.RangeHigh);

@@ -38,7 +38,7 @@ TAxisSettings WithDecPlaces(TAxisSettings axis, int decPlaces)
 TAxisSettings TimeAxis(double low, double high)
 {
     TAxisSettings axis = Axis(low, high);
-    axis.LabelType = ftTime;
+    axis.LabelType = TFigType::ftTime;
     axis.DecPlaces = 4;   // as the scale sets it for time labels
     return axis;
 }
@@ -153,12 +153,12 @@ TEST(NumericLabels, InscriptionsUserTextsAndNoFigures)
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).at(1), "20°C");
 
     axis = Axis(0, 4, 4);
-    axis.LabelType = ftUserText;
+    axis.LabelType = TFigType::ftUserText;
     axis.UserTickText = "Mon|Tue|Wed";
     axis.ScaleInscript = "&!";   // user texts take no inscription
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"Mon", "Tue", "Wed", "Wed", "Wed"}));
 
-    axis.LabelType = ftNoFigs;
+    axis.LabelType = TFigType::ftNoFigs;
     const TAxisTicks ticks = ComputeAxisTicks(axis);
     EXPECT_EQ(LongLabels(ticks), QStringList(5, QString()));
 }
@@ -202,7 +202,7 @@ TEST(LogarithmicTicks, LabelsTrimmedOrAsExponents)
     axis.DecPlaces = -3;
     axis.ScaleInscript = "10^";
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"10^-2", "", "", "10^-1", "", "", "10^0"}));
-    axis.LabelType = ftUserText;   // the empty 2 and 5 labels count as labeled ticks
+    axis.LabelType = TFigType::ftUserText;   // the empty 2 and 5 labels count as labeled ticks
     axis.UserTickText = "a|b|c|d";
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).mid(3), (QStringList{"d", "d", "d", "d"}));
 

@@ -27,12 +27,12 @@ TEST(PixelMapping, RangeEndsMeetTheAxisEnds)
     EXPECT_EQ(Pixel(axis, 0), 10);
     EXPECT_EQ(Pixel(axis, 100), 369);
     EXPECT_EQ(Pixel(axis, 50), 190);   // 189.5 rounds to even
-    axis.ScaleType = sctYR;
+    axis.ScaleType = TScaleType::sctYR;
     EXPECT_EQ(Pixel(axis, 0), 384);
     EXPECT_EQ(Pixel(axis, 100), 5);
     std::swap(axis.RangeLow, axis.RangeHigh);   // reversed: the direction turns round
     EXPECT_EQ(Pixel(axis, 100), 384);
-    axis.ScaleType = sctXT;
+    axis.ScaleType = TScaleType::sctXT;
     EXPECT_EQ(Pixel(axis, 0), 369);
 }
 
@@ -47,11 +47,11 @@ TEST(PixelMapping, Logarithmic)
     EXPECT_EQ(Pixel(axis, 1000), 379);
     // Values at or below zero lie at the control's edge beyond the low end.
     EXPECT_EQ(Pixel(axis, 0), 0);
-    axis.ScaleType = sctYL;
+    axis.ScaleType = TScaleType::sctYL;
     EXPECT_EQ(Pixel(axis, -5), 300);
     std::swap(axis.RangeLow, axis.RangeHigh);
     EXPECT_EQ(Pixel(axis, 1e-101), 0);
-    axis.ScaleType = sctXB;
+    axis.ScaleType = TScaleType::sctXB;
     EXPECT_EQ(Pixel(axis, 0), 400);
 }
 

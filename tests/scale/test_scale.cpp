@@ -14,7 +14,7 @@ namespace {
 void FillWhite(TBitmap& bitmap)
 {
     bitmap.Canvas().Pen.Color = clWhite;
-    bitmap.Canvas().Brush = TBrush{clWhite, bsSolid};
+    bitmap.Canvas().Brush = TBrush{clWhite, TBrushStyle::bsSolid};
     bitmap.Canvas().Rectangle(0, 0, bitmap.Width(), bitmap.Height());
 }
 
@@ -55,7 +55,7 @@ TEST(Scale, ANewScaleShowsAnAxisFrom0To100AlongItsBottom)
     EXPECT_EQ(PixelOf(picture, 0, 0), clGray);
     EXPECT_EQ(PixelOf(picture, 1, 1), clBlack);
     EXPECT_EQ(PixelOf(picture, 398, 398), clSilver);
-    scale.SetColorScheme(csSystem);
+    scale.SetColorScheme(TColorScheme::csSystem);
     EXPECT_EQ(PixelOf(scale.Picture(), 0, 0), ResolveColor(clBtnShadow));
 }
 
@@ -79,7 +79,7 @@ TEST(Scale, SettersClampTheirValuesAndKeepTheRangeOpen)
     EXPECT_EQ(scale.ValueToPixel(1), 20);
     EXPECT_EQ(scale.ValueToPixel(0), 379);
 
-    scale.SetLabelType(ftTime);
+    scale.SetLabelType(TFigType::ftTime);
     EXPECT_EQ(scale.DecPlaces(), 4);
 
     // Until it is loaded a scale takes Logarithmic whatever its range ...
@@ -93,7 +93,7 @@ TEST(Scale, SettersClampTheirValuesAndKeepTheRangeOpen)
     scale.SetRangeHigh(1000);
     scale.SetLogarithmic(true);
     EXPECT_TRUE(scale.Logarithmic());
-    scale.SetLabelType(ftDateTime);
+    scale.SetLabelType(TFigType::ftDateTime);
     EXPECT_FALSE(scale.Logarithmic());
     scale.SetLogarithmic(true);
     EXPECT_FALSE(scale.Logarithmic());
@@ -111,18 +111,18 @@ TEST(Scale, SomeSettersRepaintOnlyWhenTheValueChanges)
     };
     EXPECT_EQ(rendersFor([&] { scale.SetShortTicks(true); }), 0);
     EXPECT_EQ(rendersFor([&] { scale.SetColorScale(clBlack); }), 0);
-    EXPECT_EQ(rendersFor([&] { scale.SetFrameStyle(fsLowered); }), 0);
-    EXPECT_EQ(rendersFor([&] { scale.SetScaleType(sctXB); }), 0);
-    EXPECT_EQ(rendersFor([&] { scale.SetColorScheme(csBWG); }), 0);
+    EXPECT_EQ(rendersFor([&] { scale.SetFrameStyle(TFrameStyle::fsLowered); }), 0);
+    EXPECT_EQ(rendersFor([&] { scale.SetScaleType(TScaleType::sctXB); }), 0);
+    EXPECT_EQ(rendersFor([&] { scale.SetColorScheme(TColorScheme::csBWG); }), 0);
     EXPECT_EQ(rendersFor([&] { scale.DateFormat()->SetDateSeparator(u'-'); }), 0);
     EXPECT_EQ(rendersFor([&] { scale.SetCaption(QString()); }), 1);
     EXPECT_EQ(rendersFor([&] { scale.SetRangeLow(0); }), 1);
-    EXPECT_EQ(rendersFor([&] { scale.DateFormat()->SetTimeFormat(tfHHMMSS); }), 1);
+    EXPECT_EQ(rendersFor([&] { scale.DateFormat()->SetTimeFormat(TTimeFormat::tfHHMMSS); }), 1);
 
     TDTLabel other;
-    other.SetDateOrder(doYYMMDD);
+    other.SetDateOrder(TDateOrder::doYYMMDD);
     EXPECT_EQ(rendersFor([&] { scale.SetDateFormat(&other); }), 1);
-    EXPECT_EQ(scale.DateFormat()->DateOrder(), doYYMMDD);
+    EXPECT_EQ(scale.DateFormat()->DateOrder(), TDateOrder::doYYMMDD);
     EXPECT_NE(scale.DateFormat(), &other);
 }
 
@@ -208,13 +208,13 @@ TEST(Scale, AssignTakesOverTheAxisButNotTheChartRole)
 {
     TScale source;
     source.SetBounds(0, 0, 300, 100);
-    source.SetScaleType(sctYL);
+    source.SetScaleType(TScaleType::sctYL);
     source.SetRangeLow(5);
     source.SetRangeHigh(50);
     source.SetLogarithmic(true);
-    source.SetCaptionAnchor(uaSclCenter);
-    source.SetColorScheme(csSystem);
-    source.DateFormat()->SetYearLength(ylYY);
+    source.SetCaptionAnchor(TScaleUnitAnchor::uaSclCenter);
+    source.SetColorScheme(TColorScheme::csSystem);
+    source.DateFormat()->SetYearLength(TYearLength::ylYY);
     source.SetChartOwned(true);
     source.SetFont(TestFont());
     int sourceTicks = 0;
@@ -229,9 +229,9 @@ TEST(Scale, AssignTakesOverTheAxisButNotTheChartRole)
     EXPECT_EQ(renders, 1);
     EXPECT_GT(sourceTicks, 0);
     EXPECT_TRUE(dest.Logarithmic());
-    EXPECT_EQ(dest.CaptionAnchor(), uaSclCenter);
-    EXPECT_EQ(dest.ColorScheme(), csSystem);
-    EXPECT_EQ(dest.DateFormat()->YearLength(), ylYY);
+    EXPECT_EQ(dest.CaptionAnchor(), TScaleUnitAnchor::uaSclCenter);
+    EXPECT_EQ(dest.ColorScheme(), TColorScheme::csSystem);
+    EXPECT_EQ(dest.DateFormat()->YearLength(), TYearLength::ylYY);
     EXPECT_FALSE(dest.ChartOwned());
     EXPECT_TRUE(dest.ParentFont());
     EXPECT_EQ(dest.size(), QSize(400, 400));
@@ -258,18 +258,18 @@ TEST(Scale, PicturesOfEveryKindOfAxis)
         const char* Caption;
     };
     const TPicture pictures[] = {
-        {"numeric", -0.5, 2.5, ftNum, false, "x [m]"},
-        {"logarithmic", 0.01, 1000, ftNum, true, "f [Hz]"},
-        {"time", 0, 600, ftTime, false, "t"},
-        {"hours", 45000, 45002, ftDateTime, false, "date"},
-        {"months", 44927, 45292, ftDateTime, false, "2023"},
-        {"years", 32874, 47484, ftDateTime, false, "year"},
+        {"numeric", -0.5, 2.5, TFigType::ftNum, false, "x [m]"},
+        {"logarithmic", 0.01, 1000, TFigType::ftNum, true, "f [Hz]"},
+        {"time", 0, 600, TFigType::ftTime, false, "t"},
+        {"hours", 45000, 45002, TFigType::ftDateTime, false, "date"},
+        {"months", 44927, 45292, TFigType::ftDateTime, false, "2023"},
+        {"years", 32874, 47484, TFigType::ftDateTime, false, "year"},
     };
     const QString folderName = qEnvironmentVariable("SLOPELAB_SCALE_PICTURES");
     const QDir folder(folderName);
     ASSERT_TRUE(folderName.isEmpty() || folder.mkpath(QStringLiteral(".")));
     for (const TPicture& picture : pictures) {
-        for (TScaleType type : {sctXB, sctXT, sctYL, sctYR}) {
+        for (TScaleType type : {TScaleType::sctXB, TScaleType::sctXT, TScaleType::sctYL, TScaleType::sctYR}) {
             TScale scale;
             scale.SetFont(TestFont());
             if (IsHorizontal(type))
@@ -277,7 +277,7 @@ TEST(Scale, PicturesOfEveryKindOfAxis)
             else
                 scale.SetBounds(0, 0, 160, 500);
             scale.SetScaleType(type);
-            scale.SetCaptionPosY(type == sctXB ? 4 : -18);
+            scale.SetCaptionPosY(type == TScaleType::sctXB ? 4 : -18);
             scale.SetRangeLow(picture.Low);
             scale.SetRangeHigh(picture.High);
             scale.SetLabelType(picture.Labels);

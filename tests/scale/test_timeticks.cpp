@@ -14,7 +14,7 @@ namespace {
 TAxisSettings TimeAxis(double low, double high, int minTicks = 3)
 {
     TAxisSettings axis = Axis(low, high, minTicks);
-    axis.LabelType = ftTime;
+    axis.LabelType = TFigType::ftTime;
     return axis;
 }
 
