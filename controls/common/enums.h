@@ -3,8 +3,8 @@
 // types they share. The ordinals and value names are the ones stored with forms.
 //
 // The enumerations live in a namespace so that the meta-object system knows them
-// (property walkers can read and write them by name); the namespace is opened
-// globally, so code uses the plain names such as fsLowered.
+// (property walkers can read and write them by name). Only the type names are
+// declared globally; values are written through their type, e.g. TFrameStyle::fsLowered.
 #include "platform/events.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 // Enumerations the numeric label publishes. Like the shared ones they live in a
-// namespace known to the meta-object system, opened globally.
+// namespace known to the meta-object system; only the type names are declared globally.
 #include <QObject>
 #include <cstdint>
 

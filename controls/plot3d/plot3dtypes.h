@@ -1,6 +1,7 @@
 #pragma once
 // Enumerations and event types the 3-D plot publishes. Like the shared enumerations
-// they live in a namespace known to the meta-object system, opened globally.
+// they live in a namespace known to the meta-object system; only the type names are
+// declared globally.
 #include "platform/color.h"
 #include "platform/events.h"
 
