@@ -53,7 +53,7 @@ void ApplyLessonChartDesign(TPlotta& chart, int leftRim)
 
 bool InDataArea(const TPlotta& chart, int x, int y)
 {
-    const TChartGeometry geometry{chart.width(), chart.height(), chart.LRim(), chart.RRim(),
-                                  chart.TRim(), chart.BRim(), chart.ShadowWidth()};
+    const TChartGeometry geometry{chart.width(), chart.height(), chart.LRim(),       chart.RRim(),
+                                  chart.TRim(),  chart.BRim(),   chart.ShadowWidth()};
     return geometry.InDataArea(x, y);
 }

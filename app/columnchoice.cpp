@@ -35,8 +35,7 @@ TFrmColumns::TFrmColumns(QWidget* parent, TTolkar2000& translator, const QString
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(translator.LookupText(QStringLiteral("OK")));
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(translator.LookupText(QStringLiteral("Cancel")));
+    buttons->button(QDialogButtonBox::Cancel)->setText(translator.LookupText(QStringLiteral("Cancel")));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -46,10 +45,7 @@ TFrmColumns::TFrmColumns(QWidget* parent, TTolkar2000& translator, const QString
     layout->addWidget(buttons);
 }
 
-std::pair<int, int> TFrmColumns::Chosen() const
-{
-    return {CBX->currentIndex(), CBY->currentIndex()};
-}
+std::pair<int, int> TFrmColumns::Chosen() const { return {CBX->currentIndex(), CBY->currentIndex()}; }
 
 std::optional<std::pair<int, int>> AskForColumns(QWidget* parent, TTolkar2000& translator,
                                                  const QString& file, const QStringList& names)

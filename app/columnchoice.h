@@ -11,8 +11,7 @@ class TFrmColumns : public QDialog {
     Q_OBJECT
 public:
     // names are the file's numeric columns; the first two are chosen at first.
-    TFrmColumns(QWidget* parent, TTolkar2000& translator, const QString& file,
-                const QStringList& names);
+    TFrmColumns(QWidget* parent, TTolkar2000& translator, const QString& file, const QStringList& names);
 
     QComboBox* CBX = nullptr;
     QComboBox* CBY = nullptr;

@@ -10,10 +10,21 @@ namespace {
 const QString ProgramName = QStringLiteral("slopelab");
 
 // Options the application object takes off the command line: with a value, then without.
-const char* const QtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme",
-                                          "plugin", "qwindowgeometry", "qwindowicon",
-                                          "qwindowtitle", "display", "geometry", "title",
-                                          "icon", "name", "session", "style", "stylesheet"};
+const char* const QtOptionsWithValue[] = {"platform",
+                                          "platformpluginpath",
+                                          "platformtheme",
+                                          "plugin",
+                                          "qwindowgeometry",
+                                          "qwindowicon",
+                                          "qwindowtitle",
+                                          "display",
+                                          "geometry",
+                                          "title",
+                                          "icon",
+                                          "name",
+                                          "session",
+                                          "style",
+                                          "stylesheet"};
 const char* const QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 void AddQtOptions(QCommandLineParser& parser)
@@ -43,8 +54,8 @@ struct TOptions {
                             "Seed the random generator with <number> instead of the clock, "
                             "so that the same data points come again.",
                             "number"};
-    QCommandLineOption page{QStringList{"page"},
-                            "Step the tutorial to page <number>, from 1 to 5.", "number"};
+    QCommandLineOption page{QStringList{"page"}, "Step the tutorial to page <number>, from 1 to 5.",
+                            "number"};
     QCommandLineOption language{QStringList{"language"}, QString(), "code"};
     QCommandLineOption show{QStringList{"show"},
                             "Show more in the chart from the start: \"squares\" (each residual's "
@@ -73,9 +84,9 @@ QString HelpText(const QCommandLineParser& parser, const QString& programFile)
 
 TCommandLine Failure(const QString& message)
 {
-    return {TCommandLine::TAction::Fail, {},
-            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                .arg(ProgramName, message)};
+    return {TCommandLine::TAction::Fail,
+            {},
+            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(ProgramName, message)};
 }
 
 QString BadValue(const QString& option, const QString& value, const QString& expected)
@@ -88,11 +99,10 @@ QString BadValue(const QString& option, const QString& value, const QString& exp
 TCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& languages)
 {
     TOptions o;
-    o.language.setDescription(
-        QStringLiteral("Show the program in the language <code> (%1); without it the "
-                       "system's language chooses, and English stands in for languages "
-                       "the program does not speak.")
-            .arg(languages.join(QStringLiteral(", "))));
+    o.language.setDescription(QStringLiteral("Show the program in the language <code> (%1); without it the "
+                                             "system's language chooses, and English stands in for languages "
+                                             "the program does not speak.")
+                                  .arg(languages.join(QStringLiteral(", "))));
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
@@ -114,7 +124,8 @@ TCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& l
     if (parser.isSet(o.help))
         return {TCommandLine::TAction::ShowHelp, {}, HelpText(parser, arguments.value(0))};
     if (parser.isSet(o.version))
-        return {TCommandLine::TAction::ShowVersion, {},
+        return {TCommandLine::TAction::ShowVersion,
+                {},
                 QStringLiteral("%1 %2\n").arg(ProgramName, QStringLiteral(SLOPELAB_VERSION))};
 
     TCommandLine result;
@@ -135,8 +146,8 @@ TCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& l
         bool ok = false;
         options.page = parser.value(o.page).toInt(&ok);
         if (!ok || options.page < TFrmMain::FirstPage || options.page > TFrmMain::LastPage)
-            return Failure(BadValue(QStringLiteral("page"), parser.value(o.page),
-                                    QStringLiteral("a page from 1 to 5")));
+            return Failure(
+                BadValue(QStringLiteral("page"), parser.value(o.page), QStringLiteral("a page from 1 to 5")));
     }
     if (parser.isSet(o.language)) {
         const QString code = parser.value(o.language).toLower();
@@ -150,8 +161,7 @@ TCommandLine ParseCommandLine(const QStringList& arguments, const QStringList& l
         QString badName;
         const std::optional<TExtrasShown> show = ParseExtrasShown(parser.value(o.show), badName);
         if (!show)
-            return Failure(BadValue(QStringLiteral("show"), badName,
-                                    QStringLiteral("one of squares, fit")));
+            return Failure(BadValue(QStringLiteral("show"), badName, QStringLiteral("one of squares, fit")));
         options.show = *show;
     }
     if (parser.isSet(o.data)) {

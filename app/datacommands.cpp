@@ -19,10 +19,12 @@ TDataCommands::TDataCommands(TFrmMain& main, TLessonCommands& commands, TTolkar2
     : QObject(&main)
 {
     setObjectName(QStringLiteral("DataCommands"));
-    Open = commands.Add(TCommandGroup::File, {QStringLiteral("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
-                                              [&main] { main.OpenDataFile(); }});
-    Save = commands.Add(TCommandGroup::File, {QStringLiteral("Save..."), QKeySequence(Qt::CTRL | Qt::Key_S),
-                                              [&main] { main.SaveDataFile(); }});
+    Open = commands.Add(
+        TCommandGroup::File,
+        {QStringLiteral("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), [&main] { main.OpenDataFile(); }});
+    Save = commands.Add(
+        TCommandGroup::File,
+        {QStringLiteral("Save..."), QKeySequence(Qt::CTRL | Qt::Key_S), [&main] { main.SaveDataFile(); }});
 
     ExamplesTitle = translator.LookupText(QStringLiteral("Examples"));
     auto* examples = new QMenu(ExamplesTitle, &main);

@@ -67,7 +67,7 @@ TChartRange ChartRange(std::span<const double> values)
 // Two numbers in [0, 1) that the points decide: the same set gives the same two.
 std::pair<double, double> PointDice(std::span<const double> x, std::span<const double> y)
 {
-    std::uint64_t hash = 14695981039346656037ull;   // FNV-1a
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
     auto mix = [&hash](double value) {
         std::uint64_t bits;
         std::memcpy(&bits, &value, sizeof bits);
@@ -114,9 +114,9 @@ std::optional<TDataView> FitDataView(std::span<const double> x, std::span<const 
     const long double intercept = fit.Value().intercept;
 
     const TSpread spread = SpreadOf(x, y);
-    const long double spreadY = spread.sdY > 0       ? spread.sdY
-                                : spread.meanY != 0 ? std::abs(spread.meanY)
-                                                    : 1.0L;
+    const long double spreadY = spread.sdY > 0 ? spread.sdY
+        : spread.meanY != 0                    ? std::abs(spread.meanY)
+                                               : 1.0L;
     const long double kReach = SlopeReach * spreadY / spread.sdX;
     const long double dReach = kReach * std::abs(spread.meanX) + InterceptReach * spreadY;
 

@@ -13,22 +13,15 @@ bool TMapWindow::HoldsWellInside(double k, double d, double share) const
 {
     const double kMargin = share * KSpan();
     const double dMargin = share * DSpan();
-    return k - KLow >= kMargin && KHigh - k >= kMargin && d - DLow >= dMargin &&
-           DHigh - d >= dMargin;
+    return k - KLow >= kMargin && KHigh - k >= kMargin && d - DLow >= dMargin && DHigh - d >= dMargin;
 }
 
 int GridSize(int imageWidth) { return imageWidth / 2 + 1; }
 
 // Written so that the lesson's window gives exactly 6·i / N − 3 and j / 25 − 2.
-double GridK(int i, int gridN, const TMapWindow& window)
-{
-    return window.KSpan() * i / gridN + window.KLow;
-}
+double GridK(int i, int gridN, const TMapWindow& window) { return window.KSpan() * i / gridN + window.KLow; }
 
-double GridD(int j, const TMapWindow& window)
-{
-    return window.DSpan() * j / GridRowsPerWindow + window.DLow;
-}
+double GridD(int j, const TMapWindow& window) { return window.DSpan() * j / GridRowsPerWindow + window.DLow; }
 
 namespace {
 
@@ -72,8 +65,7 @@ constexpr int CellsPerRun = 8;
 // with the very operations of SumOfSquares and so gets the same bits; only the additions
 // of different cells overlap.
 WITH_WIDER_VECTORS
-void SumRun(double k, const double* d, const double* x, const double* y, std::size_t n,
-            double* cells)
+void SumRun(double k, const double* d, const double* x, const double* y, std::size_t n, double* cells)
 {
     FourDoubles low, high;
     std::memcpy(&low, d, sizeof low);
@@ -92,9 +84,8 @@ void SumRun(double k, const double* d, const double* x, const double* y, std::si
 
 } // namespace
 
-TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TPointArray& dataX,
-                           const TPointArray& dataY, std::uint16_t numPoints,
-                           const TMapWindow& window)
+TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TPointArray& dataX, const TPointArray& dataY,
+                           std::uint16_t numPoints, const TMapWindow& window)
 {
     grid.fill(0);
     const std::span<const double> x = PointsOf(dataX, numPoints);
@@ -117,8 +108,7 @@ TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TPointArray& dataX,
     return FindExtremes(grid, gridN);
 }
 
-TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TSquareSums& sums,
-                           const TMapWindow& window)
+TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TSquareSums& sums, const TMapWindow& window)
 {
     grid.fill(0);
     for (int i = 0; i <= gridN; ++i)
@@ -173,10 +163,7 @@ int MapYOfD(double d, int h, const TMapWindow& window)
     return h - Round((d - window.DLow) * h / window.DSpan());
 }
 
-double KOfMapX(int x, int w, const TMapWindow& window)
-{
-    return window.KSpan() * x / w + window.KLow;
-}
+double KOfMapX(int x, int w, const TMapWindow& window) { return window.KSpan() * x / w + window.KLow; }
 
 double DOfMapY(int y, int h, const TMapWindow& window)
 {

@@ -49,9 +49,9 @@ inline const TMapWindow LessonWindow{};
 // Rows of the grid from DLow to DHigh (the lesson's d step of 0.04).
 constexpr int GridRowsPerWindow = 100;
 
-int GridSize(int imageWidth);                                             // N
-double GridK(int i, int gridN, const TMapWindow& window = LessonWindow);  // k of column i
-double GridD(int j, const TMapWindow& window = LessonWindow);             // d of row j
+int GridSize(int imageWidth); // N
+double GridK(int i, int gridN, const TMapWindow& window = LessonWindow); // k of column i
+double GridD(int j, const TMapWindow& window = LessonWindow); // d of row j
 inline int GridIndex(int i, int j, int gridN) { return i * (gridN + 1) + j; }
 
 // Extremes and optimum of one computation. The search starts at max 0 and at the
@@ -66,11 +66,9 @@ struct TErrExtremes {
 
 // Fills cells (0..N) × (0..N) of grid with the sum of squares and returns the extremes:
 // summed over the points for every cell, or from the point set's sums at once.
-TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TPointArray& dataX,
-                           const TPointArray& dataY, std::uint16_t numPoints,
-                           const TMapWindow& window = LessonWindow);
-TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TSquareSums& sums,
-                           const TMapWindow& window);
+TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TPointArray& dataX, const TPointArray& dataY,
+                           std::uint16_t numPoints, const TMapWindow& window = LessonWindow);
+TErrExtremes FillErrorGrid(TErrGrid& grid, int gridN, const TSquareSums& sums, const TMapWindow& window);
 
 // The color level 0..1 (logarithmic: up to about 1.0022) of one cell.
 // A flat surface (ErrMax ≤ ErrMin, e.g. no points at all) gives level 0 everywhere:
@@ -105,9 +103,7 @@ std::vector<double> TickValues(const TTickSpacing& ticks, double high);
 // x = 0 .. width.
 int StripYOfD(double d, int height, const TMapWindow& window);
 int StripXOfK(double k, int width, const TMapWindow& window);
-void DrawVerticalTickStrip(TCanvas& canvas, int width, int height,
-                           const TMapWindow& window = LessonWindow);
-void DrawHorizontalTickStrip(TCanvas& canvas, int width, int height,
-                             const TMapWindow& window = LessonWindow);
+void DrawVerticalTickStrip(TCanvas& canvas, int width, int height, const TMapWindow& window = LessonWindow);
+void DrawHorizontalTickStrip(TCanvas& canvas, int width, int height, const TMapWindow& window = LessonWindow);
 // The color bar under the map.
 void DrawColorBar(TCanvas& canvas, int width, int height);

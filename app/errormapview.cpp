@@ -12,19 +12,24 @@ constexpr int FocusFrameWidth = 2;
 
 bool IsKeyboardReason(Qt::FocusReason reason)
 {
-    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-           reason == Qt::ShortcutFocusReason;
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+        || reason == Qt::ShortcutFocusReason;
 }
 
 // Cells to the right and up for an arrow key; none for any other key.
 std::optional<QPoint> ArrowDirection(int key)
 {
     switch (key) {
-    case Qt::Key_Left: return QPoint(-1, 0);
-    case Qt::Key_Right: return QPoint(1, 0);
-    case Qt::Key_Up: return QPoint(0, 1);
-    case Qt::Key_Down: return QPoint(0, -1);
-    default: return std::nullopt;
+    case Qt::Key_Left:
+        return QPoint(-1, 0);
+    case Qt::Key_Right:
+        return QPoint(1, 0);
+    case Qt::Key_Up:
+        return QPoint(0, 1);
+    case Qt::Key_Down:
+        return QPoint(0, -1);
+    default:
+        return std::nullopt;
     }
 }
 

@@ -44,6 +44,5 @@ void FillSurfaceMatrix(TMatrix& matrix, const TErrGrid& grid, int gridN, bool lo
     for (int i = 1; i <= SurfaceSize; ++i)
         for (int j = 1; j <= SurfaceSize; ++j)
             matrix.SetElem(i, SurfaceSize + 1 - j,
-                           SurfaceHeight(grid[GridIndex(2 * i, 2 * j, gridN)], logarithmic,
-                                         zeroLogHeight));
+                           SurfaceHeight(grid[GridIndex(2 * i, 2 * j, gridN)], logarithmic, zeroLogHeight));
 }

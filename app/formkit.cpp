@@ -80,8 +80,8 @@ namespace {
 
 const char* const SizedToTextProperty = "sizedToText";
 
-QLabel* NewTextSizedLabel(QWidget* parent, const QString& name, const QString& text,
-                          const QFont& font, Qt::Alignment alignment)
+QLabel* NewTextSizedLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                          Qt::Alignment alignment)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -94,16 +94,15 @@ QLabel* NewTextSizedLabel(QWidget* parent, const QString& name, const QString& t
 
 } // namespace
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y,
-                  const QFont& font)
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, const QFont& font)
 {
     QLabel* label = NewTextSizedLabel(parent, name, text, font, Qt::AlignLeft);
     label->move(x, y);
     return label;
 }
 
-QLabel* MakeRightAlignedLabel(QWidget* parent, const QString& name, const QString& text,
-                              int right, int y, const QFont& font)
+QLabel* MakeRightAlignedLabel(QWidget* parent, const QString& name, const QString& text, int right, int y,
+                              const QFont& font)
 {
     QLabel* label = NewTextSizedLabel(parent, name, text, font, Qt::AlignRight);
     label->move(right - label->width(), y);
@@ -122,8 +121,7 @@ void FitLabelsToText(QWidget* form)
     }
 }
 
-void ShowWithDecimalsThatFit(TNumLab& label, double value, int maxDecimals,
-                             bool scientificWhenTooLong)
+void ShowWithDecimalsThatFit(TNumLab& label, double value, int maxDecimals, bool scientificWhenTooLong)
 {
     auto overflows = [&label] { return label.DisplayText() == label.OverflowIndicator(); };
     label.SetDisplayType(TDisplay::dtFixP);

@@ -44,11 +44,10 @@ enum class TPanelBevel { None, Raised };
 QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& place, TPanelBevel bevel);
 
 // A label sized to its text whose top-left corner sits at (x, y).
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y,
-                  const QFont& font);
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, const QFont& font);
 // A label sized to its text whose top-right corner sits at (right, y).
-QLabel* MakeRightAlignedLabel(QWidget* parent, const QString& name, const QString& text,
-                              int right, int y, const QFont& font);
+QLabel* MakeRightAlignedLabel(QWidget* parent, const QString& name, const QString& text, int right, int y,
+                              const QFont& font);
 
 // Places a window with its frame in the middle of the screen's work area.
 void CenterOnScreen(QWidget& window);

@@ -26,8 +26,8 @@ QFrame* MakeBevelPanel(QWidget* parent, const QString& name, const QRect& place)
     return panel;
 }
 
-QLabel* MakeTextLabel(QWidget* parent, const QString& name, const QRect& place,
-                      Qt::Alignment alignment, const QString& text = QString())
+QLabel* MakeTextLabel(QWidget* parent, const QString& name, const QRect& place, Qt::Alignment alignment,
+                      const QString& text = QString())
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -81,8 +81,8 @@ TFrmAbout::TFrmAbout(QWidget* parent)
     Panel2->installEventFilter(this);
     LblWebSite = MakeTextLabel(Panel2, QStringLiteral("LblWebSite"), QRect(8, 8, 137, 49), Qt::AlignRight);
     LblWebSite->setWordWrap(true);
-    LblHomePage = MakeTextLabel(Panel2, QStringLiteral("LblHomePage"), QRect(152, 12, 369, 16),
-                                Qt::AlignLeft, QStringLiteral("TK_HomePage"));
+    LblHomePage = MakeTextLabel(Panel2, QStringLiteral("LblHomePage"), QRect(152, 12, 369, 16), Qt::AlignLeft,
+                                QStringLiteral("TK_HomePage"));
     LblHomePage->hide();
     LblSimus = MakeTextLabel(Panel2, QStringLiteral("LblSimus"), QRect(152, 36, 369, 16), Qt::AlignLeft);
     for (QLabel* link : {LblHomePage, LblSimus}) {

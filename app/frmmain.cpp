@@ -3,10 +3,10 @@
 #include "app/chartdesign.h"
 #include "app/columnchoice.h"
 #include "app/datacommands.h"
-#include "app/picturecommands.h"
 #include "app/formkit.h"
 #include "app/lessonextras.h"
 #include "app/maplabels.h"
+#include "app/picturecommands.h"
 #include "controls/chart/plotta.h"
 #include "controls/numlab/numlab.h"
 #include "courseware/demon.h"
@@ -28,9 +28,9 @@ constexpr int ClientHeight = 475;
 } // namespace
 
 TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed, const TLinkSetup& setUpLink)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("TK_Linear Regression"));
@@ -50,8 +50,7 @@ TFrmMain::TFrmMain(std::optional<std::uint64_t> fixedSeed, const TLinkSetup& set
     clidemon->Loaded();
     FitLabelsToText(this);
     BuildCommands();
-    Extras = new TLessonExtras(*this, *Plotta1, *Commands, clidemon->Translator(),
-                               [this] { DrawChart(); });
+    Extras = new TLessonExtras(*this, *Plotta1, *Commands, clidemon->Translator(), [this] { DrawChart(); });
     SetTabOrder();
     DescribeControls();
     ChooseColumns = [this](const QString& file, const QStringList& names) {
@@ -71,8 +70,7 @@ TFrmMain::~TFrmMain()
 
 void TFrmMain::BuildButtonBar()
 {
-    Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(0, 0, ClientWidth, 37),
-                       TPanelBevel::Raised);
+    Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(0, 0, ClientWidth, 37), TPanelBevel::Raised);
     auto button = [this](const char* name, const char* caption, int left) {
         auto* b = new TSpeedButton(Panel1, QString::fromUtf8(caption), QRect(left, 4, 97, 29));
         b->setObjectName(QString::fromUtf8(name));
@@ -100,8 +98,7 @@ void TFrmMain::BuildErrorMapPanel()
     Plotta1->setGeometry(2, 120, 353, 257);
     ApplyLessonChartDesign(*Plotta1, 41);
 
-    Panel3 = MakePanel(this, QStringLiteral("Panel3"), QRect(360, 113, 257, 249),
-                       TPanelBevel::None);
+    Panel3 = MakePanel(this, QStringLiteral("Panel3"), QRect(360, 113, 257, 249), TPanelBevel::None);
     auto place = [](auto* image, const char* name, const QRect& rect) {
         image->setObjectName(QString::fromUtf8(name));
         image->setGeometry(rect);
@@ -113,8 +110,7 @@ void TFrmMain::BuildErrorMapPanel()
 
     const QFont large = ArialPixels(16);
     const QFont small = ArialPixels(12);
-    QLabel* dInscription =
-        MakeLabel(Panel3, QStringLiteral("Label1"), QStringLiteral("d"), 24, 4, large);
+    QLabel* dInscription = MakeLabel(Panel3, QStringLiteral("Label1"), QStringLiteral("d"), 24, 4, large);
     MakeLabel(Panel3, QStringLiteral("Label2"), QStringLiteral("k"), 241, 217, large);
     const QList<QLabel*> values{
         MakeLabel(Panel3, QStringLiteral("Label3"), QStringLiteral("2"), 8, 25, small),
@@ -128,8 +124,7 @@ void TFrmMain::BuildErrorMapPanel()
 
 void TFrmMain::BuildColorPanel()
 {
-    Panel2 = MakePanel(this, QStringLiteral("Panel2"), QRect(360, 368, 265, 97),
-                       TPanelBevel::None);
+    Panel2 = MakePanel(this, QStringLiteral("Panel2"), QRect(360, 368, 265, 97), TPanelBevel::None);
     Label11 = new QLabel(QStringLiteral("TK_Color Encoding"), Panel2);
     Label11->setObjectName(QStringLiteral("Label11"));
     Label11->setGeometry(32, 6, 201, 16);
@@ -139,11 +134,10 @@ void TFrmMain::BuildColorPanel()
     Scaling3->setObjectName(QStringLiteral("Scaling3"));
     Scaling3->setGeometry(32, 24, 201, 17);
 
-    Label5 = MakeLabel(Panel2, QStringLiteral("Label5"), QStringLiteral("TK_small residual"), 20,
-                       41, font());
+    Label5 = MakeLabel(Panel2, QStringLiteral("Label5"), QStringLiteral("TK_small residual"), 20, 41, font());
     // Right-aligned at the end of the color bar.
-    Label6 = MakeRightAlignedLabel(Panel2, QStringLiteral("Label6"),
-                                   QStringLiteral("TK_large residual"), 233, 41, font());
+    Label6 = MakeRightAlignedLabel(Panel2, QStringLiteral("Label6"), QStringLiteral("TK_large residual"), 233,
+                                   41, font());
 
     RBLogarithmic = new QRadioButton(QStringLiteral("TK_logarithmic"), Panel2);
     RBLogarithmic->setObjectName(QStringLiteral("RBLogarithmic"));
@@ -156,8 +150,8 @@ void TFrmMain::BuildColorPanel()
 
 void TFrmMain::BuildValueFields()
 {
-    auto field = [this](const char* name, const QRect& place, const char* leftText,
-                        int labelWidth, int leftSpace, int precision) {
+    auto field = [this](const char* name, const QRect& place, const char* leftText, int labelWidth,
+                        int leftSpace, int precision) {
         auto* label = new TNumLab(this);
         label->setObjectName(QString::fromUtf8(name));
         label->setGeometry(place);
@@ -197,9 +191,7 @@ void TFrmMain::ConnectHandlers()
         Image1MouseDown(X, Y);
     };
     Image1->OnMouseMove = [this](QObject*, TShiftState, int X, int Y) { Image1MouseMove(X, Y); };
-    Image1->OnMouseUp = [this](QObject*, TMouseButton, TShiftState, int, int) {
-        MouseIsDown = false;
-    };
+    Image1->OnMouseUp = [this](QObject*, TMouseButton, TShiftState, int, int) { MouseIsDown = false; };
     Image1->OnStep = [this](int stepsK, int stepsD) { Image1Step(stepsK, stepsD); };
     Image1->ToolTipAt = [this](int X, int Y) { return Image1ToolTip(X, Y); };
 }

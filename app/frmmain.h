@@ -125,9 +125,9 @@ public:
     struct TFileQuestion {
         bool Save = false;
         QString Title;
-        QString Path;     // where the dialog starts: a folder, or a file name to save to
+        QString Path; // where the dialog starts: a folder, or a file name to save to
         QString Filter;
-        QString DefaultSuffix;   // added to a name to save without an extension
+        QString DefaultSuffix; // added to a name to save without an extension
     };
     std::function<QString(const TFileQuestion& question)> AskForFile;
     // The actions of the data commands with their shortcuts, for the window's menu.

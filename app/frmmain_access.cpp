@@ -49,8 +49,8 @@ void TFrmMain::SetTabOrder()
 {
     for (TSpeedButton* button : {SBExit, SBReset, SBNext, SBDataPts, SpeedButton4, SB3dPlot})
         button->setFocusPolicy(Qt::TabFocus);
-    QWidget* const order[] = {SBExit, SBReset,  SBNext,    SBDataPts,     SpeedButton4,
-                              SB3dPlot, Image1, CBSquares, RBLogarithmic, RBNormal};
+    QWidget* const order[] = {SBExit,   SBReset, SBNext,    SBDataPts,     SpeedButton4,
+                              SB3dPlot, Image1,  CBSquares, RBLogarithmic, RBNormal};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -73,10 +73,7 @@ void TFrmMain::DescribeControls()
 }
 
 // The map tells assistive technology which line is picked, in the words of the value fields.
-void TFrmMain::DescribeLine()
-{
-    Image1->setAccessibleDescription(LineValuesText(K, D));
-}
+void TFrmMain::DescribeLine() { Image1->setAccessibleDescription(LineValuesText(K, D)); }
 
 QString TFrmMain::LineValuesText(double k, double d) const
 {
@@ -86,9 +83,8 @@ QString TFrmMain::LineValuesText(double k, double d) const
     if (!NLSum_e2->isVisibleTo(this))
         return translator.LookupText(QStringLiteral("k = <%1%>, d = <%2%>"), {kText, dText});
     const double sum = SumOfSquares(DataX, DataY, NumPoints, k, d);
-    return translator.LookupText(
-        QStringLiteral("k = <%1%>, d = <%2%>, sum of squared residuals = <%3%>"),
-        {kText, dText, FieldText(*NLSum_e2, sum, View.SumDecimals)});
+    return translator.LookupText(QStringLiteral("k = <%1%>, d = <%2%>, sum of squared residuals = <%3%>"),
+                                 {kText, dText, FieldText(*NLSum_e2, sum, View.SumDecimals)});
 }
 
 QString TFrmMain::Image1ToolTip(int X, int Y) const

@@ -12,8 +12,8 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QPlainTextEdit>
 #include <QFileInfo>
+#include <QPlainTextEdit>
 #include <algorithm>
 
 namespace {
@@ -74,8 +74,7 @@ bool TFrmMain::LoadPoints(const PointSet& points, const QString& file)
 {
     const std::optional<TDataView> view = FitDataView(points.x, points.y);
     if (!view) {
-        ReportDataFileProblem(QStringLiteral("The numbers in <%1%> are too large to show"), file,
-                              QString());
+        ReportDataFileProblem(QStringLiteral("The numbers in <%1%> are too large to show"), file, QString());
         return false;
     }
     NumPoints = static_cast<std::uint16_t>(points.x.size());
@@ -110,8 +109,7 @@ PointSet TFrmMain::CurrentPoints() const
     return points;
 }
 
-void TFrmMain::ReportDataFileProblem(const QString& key, const QString& file,
-                                     const QString& reason)
+void TFrmMain::ReportDataFileProblem(const QString& key, const QString& file, const QString& reason)
 {
     ShowInformation(clidemon->Translator().LookupText(key, {QFileInfo(file).fileName(), reason}));
 }
@@ -143,8 +141,8 @@ bool TFrmMain::OpenExample(const QString& name)
 {
     const QString file = ExampleFile(name, TProgramFolders::OfRunningProgram().ExamplesDir());
     if (file.isEmpty()) {
-        ShowInformation(clidemon->Translator().LookupText(
-            QStringLiteral("There is no example named <%1%>"), {name}));
+        ShowInformation(
+            clidemon->Translator().LookupText(QStringLiteral("There is no example named <%1%>"), {name}));
         return false;
     }
     return OpenDataFile(file);
@@ -190,11 +188,11 @@ QString AskWithFileDialog(QWidget* parent, const TFrmMain::TFileQuestion& questi
 void TFrmMain::OpenDataFile()
 {
     TTolkar2000& translator = clidemon->Translator();
-    const QString path = AskForFile(
-        {false, translator.LookupText(QStringLiteral("Open data file")), DialogFolder(LoadedData),
-         translator.LookupText(QStringLiteral("Data files (*.csv *.tsv *.txt)")) +
-             QStringLiteral(";;") + translator.LookupText(QStringLiteral("All files (*)")),
-         QString()});
+    const QString path =
+        AskForFile({false, translator.LookupText(QStringLiteral("Open data file")), DialogFolder(LoadedData),
+                    translator.LookupText(QStringLiteral("Data files (*.csv *.tsv *.txt)"))
+                        + QStringLiteral(";;") + translator.LookupText(QStringLiteral("All files (*)")),
+                    QString()});
     if (!path.isEmpty())
         OpenDataFile(path);
 }
@@ -204,10 +202,10 @@ void TFrmMain::SaveDataFile()
     TTolkar2000& translator = clidemon->Translator();
     const QString name =
         LoadedData ? QFileInfo(LoadedData->File).completeBaseName() : QStringLiteral("points");
-    const QString path = AskForFile(
-        {true, translator.LookupText(QStringLiteral("Save data file")),
-         QDir(DialogFolder(LoadedData)).filePath(name + QStringLiteral(".csv")),
-         translator.LookupText(QStringLiteral("CSV files (*.csv)")), QStringLiteral("csv")});
+    const QString path =
+        AskForFile({true, translator.LookupText(QStringLiteral("Save data file")),
+                    QDir(DialogFolder(LoadedData)).filePath(name + QStringLiteral(".csv")),
+                    translator.LookupText(QStringLiteral("CSV files (*.csv)")), QStringLiteral("csv")});
     if (!path.isEmpty())
         SaveDataFile(path);
 }

@@ -169,11 +169,10 @@ void TFrmMain::ComputeErrorMap()
     ErrMapBitmap.SetSize(Image1->width(), Image1->height());
     // A data set may have thousands of points: its grid comes from its sums at once.
     // The lesson's points are summed cell by cell.
-    const TErrExtremes extremes =
-        LoadedData ? FillErrorGrid(ErrGrid, GridN(),
-                                    TSquareSums(PointsOf(DataX, NumPoints), PointsOf(DataY, NumPoints)),
-                                    View.Map)
-                   : FillErrorGrid(ErrGrid, GridN(), DataX, DataY, NumPoints, View.Map);
+    const TErrExtremes extremes = LoadedData
+        ? FillErrorGrid(ErrGrid, GridN(), TSquareSums(PointsOf(DataX, NumPoints), PointsOf(DataY, NumPoints)),
+                        View.Map)
+        : FillErrorGrid(ErrGrid, GridN(), DataX, DataY, NumPoints, View.Map);
     ErrMax = extremes.ErrMax;
     ErrMin = extremes.ErrMin;
     BestI = extremes.BestI;

@@ -28,8 +28,7 @@ QString HomePageAddress(TTolkar2000& translator, const QString& language)
     const QString configured = translator.LookupText(QStringLiteral("HomePageURL"));
     if (!configured.isEmpty() && configured != QLatin1String("HomePageURL"))
         return configured;
-    const QString code = language == QLatin1String("lggerman") ? QStringLiteral("de")
-                                                               : QStringLiteral("en");
+    const QString code = language == QLatin1String("lggerman") ? QStringLiteral("de") : QStringLiteral("en");
     return TProgramFolders::OfRunningProgram().GuideUrl(code).toString();
 }
 
@@ -59,8 +58,7 @@ void TFrmMain::PrepareStartUp(TFrmAbout& about, TFrmPlot3D& surface)
     translator.TranslateComponent(&about);
     translator.TranslateComponent(&surface);
     if (language == QLatin1String("lggerman")) {
-        about.LblWebSite->setText(
-            QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
+        about.LblWebSite->setText(QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
         about.LblDescription->setText(QStringLiteral(
             "Dieses Programm zeigt die Berechnung der Regressionsgeraden als Optimierungsproblem. "
             "Es wurde im SlopeLab-Projekt f\u00FCr den Statistikunterricht entwickelt und wird "
@@ -68,10 +66,10 @@ void TFrmMain::PrepareStartUp(TFrmAbout& about, TFrmPlot3D& surface)
     } else {
         about.LblWebSite->setText(
             QStringLiteral("More information can be found at the following Web sites:"));
-        about.LblDescription->setText(QStringLiteral(
-            "This program shows the calculation of the regression line as an optimization "
-            "problem. It was developed in the SlopeLab project for teaching statistics and is "
-            "used in electronic textbooks."));
+        about.LblDescription->setText(
+            QStringLiteral("This program shows the calculation of the regression line as an optimization "
+                           "problem. It was developed in the SlopeLab project for teaching statistics and is "
+                           "used in electronic textbooks."));
     }
 }
 
@@ -92,8 +90,8 @@ void TFrmMain::LoadIcon(TFrmAbout& about)
                 file.write(fetched->data());
         }
     }
-    const QIcon icon = QFileInfo::exists(path) ? QIcon(path)
-                                               : TProgramFolders::OfRunningProgram().Icon(iconName);
+    const QIcon icon =
+        QFileInfo::exists(path) ? QIcon(path) : TProgramFolders::OfRunningProgram().Icon(iconName);
     if (icon.isNull())
         return;
     QApplication::setWindowIcon(icon);
@@ -128,8 +126,8 @@ using TPlotSetter = void (TPlot3D::*)(double);
 
 // Sets a range of the plot, the high end first unless it would meet the old low end,
 // which the plot refuses.
-void SetPlotRange(TPlot3D& plot, TPlotSetter setLow, TPlotSetter setHigh, double oldLow,
-                  double low, double high)
+void SetPlotRange(TPlot3D& plot, TPlotSetter setLow, TPlotSetter setHigh, double oldLow, double low,
+                  double high)
 {
     if (high <= oldLow) {
         (plot.*setLow)(low);
@@ -154,12 +152,12 @@ void TFrmMain::FillErrorSurface(TFrmPlot3D& window)
     const double bottom = LoadedData ? SurfaceBottom(ErrMin, ErrGrid, GridN(), logarithmic) : 0.0;
     SetPlotRange(plot, &TPlot3D::SetRangeZLow, &TPlot3D::SetRangeZHigh, plot.RangeZLow(),
                  bottom - 0.5 * (top - bottom), top);
-    SetPlotRange(plot, &TPlot3D::SetColorScaleLow, &TPlot3D::SetColorScaleHigh,
-                 plot.ColorScaleLow(), bottom, top);
+    SetPlotRange(plot, &TPlot3D::SetColorScaleLow, &TPlot3D::SetColorScaleHigh, plot.ColorScaleLow(), bottom,
+                 top);
     // The map's window, with a twentieth of its height more above and below d.
     const TMapWindow& map = View.Map;
-    SetPlotRange(plot, &TPlot3D::SetRangeXLow, &TPlot3D::SetRangeXHigh, plot.RangeXLow(),
-                 map.KLow, map.KHigh);
+    SetPlotRange(plot, &TPlot3D::SetRangeXLow, &TPlot3D::SetRangeXHigh, plot.RangeXLow(), map.KLow,
+                 map.KHigh);
     SetPlotRange(plot, &TPlot3D::SetRangeYLow, &TPlot3D::SetRangeYHigh, plot.RangeYLow(),
                  map.DLow - map.DSpan() / 20, map.DHigh + map.DSpan() / 20);
     plot.SetViewAngleX(0);

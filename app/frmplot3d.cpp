@@ -32,8 +32,8 @@ TFrmPlot3D::TFrmPlot3D(TTolkar2000& translator, QWidget* parent)
     setFont(ArialPixels(13));
     resize(DesignClientWidth, DesignClientHeight);
 
-    Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(0, 0, width(), ButtonBarHeight),
-                       TPanelBevel::Raised);
+    Panel1 =
+        MakePanel(this, QStringLiteral("Panel1"), QRect(0, 0, width(), ButtonBarHeight), TPanelBevel::Raised);
     BButReset = new TBitBtn(Panel1, QStringLiteral("TK_Reset"), QRect(6, 4, 157, 29));
     BButReset->setObjectName(QStringLiteral("BButReset"));
     BButAutoRot = new TBitBtn(Panel1, QStringLiteral("TK_Auto Rotate"), QRect(164, 4, 157, 29));
@@ -41,8 +41,8 @@ TFrmPlot3D::TFrmPlot3D(TTolkar2000& translator, QWidget* parent)
     BButClose = new TBitBtn(Panel1, QStringLiteral("TK_Close"), QRect(444, 4, 157, 29));
     BButClose->setObjectName(QStringLiteral("BButClose"));
 
-    MMExplain3D = MakeInfoMemo(this, QStringLiteral("MMExplain3D"),
-                               QRect(0, ButtonBarHeight, width(), MemoHeight));
+    MMExplain3D =
+        MakeInfoMemo(this, QStringLiteral("MMExplain3D"), QRect(0, ButtonBarHeight, width(), MemoHeight));
     MMExplain3D->setPlainText(QStringLiteral("TK_Explain3D"));
 
     BuildPlot();

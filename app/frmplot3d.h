@@ -18,7 +18,7 @@ public:
 
     QFrame* Panel1 = nullptr;
     TBitBtn* BButReset = nullptr;
-    TBitBtn* BButAutoRot = nullptr;   // Tag: 1 while rotating
+    TBitBtn* BButAutoRot = nullptr; // Tag: 1 while rotating
     TBitBtn* BButClose = nullptr;
     QPlainTextEdit* MMExplain3D = nullptr;
     TPlot3D* P3D = nullptr;

@@ -19,10 +19,7 @@ constexpr std::uint8_t AnyClass = 255;
 
 // How close a click must come to the last point to remove it: 0.02 on the lesson's axes
 // of length 3, the same share of any other axis.
-double LastPointReach(const TScaleProps& axis)
-{
-    return 0.02 * ((axis.RangeHigh() - axis.RangeLow()) / 3);
-}
+double LastPointReach(const TScaleProps& axis) { return 0.02 * ((axis.RangeHigh() - axis.RangeLow()) / 3); }
 
 } // namespace
 
@@ -124,8 +121,7 @@ void TFrmSetPoints::ChartMouseDown(double mx, double my)
             TPlottaItem item;
             Plotta1->GetItem(nearest, item);
             RemovePickedPoint(m_main.DataX, m_main.DataY, n, item.X, item.Y, mx, my,
-                              LastPointReach(*Plotta1->Scale1X()),
-                              LastPointReach(*Plotta1->Scale1Y()));
+                              LastPointReach(*Plotta1->Scale1X()), LastPointReach(*Plotta1->Scale1Y()));
         }
     }
     UpdateButtonStates();

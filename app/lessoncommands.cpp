@@ -14,8 +14,7 @@ namespace {
 bool OpensContextMenu(const QKeyEvent& event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    return event.key() == Qt::Key_Menu ||
-           (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+    return event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
 }
 
 } // namespace
@@ -57,8 +56,8 @@ QAction* TLessonCommands::AddSubmenu(TCommandGroup group, QMenu* submenu)
     return submenu->menuAction();
 }
 
-QAction* TLessonCommands::AddButton(TCommandGroup group, const QString& textKey,
-                                    const QKeySequence& shortcut, QAbstractButton* button)
+QAction* TLessonCommands::AddButton(TCommandGroup group, const QString& textKey, const QKeySequence& shortcut,
+                                    QAbstractButton* button)
 {
     return Add(group, {textKey, shortcut, [button] { button->click(); }, button});
 }
@@ -91,8 +90,7 @@ bool TLessonCommands::OpensMenuOnRightClick(QObject* watched) const
     if (watched == &m_window)
         return true;
     const auto* control = qobject_cast<const QWidget*>(watched);
-    return control && !control->isEnabled() &&
-           control->contextMenuPolicy() != Qt::PreventContextMenu;
+    return control && !control->isEnabled() && control->contextMenuPolicy() != Qt::PreventContextMenu;
 }
 
 bool TLessonCommands::eventFilter(QObject* watched, QEvent* event)
@@ -129,8 +127,8 @@ bool TLessonCommands::eventFilter(QObject* watched, QEvent* event)
 void TLessonCommands::UpdateSharedStates()
 {
     for (const TSharedState& shared : m_shared)
-        shared.Action->setEnabled(shared.Control && shared.Control->isEnabled() &&
-                                  shared.Control->isVisibleTo(&m_window));
+        shared.Action->setEnabled(shared.Control && shared.Control->isEnabled()
+                                  && shared.Control->isVisibleTo(&m_window));
 }
 
 void TLessonCommands::RebuildMenu()

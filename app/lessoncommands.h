@@ -31,19 +31,19 @@ class TTolkar2000;
 
 // The sections of the menu, top to bottom.
 enum class TCommandGroup {
-    Lesson,    // the tutorial and the line: next page, reset
-    View,      // what the chart shows besides the lesson's own: squares, best line
-    File,      // data and pictures: open, save, examples, save picture, copy
-    Windows,   // the other windows: data points, 3-D plot
-    Help,      // about
-    Quit,      // exit
+    Lesson, // the tutorial and the line: next page, reset
+    View, // what the chart shows besides the lesson's own: squares, best line
+    File, // data and pictures: open, save, examples, save picture, copy
+    Windows, // the other windows: data points, 3-D plot
+    Help, // about
+    Quit, // exit
 };
 
 struct TLessonCommand {
-    QString TextKey;                    // the menu text's key in the language file
-    QKeySequence Shortcut;              // none when empty
+    QString TextKey; // the menu text's key in the language file
+    QKeySequence Shortcut; // none when empty
     std::function<void()> Run;
-    QWidget* SharesStateOf = nullptr;   // the control whose state it shares, or none
+    QWidget* SharesStateOf = nullptr; // the control whose state it shares, or none
 };
 
 class TLessonCommands : public QObject {

@@ -37,10 +37,7 @@ QString Equation(double slope, double intercept)
         .arg(Significant(slope), sign, Significant(std::abs(intercept)));
 }
 
-QString Ratio(double ratio)
-{
-    return QString::number(ratio, 'f', ratio < 100 ? 1 : 0);
-}
+QString Ratio(double ratio) { return QString::number(ratio, 'f', ratio < 100 ? 1 : 0); }
 
 } // namespace
 
@@ -80,8 +77,8 @@ TLessonExtras::TLessonExtras(QWidget& window, TPlotta& chart, TLessonCommands& c
 {
     setObjectName(QStringLiteral("Extras"));
     auto checkable = [&](const char* key, QKeySequence shortcut) {
-        QAction* action = commands.Add(TCommandGroup::View,
-                                       {QString::fromUtf8(key), shortcut, [this] { m_redraw(); }});
+        QAction* action =
+            commands.Add(TCommandGroup::View, {QString::fromUtf8(key), shortcut, [this] { m_redraw(); }});
         action->setCheckable(true);
         return action;
     };
@@ -95,10 +92,7 @@ TLessonExtras::TLessonExtras(QWidget& window, TPlotta& chart, TLessonCommands& c
     FitLabel->hide();
 }
 
-TExtrasShown TLessonExtras::Shown() const
-{
-    return {SquaresCommand->isChecked(), FitCommand->isChecked()};
-}
+TExtrasShown TLessonExtras::Shown() const { return {SquaresCommand->isChecked(), FitCommand->isChecked()}; }
 
 void TLessonExtras::Show(TExtrasShown shown)
 {
@@ -115,8 +109,7 @@ void TLessonExtras::AddBeneathLesson(const TLessonLine& line)
     ShowFit(line);
 }
 
-void TLessonExtras::AddWithPen(int itemClass, TColor color, TPenStyle style,
-                               const std::function<void()>& add)
+void TLessonExtras::AddWithPen(int itemClass, TColor color, TPenStyle style, const std::function<void()>& add)
 {
     const int ownClass = m_chart.ClassDefault();
     const TColor ownColor = m_chart.DataColor();
@@ -167,8 +160,8 @@ void TLessonExtras::ShowFit(const TLessonLine& line)
     if (!FitCommand->isChecked())
         return;
     const int n = PointLoopCount(line.NumPoints);
-    const Result<LineFit> fit = FitLine(std::span(line.DataX).subspan(1, n),
-                                        std::span(line.DataY).subspan(1, n));
+    const Result<LineFit> fit =
+        FitLine(std::span(line.DataX).subspan(1, n), std::span(line.DataY).subspan(1, n));
     if (!fit) {
         FitLabel->setText(m_translator.LookupText(
             QStringLiteral("No least-squares line: the points need two different x values")));
@@ -180,16 +173,14 @@ void TLessonExtras::ShowFit(const TLessonLine& line)
     const QString equation = m_translator.LookupText(
         QStringLiteral("Least-squares line: <%1%>, r = <%2%>, R\u00B2 = <%3%>"),
         {Equation(best.slope, best.intercept), Significant(best.r), Significant(best.rSquared)});
-    const double smallest = SumOfSquares(line.DataX, line.DataY, line.NumPoints, best.slope,
-                                         best.intercept);
+    const double smallest = SumOfSquares(line.DataX, line.DataY, line.NumPoints, best.slope, best.intercept);
     const double yours = SumOfSquares(line.DataX, line.DataY, line.NumPoints, line.K, line.D);
     // Points on one line leave rounding dust where the smallest sum is zero.
     const double spread = SumOfSquares(line.DataX, line.DataY, line.NumPoints, 0, best.meanY);
-    const QString comparison =
-        smallest <= 1e-12 * spread
-            ? m_translator.LookupText(
-                  QStringLiteral("The points lie on one line: the smallest possible sum is 0"))
-            : m_translator.LookupText(QStringLiteral("Your sum is <%1%> \u00D7 the smallest possible"),
-                                      {Ratio(yours / smallest)});
+    const QString comparison = smallest <= 1e-12 * spread
+        ? m_translator.LookupText(
+            QStringLiteral("The points lie on one line: the smallest possible sum is 0"))
+        : m_translator.LookupText(QStringLiteral("Your sum is <%1%> \u00D7 the smallest possible"),
+                                  {Ratio(yours / smallest)});
     FitLabel->setText(equation + QLatin1Char('\n') + comparison);
 }

@@ -52,7 +52,7 @@ QRect ResidualSquare(QPoint point, int lineY, int dataRight);
 
 // The colors and item classes of the extras in the chart's display list.
 constexpr TColor SquareOutlineColor = 0x9090F0; // a soft red
-constexpr TColor SquareFillColor = 0xE0E0FF;    // a pale pink
+constexpr TColor SquareFillColor = 0xE0E0FF; // a pale pink
 constexpr TColor FitLineColor = clBlue;
 constexpr int SquareItemClass = 1;
 constexpr int FitLineItemClass = 2;
@@ -62,8 +62,8 @@ class TLessonExtras : public QObject {
 public:
     // Registers the two checkable commands and puts the fit text below the chart.
     // redraw fills the chart anew; it runs when a command toggles.
-    TLessonExtras(QWidget& window, TPlotta& chart, TLessonCommands& commands,
-                  TTolkar2000& translator, std::function<void()> redraw);
+    TLessonExtras(QWidget& window, TPlotta& chart, TLessonCommands& commands, TTolkar2000& translator,
+                  std::function<void()> redraw);
 
     TExtrasShown Shown() const;
     // Checks the commands as given and redraws.

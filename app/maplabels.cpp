@@ -18,10 +18,7 @@ constexpr int KValuesTop = 233;
 // Free pixels between two k values side by side.
 constexpr int KValuesGap = 6;
 
-int StepExponent(long double step)
-{
-    return static_cast<int>(std::floor(std::log10(std::abs(step)) + 1e-9));
-}
+int StepExponent(long double step) { return static_cast<int>(std::floor(std::log10(std::abs(step)) + 1e-9)); }
 
 } // namespace
 
@@ -38,12 +35,12 @@ QString PowerOfTenFactor(int power)
     for (const QChar digit : QString::number(std::abs(power)))
         exponent += superscripts[digit.digitValue()];
     if (power < 0)
-        exponent.prepend(QChar(0x207B));   // superscript minus
+        exponent.prepend(QChar(0x207B)); // superscript minus
     return QString::fromUtf8("×10") + exponent;
 }
 
-TMapLabels::TMapLabels(QLabel& dInscription, const QList<QLabel*>& designValues,
-                       const QWidget& verticalStrip, const QWidget& horizontalStrip)
+TMapLabels::TMapLabels(QLabel& dInscription, const QList<QLabel*>& designValues, const QWidget& verticalStrip,
+                       const QWidget& horizontalStrip)
     : m_dInscription(dInscription)
     , m_dDesignText(dInscription.text())
     , m_dDesignPlace(dInscription.geometry())
@@ -95,15 +92,15 @@ void TMapLabels::ShowDValues(const TMapWindow& window)
 
     for (const double d : ticks) {
         const int y = m_verticalStrip.y() + StripYOfD(d, m_verticalStrip.height(), window);
-        QLabel* label = MakeRightAlignedLabel(panel, QStringLiteral("DValue"),
-                                              TickLabelText(d, step, power), room, 0, font);
+        QLabel* label = MakeRightAlignedLabel(panel, QStringLiteral("DValue"), TickLabelText(d, step, power),
+                                              room, 0, font);
         label->move(label->x(), y - label->height() / 2);
         label->show();
         m_tickLabels << label;
     }
     m_dInscription.setText(power == 0 ? m_dDesignText
-                                      : m_dDesignText + QStringLiteral(" (") +
-                                            PowerOfTenFactor(power) + QLatin1Char(')'));
+                                      : m_dDesignText + QStringLiteral(" (") + PowerOfTenFactor(power)
+                                   + QLatin1Char(')'));
     m_dInscription.adjustSize();
 }
 
@@ -126,8 +123,7 @@ void TMapLabels::ShowKValues(const TMapWindow& window)
     for (std::size_t t = 0; t < ticks.size(); t += every) {
         const int x = m_horizontalStrip.x() + StripXOfK(ticks[t], m_horizontalStrip.width(), window);
         QLabel* label = MakeLabel(panel, QStringLiteral("KValue"), texts[t], 0, KValuesTop, font);
-        label->move(std::clamp(x - label->width() / 2, 0, panel->width() - label->width()),
-                    KValuesTop);
+        label->move(std::clamp(x - label->width() / 2, 0, panel->width() - label->width()), KValuesTop);
         label->show();
         m_tickLabels << label;
     }

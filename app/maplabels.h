@@ -20,8 +20,8 @@ class TMapLabels {
 public:
     // dInscription and the design's value labels are labels on the map's panel, beside
     // the strips verticalStrip (d) and horizontalStrip (k).
-    TMapLabels(QLabel& dInscription, const QList<QLabel*>& designValues,
-               const QWidget& verticalStrip, const QWidget& horizontalStrip);
+    TMapLabels(QLabel& dInscription, const QList<QLabel*>& designValues, const QWidget& verticalStrip,
+               const QWidget& horizontalStrip);
 
     void ShowDesign();
     void ShowWindow(const TMapWindow& window);

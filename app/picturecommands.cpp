@@ -34,9 +34,9 @@ std::optional<TPictureTarget> AskWithList(QWidget* parent, TTolkar2000& translat
     for (const TTargetText& t : TargetTexts)
         items << translator.LookupText(QString::fromUtf8(t.TextKey));
     bool chosen = false;
-    const QString item = QInputDialog::getItem(
-        parent, translator.LookupText(QStringLiteral("Save picture")),
-        translator.LookupText(QStringLiteral("Which picture?")), items, 0, false, &chosen);
+    const QString item = QInputDialog::getItem(parent, translator.LookupText(QStringLiteral("Save picture")),
+                                               translator.LookupText(QStringLiteral("Which picture?")), items,
+                                               0, false, &chosen);
     if (!chosen)
         return std::nullopt;
     return TargetTexts[std::max<qsizetype>(0, items.indexOf(item))].Target;
@@ -50,20 +50,19 @@ QRect AreaIn(const QWidget& window, const QWidget& child)
 
 } // namespace
 
-TPictureCommands::TPictureCommands(TFrmMain& main, TLessonCommands& commands,
-                                   TTolkar2000& translator)
+TPictureCommands::TPictureCommands(TFrmMain& main, TLessonCommands& commands, TTolkar2000& translator)
     : QObject(&main)
     , m_main(main)
     , m_translator(translator)
 {
     setObjectName(QStringLiteral("PictureCommands"));
     AskForTarget = [this] { return AskWithList(&m_main, m_translator); };
-    SavePicture = commands.Add(TCommandGroup::File, {QStringLiteral("Save picture..."),
-                                                     QKeySequence(Qt::CTRL | Qt::Key_E),
-                                                     [this] { Save(); }});
-    Copy = commands.Add(TCommandGroup::File, {QStringLiteral("Copy"),
-                                              QKeySequence(Qt::CTRL | Qt::Key_C),
-                                              [this] { CopyWindow(); }});
+    SavePicture = commands.Add(
+        TCommandGroup::File,
+        {QStringLiteral("Save picture..."), QKeySequence(Qt::CTRL | Qt::Key_E), [this] { Save(); }});
+    Copy =
+        commands.Add(TCommandGroup::File,
+                     {QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopyWindow(); }});
 }
 
 TPictureSource TPictureCommands::PictureOf(TPictureTarget target) const
@@ -94,8 +93,7 @@ void TPictureCommands::Save()
     const QString path = m_main.AskForFile(
         {true, m_translator.LookupText(QStringLiteral("Save picture")),
          QDir::home().filePath(QStringLiteral("picture.png")),
-         m_translator.LookupText(QStringLiteral("Pictures (*.png *.svg *.pdf)")),
-         QStringLiteral("png")});
+         m_translator.LookupText(QStringLiteral("Pictures (*.png *.svg *.pdf)")), QStringLiteral("png")});
     if (!path.isEmpty())
         Save(*target, path);
 }

@@ -24,20 +24,11 @@ std::optional<TPictureFormat> PictureFormatOf(const QString& path)
     return std::nullopt;
 }
 
-TPictureSource WidgetPicture(QWidget& widget)
-{
-    return {&widget, {}, nullptr};
-}
+TPictureSource WidgetPicture(QWidget& widget) { return {&widget, {}, nullptr}; }
 
-TPictureSource AreaPicture(QWidget& widget, const QRect& area)
-{
-    return {&widget, area, nullptr};
-}
+TPictureSource AreaPicture(QWidget& widget, const QRect& area) { return {&widget, area, nullptr}; }
 
-TPictureSource ChartPicture(TPlotta& chart)
-{
-    return {&chart, {}, &chart};
-}
+TPictureSource ChartPicture(TPlotta& chart) { return {&chart, {}, &chart}; }
 
 namespace {
 
@@ -115,9 +106,9 @@ bool WritePicture(const TPictureSource& source, const QString& path, QString& er
         error = QStringLiteral("unknown picture format");
         return false;
     }
-    const QByteArray bytes = *format == TPictureFormat::Png   ? PngBytes(source)
-                             : *format == TPictureFormat::Svg ? SvgBytes(source)
-                                                              : PdfBytes(source);
+    const QByteArray bytes = *format == TPictureFormat::Png ? PngBytes(source)
+        : *format == TPictureFormat::Svg                    ? SvgBytes(source)
+                                                            : PdfBytes(source);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         error = file.errorString();

@@ -20,8 +20,8 @@ std::optional<TPictureFormat> PictureFormatOf(const QString& path);
 // What a picture shows: an area of a widget, in the widget's pixels; or a chart.
 struct TPictureSource {
     QWidget* Widget = nullptr;
-    QRect Area;                 // the whole widget when empty
-    TPlotta* Chart = nullptr;   // set: the widget is this chart, drawn as vectors
+    QRect Area; // the whole widget when empty
+    TPlotta* Chart = nullptr; // set: the widget is this chart, drawn as vectors
 };
 TPictureSource WidgetPicture(QWidget& widget);
 TPictureSource AreaPicture(QWidget& widget, const QRect& area);

@@ -1,11 +1,11 @@
 #include "app/program.h"
 
 #include "app/datacommands.h"
+#include "app/formkit.h"
 #include "app/frmabout.h"
 #include "app/frmmain.h"
 #include "app/frmplot3d.h"
 #include "app/frmsetpoints.h"
-#include "app/formkit.h"
 #include "app/pictureexport.h"
 #include "courseware/demon.h"
 
@@ -15,13 +15,9 @@
 #include <QToolButton>
 #include <cstdio>
 
-void NameTheApplication()
-{
-    QApplication::setApplicationName(ProductName);
-}
+void NameTheApplication() { QApplication::setApplicationName(ProductName); }
 
-TProgramWindows::TProgramWindows(std::optional<std::uint64_t> seed,
-                                 const TFrmMain::TLinkSetup& setUpLink)
+TProgramWindows::TProgramWindows(std::optional<std::uint64_t> seed, const TFrmMain::TLinkSetup& setUpLink)
 {
     m_main = std::make_unique<TFrmMain>(seed, setUpLink);
     FrmMain = m_main.get();
@@ -95,9 +91,8 @@ int ReportFatalError(const QString& message)
     std::fprintf(stderr, "slopelab: %s\n", qPrintable(message));
     // Without a screen nobody could close the box, and the program would never end.
     const QString platform = QGuiApplication::platformName();
-    const bool canShowBox = qobject_cast<QApplication*>(QCoreApplication::instance()) &&
-                            platform != QLatin1String("offscreen") &&
-                            platform != QLatin1String("minimal");
+    const bool canShowBox = qobject_cast<QApplication*>(QCoreApplication::instance())
+        && platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
     if (canShowBox)
         QMessageBox::critical(nullptr, QStringLiteral("SlopeLab"), message);
     return 1;

@@ -22,8 +22,7 @@ void NameTheApplication();
 // destroyed in reverse order. Each one is also reachable through its global.
 class TProgramWindows {
 public:
-    explicit TProgramWindows(std::optional<std::uint64_t> seed,
-                             const TFrmMain::TLinkSetup& setUpLink = {});
+    explicit TProgramWindows(std::optional<std::uint64_t> seed, const TFrmMain::TLinkSetup& setUpLink = {});
     ~TProgramWindows();
 
 private:

@@ -48,10 +48,7 @@ QString TProgramFolders::LanguageFile(const QString& code) const
     return QStringLiteral("%1/lang/%2/%3").arg(m_dataDir, code, LanguageFileName);
 }
 
-QString TProgramFolders::ExamplesDir() const
-{
-    return m_dataDir + QStringLiteral("/examples");
-}
+QString TProgramFolders::ExamplesDir() const { return m_dataDir + QStringLiteral("/examples"); }
 
 QUrl TProgramFolders::GuideUrl(const QString& code) const
 {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-double SumOfSquares(const TPointArray& dataX, const TPointArray& dataY, std::uint16_t numPoints,
-                    double k, double d)
+double SumOfSquares(const TPointArray& dataX, const TPointArray& dataY, std::uint16_t numPoints, double k,
+                    double d)
 {
     double sum = 0;
     for (int m = 1; m <= PointLoopCount(numPoints); ++m) {
@@ -59,8 +59,8 @@ void GenerateRandomPoints(TPointArray& dataX, TPointArray& dataY, std::uint16_t 
     }
 }
 
-bool RemovePickedPoint(TPointArray& dataX, TPointArray& dataY, std::uint16_t& numPoints, double ix,
-                       double iy, double mx, double my, double reachX, double reachY)
+bool RemovePickedPoint(TPointArray& dataX, TPointArray& dataY, std::uint16_t& numPoints, double ix, double iy,
+                       double mx, double my, double reachX, double reachY)
 {
     const int n = PointLoopCount(numPoints);
     if (n == 0)

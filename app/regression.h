@@ -24,8 +24,8 @@ inline std::span<const double> PointsOf(const TPointArray& data, std::uint16_t n
 }
 
 // Sum over the points of (y − (k·x + d))², accumulated in index order.
-double SumOfSquares(const TPointArray& dataX, const TPointArray& dataY, std::uint16_t numPoints,
-                    double k, double d);
+double SumOfSquares(const TPointArray& dataX, const TPointArray& dataY, std::uint16_t numPoints, double k,
+                    double d);
 
 // The sums of a point set that give its sum of squared residuals for any line in a few
 // operations: with the means x̄, ȳ and the sums Sxx, Sxy, Syy of the squares and
@@ -44,8 +44,8 @@ private:
     long double m_meanX = 0;
     long double m_meanY = 0;
     long double m_sxx = 0;
-    long double m_slope = 0;      // k̂; 0 when all x are equal
-    long double m_residual = 0;   // the smallest sum for a line through the means
+    long double m_slope = 0; // k̂; 0 when all x are equal
+    long double m_residual = 0; // the smallest sum for a line through the means
 };
 
 // Fresh random points 1..numPoints near the diagonal: 0.05 ≤ x < 1.95,
@@ -57,6 +57,5 @@ void GenerateRandomPoints(TPointArray& dataX, TPointArray& dataY, std::uint16_t 
 // and the later points move down; the last point goes only when the click lies within
 // reachX and reachY of it (0.02 in the lesson's units). Returns whether a point was
 // removed.
-bool RemovePickedPoint(TPointArray& dataX, TPointArray& dataY, std::uint16_t& numPoints, double ix,
-                       double iy, double mx, double my, double reachX = 0.02,
-                       double reachY = 0.02);
+bool RemovePickedPoint(TPointArray& dataX, TPointArray& dataY, std::uint16_t& numPoints, double ix, double iy,
+                       double mx, double my, double reachX = 0.02, double reachY = 0.02);

@@ -20,7 +20,8 @@ std::unique_ptr<TPlotta> MainWindowChart()
     auto chart = std::make_unique<TPlotta>();
     chart->resize(353, 257);
     chart->SetLRim(41);
-    for (TScaleProps* axis : {static_cast<TScaleProps*>(chart->Scale1X()), static_cast<TScaleProps*>(chart->Scale1Y())}) {
+    for (TScaleProps* axis :
+         {static_cast<TScaleProps*>(chart->Scale1X()), static_cast<TScaleProps*>(chart->Scale1Y())}) {
         axis->SetRangeLow(-0.5);
         axis->SetRangeHigh(2.5);
     }
@@ -108,7 +109,8 @@ void BM_QPainterPolylines(benchmark::State& state)
         image.fill(Qt::white);
         QPainter painter(&image);
         for (qsizetype start = 0; start + 1 < pixels.size(); start += 199)
-            painter.drawPolyline(pixels.constData() + start, int(std::min<qsizetype>(200, pixels.size() - start)));
+            painter.drawPolyline(pixels.constData() + start,
+                                 int(std::min<qsizetype>(200, pixels.size() - start)));
         painter.drawRect(0, 0, image.width() - 1, image.height() - 1);
     }
 }

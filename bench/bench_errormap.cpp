@@ -53,7 +53,7 @@ static void BM_DrawChart(benchmark::State& state)
 {
     TFrmMain form(1);
     for (int page = 1; page < 5; ++page)
-        form.SBNext->click();   // residuals on from page 3
+        form.SBNext->click(); // residuals on from page 3
     for (auto _ : state)
         form.DrawChart();
 }

@@ -31,8 +31,7 @@ TkdbCustomDemon::TkdbCustomDemon(QObject* owner, TDemonEnvironment environment)
     , m_ownEntity(this)
     , m_serverEntity(this)
 {
-    const QString setting =
-        m_environment.readServerSetting ? m_environment.readServerSetting() : QString();
+    const QString setting = m_environment.readServerSetting ? m_environment.readServerSetting() : QString();
     const QString server = ServerIdentifier(setting, m_environment.arguments);
     m_serverEntity.SetHandle(
         WindowDirectory::Find(QuilletServerWindowClass(server), QuilletServerWindowName(server)));
@@ -41,10 +40,7 @@ TkdbCustomDemon::TkdbCustomDemon(QObject* owner, TDemonEnvironment environment)
         m_terminationSignals = std::make_unique<TTerminationSignals>([this] { Shutdown(); });
 }
 
-TkdbCustomDemon::~TkdbCustomDemon()
-{
-    TkdbCustomDemon::Shutdown();
-}
+TkdbCustomDemon::~TkdbCustomDemon() { TkdbCustomDemon::Shutdown(); }
 
 void TkdbCustomDemon::OpenWindow()
 {
@@ -82,20 +78,11 @@ void TkdbCustomDemon::Shutdown()
         m_environment.terminateApplication();
 }
 
-bool TkdbCustomDemon::AutoCreateItlFile() const
-{
-    return m_translator->CollectMissing();
-}
+bool TkdbCustomDemon::AutoCreateItlFile() const { return m_translator->CollectMissing(); }
 
-void TkdbCustomDemon::SetAutoCreateItlFile(bool value)
-{
-    m_translator->SetCollectMissing(value);
-}
+void TkdbCustomDemon::SetAutoCreateItlFile(bool value) { m_translator->SetCollectMissing(value); }
 
-bool TkdbCustomDemon::WindowExists() const
-{
-    return m_window && m_window->IsOpen();
-}
+bool TkdbCustomDemon::WindowExists() const { return m_window && m_window->IsOpen(); }
 
 QString TkdbCustomDemon::ParamStr(int Index) const
 {
@@ -206,8 +193,7 @@ void TkdbCustomDemon::EndThisCopy()
         m_environment.endProcess();
 }
 
-bool TkdbCustomDemon::SendMessageTo(TEntity& Entity, TQuilletMessageStream& Msg,
-                                    TQuilletMessageStream* Reply)
+bool TkdbCustomDemon::SendMessageTo(TEntity& Entity, TQuilletMessageStream& Msg, TQuilletMessageStream* Reply)
 {
     Msg.SetStamp(NextStamp());
     Msg.SetOwner(this);
@@ -244,8 +230,7 @@ void TkdbCustomDemon::CollectReply(const TStamp& stamp, TQuilletMessageStream* r
         reply->CopyFrom(*found);
 }
 
-void TkdbCustomDemon::ReceiveDataBlock(TWindowHandle sender, quint32 dataCode,
-                                       const QByteArray& block)
+void TkdbCustomDemon::ReceiveDataBlock(TWindowHandle sender, quint32 dataCode, const QByteArray& block)
 {
     std::unique_ptr<TQuilletMessageStream> message =
         TQuilletMessageStream::FromDataBlock(this, dataCode, sender, block);
@@ -279,7 +264,8 @@ void TkdbCustomDemon::HandleQuit(TQuilletMessageStream& msg)
     // The server waits for this message to be acknowledged: the link shuts down once
     // the acknowledgement is on its way.
     if (allowQuit)
-        QMetaObject::invokeMethod(this, [this] { Shutdown(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { Shutdown(); }, Qt::QueuedConnection);
 }
 
 void TkdbCustomDemon::KeepReply(std::unique_ptr<TQuilletMessageStream> reply)
@@ -289,8 +275,8 @@ void TkdbCustomDemon::KeepReply(std::unique_ptr<TQuilletMessageStream> reply)
         return std::accumulate(m_pendingReplies.begin(), m_pendingReplies.end(), qint64(0),
                                [](qint64 sum, const auto& r) { return sum + r->Size(); });
     };
-    while (m_pendingReplies.size() > 1 &&
-           (m_pendingReplies.size() > MaxPendingReplies || totalBytes() > MaxPendingReplyBytes))
+    while (m_pendingReplies.size() > 1
+           && (m_pendingReplies.size() > MaxPendingReplies || totalBytes() > MaxPendingReplyBytes))
         m_pendingReplies.erase(m_pendingReplies.begin());
 }
 

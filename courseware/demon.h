@@ -23,9 +23,9 @@ class TTerminationSignals;
 // What the link takes from the running program and the system. Standard() gives the
 // real thing; tests put their own in.
 struct TDemonEnvironment {
-    QStringList arguments;     // the command line, the program first
-    QString programPath;       // the program file
-    QString applicationTitle;  // the title under which copies of the program find each other
+    QStringList arguments; // the command line, the program first
+    QString programPath; // the program file
+    QString applicationTitle; // the title under which copies of the program find each other
     // The system-wide server setting ("Mervo"/"Orvinde", demon/ViewerHandle).
     std::function<QString()> readServerSetting;
     // Asks the application to end (the link's destruction does this).
@@ -50,8 +50,7 @@ class TkdbCustomDemon : public QObject {
 
 public:
     using TGotAMessageEvent = std::function<void(QObject* Sender, TQuilletMessageStream& Msg)>;
-    using TOnQuitMsgReceived =
-        std::function<void(QObject* Sender, bool ServerDown, bool& AllowQuit)>;
+    using TOnQuitMsgReceived = std::function<void(QObject* Sender, bool ServerDown, bool& AllowQuit)>;
 
     ~TkdbCustomDemon() override;
 
@@ -85,8 +84,7 @@ public:
     // The server's entity of that title or handle; none when the server knows none.
     virtual std::unique_ptr<TEntity> FindEntityByTitle(const QString& Title) = 0;
     virtual std::unique_ptr<TEntity> FindEntityByHandle(TWindowHandle Handle) = 0;
-    virtual int ExecuteProgram(const QString& Program, const QString& Params, bool Wait,
-                               qint32 Value) = 0;
+    virtual int ExecuteProgram(const QString& Program, const QString& Params, bool Wait, qint32 Value) = 0;
     // A file from the server, positioned at its start; none when the server has none.
     virtual std::unique_ptr<QBuffer> FetchFile(const QString& Name) = 0;
     virtual QString ServerFileName(const QString& Name) = 0;
@@ -187,8 +185,7 @@ public:
     std::unique_ptr<TEntity> FindEntityByHandle(TWindowHandle Handle) override;
     // Has the server start a program. With Wait, returns once it has ended (with 0:
     // how it ended is known only to the server), otherwise its process identifier.
-    int ExecuteProgram(const QString& Program, const QString& Params, bool Wait,
-                       qint32 Value) override;
+    int ExecuteProgram(const QString& Program, const QString& Params, bool Wait, qint32 Value) override;
     std::unique_ptr<QBuffer> FetchFile(const QString& Name) override;
     QString ServerFileName(const QString& Name) override;
     QString ServerString(const QString& Text) override;

@@ -24,20 +24,11 @@ TkdbDemonClient::TkdbDemonClient(QObject* owner, TDemonEnvironment environment)
     OpenWindow();
 }
 
-TkdbDemonClient::~TkdbDemonClient()
-{
-    Shutdown();
-}
+TkdbDemonClient::~TkdbDemonClient() { Shutdown(); }
 
-QString TkdbDemonClient::WindowClassName() const
-{
-    return QuilletClientWindowClass;
-}
+QString TkdbDemonClient::WindowClassName() const { return QuilletClientWindowClass; }
 
-QString TkdbDemonClient::WindowTitle() const
-{
-    return QString();
-}
+QString TkdbDemonClient::WindowTitle() const { return QString(); }
 
 std::unique_ptr<TQuilletMessageStream> TkdbDemonClient::AskServer(TQuilletMessageStream& request)
 {
@@ -79,8 +70,7 @@ std::unique_ptr<TEntity> TkdbDemonClient::FindEntityByHandle(TWindowHandle Handl
     return FindEntity(request);
 }
 
-int TkdbDemonClient::ExecuteProgram(const QString& Program, const QString& Params, bool Wait,
-                                    qint32 Value)
+int TkdbDemonClient::ExecuteProgram(const QString& Program, const QString& Params, bool Wait, qint32 Value)
 {
     TQuilletMessageStream request(this, QuilletCode::ExecuteProgram);
     request.WriteString(Program);

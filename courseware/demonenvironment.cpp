@@ -13,8 +13,7 @@ TDemonEnvironment TDemonEnvironment::Standard()
     environment.programPath = QCoreApplication::applicationFilePath();
     environment.applicationTitle = QGuiApplication::applicationDisplayName();
     environment.readServerSetting = [] {
-        const QSettings settings(QSettings::SystemScope, QStringLiteral("Mervo"),
-                                 QStringLiteral("Orvinde"));
+        const QSettings settings(QSettings::SystemScope, QStringLiteral("Mervo"), QStringLiteral("Orvinde"));
         return settings.value(QStringLiteral("demon/ViewerHandle")).toString();
     };
     environment.terminateApplication = [] { QCoreApplication::quit(); };

@@ -25,9 +25,8 @@ bool PeerIsSameUser(const QLocalSocket& socket)
 {
     ucred credentials{};
     socklen_t length = sizeof credentials;
-    return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials,
-                        &length) == 0 &&
-           credentials.uid == ::getuid();
+    return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &length) == 0
+        && credentials.uid == ::getuid();
 }
 
 TWindowHandle RandomHandle()
@@ -41,9 +40,8 @@ TWindowHandle RandomHandle()
 // The identity of the socket file at path; 0 when there is no socket file there.
 quint64 SocketInode(const QString& path)
 {
-    struct stat info {};
-    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &info) != 0 ||
-        !S_ISSOCK(info.st_mode))
+    struct stat info { };
+    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISSOCK(info.st_mode))
         return 0;
     return info.st_ino;
 }
@@ -82,8 +80,7 @@ public:
 private:
     void ReadAvailable()
     {
-        while (m_reader.CurrentStatus() == TFrameReader::Status::Incomplete &&
-               m_socket->bytesAvailable() > 0)
+        while (m_reader.CurrentStatus() == TFrameReader::Status::Incomplete && m_socket->bytesAvailable() > 0)
             m_reader.Append(m_socket->read(m_reader.Wanted()));
         if (m_reader.CurrentStatus() == TFrameReader::Status::Invalid)
             Drop();
@@ -128,8 +125,8 @@ private:
     bool m_finished = false;
 };
 
-TMessageWindow::TMessageWindow(const QString& className, const QString& windowName,
-                               TProcedure procedure, QObject* parent)
+TMessageWindow::TMessageWindow(const QString& className, const QString& windowName, TProcedure procedure,
+                               QObject* parent)
     : QObject(parent)
     , m_className(className)
     , m_windowName(windowName)
@@ -139,10 +136,7 @@ TMessageWindow::TMessageWindow(const QString& className, const QString& windowNa
     connect(&m_watch, &QTimer::timeout, this, &TMessageWindow::KeepReachable);
 }
 
-TMessageWindow::~TMessageWindow()
-{
-    Close();
-}
+TMessageWindow::~TMessageWindow() { Close(); }
 
 bool TMessageWindow::Open()
 {
@@ -166,8 +160,8 @@ bool TMessageWindow::Open()
 
 bool TMessageWindow::IsOpen() const
 {
-    return m_exists && m_server && m_server->isListening() &&
-           SocketInode(m_server->fullServerName()) == m_socketInode;
+    return m_exists && m_server && m_server->isListening()
+        && SocketInode(m_server->fullServerName()) == m_socketInode;
 }
 
 bool TMessageWindow::Listen(TWindowHandle candidate)
@@ -244,10 +238,7 @@ bool TMessageWindow::MakeRoom()
     return true;
 }
 
-void TMessageWindow::Forget(TIncomingConnection* connection)
-{
-    std::erase(m_connections, connection);
-}
+void TMessageWindow::Forget(TIncomingConnection* connection) { std::erase(m_connections, connection); }
 
 bool TMessageWindow::Deliver(const TDataFrame& frame)
 {

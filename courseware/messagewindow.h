@@ -28,8 +28,7 @@ class TIncomingConnection;
 class TMessageWindow : public QObject {
 public:
     // Handles one received block: the sender's window handle, the data code, the block.
-    using TProcedure =
-        std::function<void(TWindowHandle sender, quint32 dataCode, const QByteArray& data)>;
+    using TProcedure = std::function<void(TWindowHandle sender, quint32 dataCode, const QByteArray& data)>;
 
     static constexpr int DefaultSendTimeoutMs = 5000;
     // Connections served at once.

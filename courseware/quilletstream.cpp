@@ -33,8 +33,7 @@ qint32 Int32At(const QByteArray& bytes, qsizetype offset)
 
 TStamp TStamp::FromDateTime(const QDateTime& moment)
 {
-    return {moment.time().msecsSinceStartOfDay(),
-            qint32(moment.date().toJulianDay() - DayOneJulian + 1)};
+    return {moment.time().msecsSinceStartOfDay(), qint32(moment.date().toJulianDay() - DayOneJulian + 1)};
 }
 
 TStamp TStamp::Next() const
@@ -68,10 +67,7 @@ QString TEntity::Title()
     return m_title;
 }
 
-bool TEntity::Alive() const
-{
-    return WindowDirectory::Lookup(m_handle).has_value();
-}
+bool TEntity::Alive() const { return WindowDirectory::Lookup(m_handle).has_value(); }
 
 void TEntity::Assign(const TEntity& other)
 {
@@ -112,8 +108,10 @@ TQuilletMessageStream::TQuilletMessageStream(TkdbCustomDemon* owner, quint32 msg
 {
 }
 
-std::unique_ptr<TQuilletMessageStream> TQuilletMessageStream::FromDataBlock(
-    TkdbCustomDemon* owner, quint32 msgCode, TWindowHandle sender, const QByteArray& block)
+std::unique_ptr<TQuilletMessageStream> TQuilletMessageStream::FromDataBlock(TkdbCustomDemon* owner,
+                                                                            quint32 msgCode,
+                                                                            TWindowHandle sender,
+                                                                            const QByteArray& block)
 {
     if (block.size() < StampSize)
         throw EQuillet(QStringLiteral("Message %1 too short: %2 bytes").arg(msgCode).arg(block.size()));
@@ -155,15 +153,9 @@ void TQuilletMessageStream::Write(const QByteArray& bytes)
     m_position += bytes.size();
 }
 
-void TQuilletMessageStream::WriteByte(quint8 value)
-{
-    Write(QByteArray(1, char(value)));
-}
+void TQuilletMessageStream::WriteByte(quint8 value) { Write(QByteArray(1, char(value))); }
 
-void TQuilletMessageStream::WriteInt32(qint32 value)
-{
-    Write(Int32Bytes(value));
-}
+void TQuilletMessageStream::WriteInt32(qint32 value) { Write(Int32Bytes(value)); }
 
 void TQuilletMessageStream::WriteString(const QString& text)
 {
@@ -187,15 +179,9 @@ QByteArray TQuilletMessageStream::ReadBytes(qint64 count)
     return bytes;
 }
 
-quint8 TQuilletMessageStream::ReadByte()
-{
-    return quint8(ReadBytes(1).at(0));
-}
+quint8 TQuilletMessageStream::ReadByte() { return quint8(ReadBytes(1).at(0)); }
 
-qint32 TQuilletMessageStream::ReadInt32()
-{
-    return Int32At(ReadBytes(4), 0);
-}
+qint32 TQuilletMessageStream::ReadInt32() { return Int32At(ReadBytes(4), 0); }
 
 QString TQuilletMessageStream::ReadString()
 {
@@ -205,10 +191,7 @@ QString TQuilletMessageStream::ReadString()
     return DecodeUtf8OrWindows1252(ReadBytes(length));
 }
 
-QByteArray TQuilletMessageStream::ReadRest()
-{
-    return ReadBytes(m_content.size() - m_position);
-}
+QByteArray TQuilletMessageStream::ReadRest() { return ReadBytes(m_content.size() - m_position); }
 
 QStringList TQuilletMessageStream::ReadLines()
 {

@@ -74,8 +74,7 @@ public:
 
     // The message as it arrives in a data block: the first 8 bytes are the stamp, the
     // rest is the payload. A block shorter than a stamp raises EQuillet.
-    static std::unique_ptr<TQuilletMessageStream> FromDataBlock(TkdbCustomDemon* owner,
-                                                                quint32 msgCode,
+    static std::unique_ptr<TQuilletMessageStream> FromDataBlock(TkdbCustomDemon* owner, quint32 msgCode,
                                                                 TWindowHandle sender,
                                                                 const QByteArray& block);
     // The data block that carries the message: stamp, then payload.

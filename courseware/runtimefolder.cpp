@@ -11,15 +11,12 @@ namespace {
 
 constexpr mode_t PrivateMode = 0700;
 
-QString SystemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
+QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // Empty when the folder at path is private to the user, otherwise why not.
 QString FaultOfFolder(const QString& path, uid_t user)
 {
-    struct stat info {};
+    struct stat info { };
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return SystemError(errno);
     return PrivateFolderFault(info, user);
@@ -50,8 +47,7 @@ QString PrivateFolderFault(const struct stat& info, uid_t user)
     return QString();
 }
 
-TRuntimeFolder FindRuntimeFolder(const QString& sessionFolder, const QString& temporaryFolder,
-                                 uid_t user)
+TRuntimeFolder FindRuntimeFolder(const QString& sessionFolder, const QString& temporaryFolder, uid_t user)
 {
     TRuntimeFolder found;
     auto consider = [&](const QString& path) {

@@ -8,7 +8,7 @@
 #include <sys/types.h>
 
 struct TRuntimeFolder {
-    QString path;     // empty when no private folder could be had
+    QString path; // empty when no private folder could be had
     QString problems; // why the candidates were passed over, one per line
 };
 
@@ -19,8 +19,7 @@ QString PrivateFolderFault(const struct stat& info, uid_t user);
 // The first private folder of these: the session's runtime folder, which must exist
 // already; then the folder "courseware-<uid>" in the temporary folder, made private
 // when it does not exist yet. Either may be empty, meaning there is none.
-TRuntimeFolder FindRuntimeFolder(const QString& sessionFolder, const QString& temporaryFolder,
-                                 uid_t user);
+TRuntimeFolder FindRuntimeFolder(const QString& sessionFolder, const QString& temporaryFolder, uid_t user);
 
 // This process's runtime folder, found once from XDG_RUNTIME_DIR and the temporary
 // folder.

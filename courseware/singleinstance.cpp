@@ -15,7 +15,7 @@ namespace {
 
 bool IsRegularFile(int descriptor)
 {
-    struct stat info {};
+    struct stat info { };
     return ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode);
 }
 
@@ -84,7 +84,7 @@ int TSingleInstanceLock::OpenLockFile()
     const int openError = errno;
     if (descriptor >= 0)
         ::close(descriptor);
-    struct stat info {};
+    struct stat info { };
     if (::lstat(path.constData(), &info) != 0) {
         Fail(QStringLiteral("cannot create"), openError);
         return -1;
@@ -103,7 +103,7 @@ int TSingleInstanceLock::OpenLockFile()
 TSingleInstanceLock::TResult TSingleInstanceLock::Fail(const QString& what, int error)
 {
     m_problem = QStringLiteral("%1 the single-copy lock %2: %3")
-                   .arg(what, m_path, QString::fromLocal8Bit(std::strerror(error)));
+                    .arg(what, m_path, QString::fromLocal8Bit(std::strerror(error)));
     return TResult::Unavailable;
 }
 

@@ -10,9 +10,9 @@
 class TSingleInstanceLock {
 public:
     enum class TResult {
-        Acquired,      // this copy holds the lock now
+        Acquired, // this copy holds the lock now
         HeldElsewhere, // another running copy holds it
-        Unavailable,   // the lock cannot be had; Problem() says why
+        Unavailable, // the lock cannot be had; Problem() says why
     };
 
     // The lock of a program file in a folder: "QL_" and the file's name, "\" made "_".

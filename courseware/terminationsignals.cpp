@@ -37,14 +37,14 @@ TTerminationSignals::TTerminationSignals(std::function<void()> action, QObject* 
         return;
     pipeRead = ends[0];
     pipeWrite = ends[1];
-    struct sigaction handler {};
+    struct sigaction handler { };
     handler.sa_handler = NoteSignal;
     sigemptyset(&handler.sa_mask);
     handler.sa_flags = SA_RESTART | SA_RESETHAND;
     for (std::size_t i = 0; i < WatchedSignals.size(); ++i) {
         ::sigaction(WatchedSignals[i], nullptr, &formerActions[i]);
-        taken[i] = formerActions[i].sa_handler != SIG_IGN &&
-                   ::sigaction(WatchedSignals[i], &handler, nullptr) == 0;
+        taken[i] =
+            formerActions[i].sa_handler != SIG_IGN && ::sigaction(WatchedSignals[i], &handler, nullptr) == 0;
     }
     m_notifier = std::make_unique<QSocketNotifier>(pipeRead, QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &TTerminationSignals::SignalArrived);

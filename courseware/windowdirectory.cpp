@@ -28,10 +28,7 @@ QString DirectoryPath()
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/message-windows");
 }
 
-QString HandleText(TWindowHandle handle)
-{
-    return QStringLiteral("%1").arg(handle, 8, 16, QLatin1Char('0'));
-}
+QString HandleText(TWindowHandle handle) { return QStringLiteral("%1").arg(handle, 8, 16, QLatin1Char('0')); }
 
 QString RecordPath(TWindowHandle handle)
 {
@@ -127,9 +124,8 @@ bool Publish(const TWindowRecord& record)
     if (file.fileName().isEmpty() || !file.open(QIODevice::WriteOnly))
         return false;
     // Names are stored percent-encoded, so that they stay on their line.
-    file.write(QUrl::toPercentEncoding(record.className) + '\n' +
-               QUrl::toPercentEncoding(record.windowName) + '\n' +
-               QByteArray::number(record.processId) + '\n');
+    file.write(QUrl::toPercentEncoding(record.className) + '\n' + QUrl::toPercentEncoding(record.windowName)
+               + '\n' + QByteArray::number(record.processId) + '\n');
     return file.commit();
 }
 
@@ -171,10 +167,7 @@ TWindowHandle FindFirst(const std::function<bool(const TWindowRecord&)>& matches
     return 0;
 }
 
-bool SameName(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 } // namespace
 

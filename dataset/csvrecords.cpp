@@ -6,10 +6,7 @@
 
 namespace {
 
-bool IsLineBreak(QChar c)
-{
-    return c == u'\n' || c == u'\r';
-}
+bool IsLineBreak(QChar c) { return c == u'\n' || c == u'\r'; }
 
 bool IsBlank(const Record& record)
 {
@@ -44,7 +41,9 @@ QChar DetectSeparator(QStringView text)
 }
 
 RecordReader::RecordReader(QStringView text, QChar separator, int maxFields)
-    : m_text(text), m_separator(separator), m_maxFields(maxFields)
+    : m_text(text)
+    , m_separator(separator)
+    , m_maxFields(maxFields)
 {
 }
 
@@ -65,8 +64,9 @@ bool RecordReader::ReadRecord(Record& record)
     record.fields.clear();
     for (;;) {
         if (static_cast<int>(record.fields.size()) == m_maxFields)
-            return Fail(record.line, QStringLiteral("more than %1 fields")
-                                         .arg(QLocale(QLocale::English).toString(m_maxFields)));
+            return Fail(
+                record.line,
+                QStringLiteral("more than %1 fields").arg(QLocale(QLocale::English).toString(m_maxFields)));
         Field& field = record.fields.emplace_back();
         if (!ReadField(field))
             return false;
@@ -127,10 +127,7 @@ void RecordReader::ReadUnquotedField(Field& field)
     field.text = m_text.sliced(start, m_pos - start).trimmed().toString();
 }
 
-bool RecordReader::AtLineEnd() const
-{
-    return m_pos < m_text.size() && IsLineBreak(m_text[m_pos]);
-}
+bool RecordReader::AtLineEnd() const { return m_pos < m_text.size() && IsLineBreak(m_text[m_pos]); }
 
 void RecordReader::SkipLineEnd()
 {
@@ -143,8 +140,7 @@ void RecordReader::SkipLineEnd()
 
 void RecordReader::SkipSpaces()
 {
-    while (m_pos < m_text.size() && m_text[m_pos] != m_separator && !AtLineEnd() &&
-           m_text[m_pos].isSpace())
+    while (m_pos < m_text.size() && m_text[m_pos] != m_separator && !AtLineEnd() && m_text[m_pos].isSpace())
         ++m_pos;
 }
 

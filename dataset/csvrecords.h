@@ -12,7 +12,7 @@
 QChar DetectSeparator(QStringView text);
 
 struct Field {
-    QString text;        // without the quotes and the spaces around
+    QString text; // without the quotes and the spaces around
     bool quoted = false; // written in double quotes
 };
 

@@ -45,7 +45,4 @@ Result<LineFit> FitLine(std::span<const double> x, std::span<const double> y)
     return fit;
 }
 
-Result<LineFit> FitLine(const PointSet& points)
-{
-    return FitLine(points.x, points.y);
-}
+Result<LineFit> FitLine(const PointSet& points) { return FitLine(points.x, points.y); }

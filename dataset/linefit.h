@@ -8,7 +8,7 @@
 struct LineFit {
     double slope = 0;
     double intercept = 0;
-    double r = 0;        // correlation coefficient; NaN when all y values are equal
+    double r = 0; // correlation coefficient; NaN when all y values are equal
     double rSquared = 0; // r², the share of the variance of y that the line explains
     double meanX = 0;
     double meanY = 0;

@@ -23,7 +23,11 @@ bool IsNonFiniteWord(QStringView word)
 // that std::from_chars reads.
 class NumberScanner {
 public:
-    NumberScanner(QStringView text, bool decimalComma) : m_text(text), m_decimalComma(decimalComma) {}
+    NumberScanner(QStringView text, bool decimalComma)
+        : m_text(text)
+        , m_decimalComma(decimalComma)
+    {
+    }
 
     // The ASCII form, or false when the text is not a number.
     bool Scan()
@@ -127,8 +131,7 @@ NumberCell ReadNumberCell(QStringView text, bool decimalComma)
     text = text.trimmed();
     if (text.isEmpty())
         return {CellKind::Empty};
-    const QStringView magnitude =
-        (text.front() == u'+' || text.front() == u'-') ? text.sliced(1) : text;
+    const QStringView magnitude = (text.front() == u'+' || text.front() == u'-') ? text.sliced(1) : text;
     if (IsNonFiniteWord(magnitude))
         return {CellKind::NotFinite};
 

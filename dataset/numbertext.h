@@ -4,10 +4,10 @@
 #include <QStringView>
 
 enum class CellKind {
-    Number,     // a finite number
-    Empty,      // nothing but spaces
+    Number, // a finite number
+    Empty, // nothing but spaces
     NotANumber, // text that is not a number
-    NotFinite,  // "nan", "inf", "infinity" or a number beyond the range of double
+    NotFinite, // "nan", "inf", "infinity" or a number beyond the range of double
 };
 
 struct NumberCell {

@@ -13,10 +13,7 @@
 namespace {
 
 // Counts as people write them: "10,000".
-QString CountText(int count)
-{
-    return QLocale(QLocale::English).toString(count);
-}
+QString CountText(int count) { return QLocale(QLocale::English).toString(count); }
 
 QString FieldCount(std::size_t count)
 {
@@ -46,8 +43,7 @@ bool IsHeader(const Record& first, const Record* next, bool decimalComma)
 {
     for (std::size_t c = 0; c < first.fields.size(); ++c) {
         const Field& field = first.fields[c];
-        const bool textual =
-            field.quoted || (!field.text.isEmpty() && !IsNumber(field, decimalComma));
+        const bool textual = field.quoted || (!field.text.isEmpty() && !IsNumber(field, decimalComma));
         if (!textual)
             continue;
         if (next == nullptr || (c < next->fields.size() && IsNumber(next->fields[c], decimalComma)))
@@ -75,7 +71,10 @@ QStringList ColumnNames(const Record& first, bool header)
 // One column while the rows come in.
 class ColumnBuilder {
 public:
-    explicit ColumnBuilder(QString name) : m_name(std::move(name)) {}
+    explicit ColumnBuilder(QString name)
+        : m_name(std::move(name))
+    {
+    }
 
     void Add(const Field& field, int line, bool decimalComma)
     {
@@ -122,7 +121,9 @@ private:
 class TableBuilder {
 public:
     TableBuilder(const Record& first, bool header, bool decimalComma)
-        : m_firstLine(first.line), m_width(first.fields.size()), m_decimalComma(decimalComma)
+        : m_firstLine(first.line)
+        , m_width(first.fields.size())
+        , m_decimalComma(decimalComma)
     {
         for (const QString& name : ColumnNames(first, header))
             m_columns.emplace_back(name);
@@ -132,10 +133,11 @@ public:
     QString AddRow(const Record& record)
     {
         if (record.fields.size() != m_width)
-            return LineMessage(record.line, QStringLiteral("%1, but line %2 has %3")
-                                                .arg(FieldCount(record.fields.size()))
-                                                .arg(m_firstLine)
-                                                .arg(m_width));
+            return LineMessage(record.line,
+                               QStringLiteral("%1, but line %2 has %3")
+                                   .arg(FieldCount(record.fields.size()))
+                                   .arg(m_firstLine)
+                                   .arg(m_width));
         if (++m_rows > kMaxPoints)
             return QStringLiteral("more than %1 points").arg(CountText(kMaxPoints));
         for (std::size_t c = 0; c < m_width; ++c)
@@ -201,8 +203,7 @@ Result<DataTable> ParseText(QStringView text)
     Record first;
     if (!reader.Next(first)) {
         const QString& error = reader.Error();
-        return Result<DataTable>::Failure(error.isEmpty() ? QStringLiteral("the file is empty")
-                                                          : error);
+        return Result<DataTable>::Failure(error.isEmpty() ? QStringLiteral("the file is empty") : error);
     }
     Record record;
     const bool haveSecond = reader.Next(record);
@@ -281,7 +282,4 @@ Outcome CheckPoints(std::span<const double> x, std::span<const double> y)
     return Success();
 }
 
-Outcome CheckPoints(const PointSet& points)
-{
-    return CheckPoints(points.x, points.y);
-}
+Outcome CheckPoints(const PointSet& points) { return CheckPoints(points.x, points.y); }

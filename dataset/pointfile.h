@@ -42,7 +42,7 @@ inline constexpr int kMaxColumns = 1000;
 // The numeric columns of a data file, in file order, all of the same length (2 to
 // kMaxPoints rows; PickPoints checks the rest).
 struct DataTable {
-    QStringList names;                        // one per column, never empty
+    QStringList names; // one per column, never empty
     std::vector<std::vector<double>> columns; // columns[c][row], finite numbers
 };
 

@@ -11,8 +11,7 @@ namespace {
 bool NeedsQuotes(const QString& name)
 {
     static const QString kSpecial = QStringLiteral(",;\t\"\r\n");
-    const bool special = std::any_of(name.begin(), name.end(),
-                                     [](QChar c) { return kSpecial.contains(c); });
+    const bool special = std::any_of(name.begin(), name.end(), [](QChar c) { return kSpecial.contains(c); });
     return special || name.isEmpty() || ReadNumberCell(name, true).kind == CellKind::Number;
 }
 

@@ -9,7 +9,10 @@
 template <typename T>
 class Result {
 public:
-    Result(T value) : m_value(std::move(value)) {}
+    Result(T value)
+        : m_value(std::move(value))
+    {
+    }
 
     static Result Failure(QString message)
     {
@@ -37,7 +40,4 @@ private:
 
 // Success or the message of a failure, for operations that give no value.
 using Outcome = Result<std::monostate>;
-inline Outcome Success()
-{
-    return Outcome(std::monostate{});
-}
+inline Outcome Success() { return Outcome(std::monostate{}); }

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <optional>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,7 +34,10 @@ QString RefusedKind(mode_t mode)
 // Closes a file descriptor on every way out.
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    {
+    }
     ~FileDescriptor()
     {
         if (m_fd >= 0)
@@ -72,15 +75,9 @@ bool ReadUpTo(int fd, qint64 limit, QByteArray& bytes)
     return true;
 }
 
-bool IsAllowedControl(char16_t c)
-{
-    return c == u'\t' || c == u'\n' || c == u'\r';
-}
+bool IsAllowedControl(char16_t c) { return c == u'\t' || c == u'\n' || c == u'\r'; }
 
-bool IsControl(char16_t c)
-{
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
+bool IsControl(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
 bool HasForbiddenControl(const QString& text)
 {
@@ -109,8 +106,8 @@ std::optional<QString> DecodeAnyEncoding(QByteArrayView bytes)
     if (utf16le || bytes.startsWith("\xFE\xFF")) {
         if (bytes.size() % 2 != 0)
             return std::nullopt;
-        return DecodeStrictly(bytes.sliced(2), utf16le ? QStringConverter::Utf16LE
-                                                       : QStringConverter::Utf16BE);
+        return DecodeStrictly(bytes.sliced(2),
+                              utf16le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
     }
     if (auto text = DecodeStrictly(bytes, QStringConverter::Utf8))
         return text;
@@ -122,7 +119,7 @@ std::optional<QString> DecodeAnyEncoding(QByteArrayView bytes)
 Result<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
+    struct stat info { };
     if (name.isEmpty() || ::stat(name.constData(), &info) != 0) {
         const bool missing = name.isEmpty() || errno == ENOENT || errno == ENOTDIR;
         return Result<QByteArray>::Failure(missing ? QStringLiteral("file not found")

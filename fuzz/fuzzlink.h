@@ -23,8 +23,7 @@ inline const QString FuzzProgramPath = QStringLiteral("/opt/fuzz/prog");
 // blocks go through the link's real dispatch, nothing leaves the process.
 class TFuzzLink : public TkdbCustomDemon {
 public:
-    explicit TFuzzLink(const QStringList& arguments = {FuzzProgramPath},
-                       const QString& setting = {})
+    explicit TFuzzLink(const QStringList& arguments = {FuzzProgramPath}, const QString& setting = {})
         : TkdbCustomDemon(nullptr, Environment(arguments, setting))
     {
     }

@@ -1,8 +1,8 @@
 // The language file reader takes files from the user's folders and from the courseware
 // server, so any bytes at all. Input: the language file; after a NUL byte the key to
 // look up; after further NUL bytes the arguments of the lookups.
-#include "fuzz/check.h"
 #include "translation/languagefile.h"
+#include "fuzz/check.h"
 #include "translation/placeholders.h"
 #include "translation/tolkar.h"
 
@@ -48,8 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (qsizetype i = 0; i < std::min(keys.size(), MaxLookedUpKeys); ++i) {
         FUZZ_CHECK(AsciiLower(keys[i]) == keys[i]);
         // Letter case of a key does not matter.
-        FUZZ_CHECK(translator.LookupText(keys[i], args) ==
-                   translator.LookupText(AsciiUpper(keys[i]), args));
+        FUZZ_CHECK(translator.LookupText(keys[i], args) == translator.LookupText(AsciiUpper(keys[i]), args));
         FUZZ_CHECK(ReplaceArguments(translator.Values()[i], {}) == translator.Values()[i]);
     }
     const QString text = translator.LookupText(key, args);

@@ -38,8 +38,7 @@ void Receive(TFuzzLink& link, quint8 selector, const QByteArray& block)
         // Codes from quit up to one past the last known code.
         link.ReceiveDataBlock(7, QuilletCode::Quit + selector % 12, block);
     } else {
-        const auto answer =
-            TQuilletMessageStream::FromDataBlock(&link, QuilletCode::Reply, 7, block);
+        const auto answer = TQuilletMessageStream::FromDataBlock(&link, QuilletCode::Reply, 7, block);
         DecodeAnswer(selector, *answer);
     }
 }

@@ -1,8 +1,8 @@
 #include "platform/bitmap.h"
 
 #include <QFileInfo>
-#include <QPainter>
 #include <QList>
+#include <QPainter>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -48,7 +48,7 @@ void TBitmap::SetSize(int width, int height)
     if (width > 0 && height > 0) {
         resized = BlankImage(width, height);
         if (resized.isNull())
-            return;   // not enough memory: keep the picture as it is
+            return; // not enough memory: keep the picture as it is
         if (!m_image.isNull()) {
             QPainter painter(&resized);
             painter.drawImage(0, 0, m_image);
@@ -108,10 +108,9 @@ QRegion ChangedRegion(const TBitmap& target, QPoint at, const TBitmap& source)
         std::fill(differences.begin(), differences.end(), 0);
         bool bandChanged = false;
         for (int y = top; y < top + bandHeight; ++y) {
-            const QRgb* before =
-                reinterpret_cast<const QRgb*>(target.Image().constScanLine(y)) + area.left();
-            const QRgb* after = reinterpret_cast<const QRgb*>(source.Image().constScanLine(y - at.y())) +
-                                (area.left() - at.x());
+            const QRgb* before = reinterpret_cast<const QRgb*>(target.Image().constScanLine(y)) + area.left();
+            const QRgb* after = reinterpret_cast<const QRgb*>(source.Image().constScanLine(y - at.y()))
+                + (area.left() - at.x());
             if (std::memcmp(before, after, width * sizeof(QRgb)) == 0)
                 continue;
             bandChanged = true;

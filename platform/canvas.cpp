@@ -31,11 +31,16 @@ constexpr int kDashDotDotRuns[] = {9, 3, 3, 3, 3, 3};
 std::span<const int> DashRuns(TPenStyle style)
 {
     switch (style) {
-    case TPenStyle::psDash: return kDashRuns;
-    case TPenStyle::psDot: return kDotRuns;
-    case TPenStyle::psDashDot: return kDashDotRuns;
-    case TPenStyle::psDashDotDot: return kDashDotDotRuns;
-    default: return {};
+    case TPenStyle::psDash:
+        return kDashRuns;
+    case TPenStyle::psDot:
+        return kDotRuns;
+    case TPenStyle::psDashDot:
+        return kDashDotRuns;
+    case TPenStyle::psDashDotDot:
+        return kDashDotDotRuns;
+    default:
+        return {};
     }
 }
 
@@ -66,7 +71,7 @@ int PixelsPerInchOf(int dotsPerMeter)
 }
 
 struct Bounds {
-    std::int64_t left, top, right, bottom;   // inclusive
+    std::int64_t left, top, right, bottom; // inclusive
 };
 
 Bounds BoundsOf(const QVector<QPoint>& points)
@@ -102,12 +107,18 @@ QRectF OutlineShapeOf(const TRect& box)
 Qt::PenStyle QtStyleOf(TPenStyle style)
 {
     switch (style) {
-    case TPenStyle::psDash: return Qt::DashLine;
-    case TPenStyle::psDot: return Qt::DotLine;
-    case TPenStyle::psDashDot: return Qt::DashDotLine;
-    case TPenStyle::psDashDotDot: return Qt::DashDotDotLine;
-    case TPenStyle::psClear: return Qt::NoPen;
-    default: return Qt::SolidLine;
+    case TPenStyle::psDash:
+        return Qt::DashLine;
+    case TPenStyle::psDot:
+        return Qt::DotLine;
+    case TPenStyle::psDashDot:
+        return Qt::DashDotLine;
+    case TPenStyle::psDashDotDot:
+        return Qt::DashDotDotLine;
+    case TPenStyle::psClear:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
     }
 }
 
@@ -157,15 +168,9 @@ QRect TCanvas::Surface() const
     return m_device ? QRect(0, 0, m_device->width(), m_device->height()) : QRect();
 }
 
-int TCanvas::Width() const
-{
-    return Surface().width();
-}
+int TCanvas::Width() const { return Surface().width(); }
 
-int TCanvas::Height() const
-{
-    return Surface().height();
-}
+int TCanvas::Height() const { return Surface().height(); }
 
 int TCanvas::PixelsPerInchX() const
 {
@@ -205,8 +210,7 @@ void TCanvas::Paint(const std::function<void(QPainter&)>& draw)
 
 QPen TCanvas::QtPen() const
 {
-    QPen pen(ToQColor(Pen.Color), std::max(1, Pen.Width), QtStyleOf(Pen.Style), Qt::RoundCap,
-             Qt::RoundJoin);
+    QPen pen(ToQColor(Pen.Color), std::max(1, Pen.Width), QtStyleOf(Pen.Style), Qt::RoundCap, Qt::RoundJoin);
     const std::span<const int> runs = DashRuns(Pen.Style);
     if (Pen.Width <= 1 && !runs.empty())
         pen.setDashPattern(QList<qreal>(runs.begin(), runs.end()));
@@ -330,9 +334,14 @@ void TCanvas::Apply(const ShapeMask& mask)
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             switch (mask.At(x, y)) {
-            case MaskPart::Outline: pen.Put(x, y); break;
-            case MaskPart::Fill: brush.Put(x, y); break;
-            case MaskPart::None: break;
+            case MaskPart::Outline:
+                pen.Put(x, y);
+                break;
+            case MaskPart::Fill:
+                brush.Put(x, y);
+                break;
+            case MaskPart::None:
+                break;
             }
         }
     }
@@ -377,8 +386,10 @@ void TCanvas::ExactRectangle(const TRect& box)
     if (Brush.Style != TBrushStyle::bsClear)
         brush.Fill(ClipBox(l + in, t + in, r - in, b - in, surface));
     if (w == 1 && Pen.Style != TPenStyle::psSolid) {
-        const QVector<QPoint> corners = {
-            {box.Left, box.Top}, {box.Right - 1, box.Top}, {box.Right - 1, box.Bottom - 1}, {box.Left, box.Bottom - 1}};
+        const QVector<QPoint> corners = {{box.Left, box.Top},
+                                         {box.Right - 1, box.Top},
+                                         {box.Right - 1, box.Bottom - 1},
+                                         {box.Left, box.Bottom - 1}};
         TraceClosedPath(corners, surface, [&](int x, int y) { pen.Put(x, y); });
         return;
     }
@@ -413,7 +424,8 @@ namespace {
 // Clamps a 64-bit column to just beyond the surface, where a pixel writer ignores it.
 int ToSurface(std::int64_t x, const QRect& surface)
 {
-    return int(std::clamp<std::int64_t>(x, std::int64_t(surface.left()) - 1, std::int64_t(surface.right()) + 1));
+    return int(
+        std::clamp<std::int64_t>(x, std::int64_t(surface.left()) - 1, std::int64_t(surface.right()) + 1));
 }
 
 } // namespace
@@ -527,7 +539,8 @@ void TCanvas::Polygon(const QVector<QPoint>& points)
     Apply(mask);
 }
 
-void TCanvas::StrokeClosedPath(const QVector<QPoint>& corners, const QRect& clip, const SpanVisitor& span) const
+void TCanvas::StrokeClosedPath(const QVector<QPoint>& corners, const QRect& clip,
+                               const SpanVisitor& span) const
 {
     for (qsizetype i = 0; i < corners.size(); ++i)
         ScanWideLine(corners[i], corners[(i + 1) % corners.size()], Pen.Width, clip, span);
@@ -538,7 +551,9 @@ void TCanvas::FillRect(const TRect& r)
     if (Brush.Style == TBrushStyle::bsClear)
         return;
     if (!m_image) {
-        Paint([&](QPainter& p) { p.fillRect(QRectF(r.Left, r.Top, qreal(r.Right) - r.Left, qreal(r.Bottom) - r.Top), QtBrush()); });
+        Paint([&](QPainter& p) {
+            p.fillRect(QRectF(r.Left, r.Top, qreal(r.Right) - r.Left, qreal(r.Bottom) - r.Top), QtBrush());
+        });
         return;
     }
     PixelWriter(*m_image, Brush.Color, false).Fill(ClipBox(r.Left, r.Top, r.Right, r.Bottom, Surface()));

@@ -52,10 +52,10 @@ enum TFontStyle : unsigned {
     fsStrikeOut = 1u << 3,
 };
 } // namespace PlatformEnums
-using PlatformEnums::TPenStyle;
-using PlatformEnums::TPenMode;
 using PlatformEnums::TBrushStyle;
 using PlatformEnums::TFontStyle;
+using PlatformEnums::TPenMode;
+using PlatformEnums::TPenStyle;
 using TFontStyles = unsigned;
 
 struct TPen {
@@ -72,10 +72,10 @@ struct TBrush {
 
 struct TFont {
     QString Name = QStringLiteral("Arial");
-    int Height = 11;           // character cell height in pixels
+    int Height = 11; // character cell height in pixels
     TFontStyles Style = 0;
     TColor Color = clBlack;
-    int PixelsPerInch = 96;    // resolution used to convert between points and pixels
+    int PixelsPerInch = 96; // resolution used to convert between points and pixels
 
     // Size in points, derived from Height and PixelsPerInch.
     int Size() const;
@@ -116,7 +116,10 @@ public:
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     void Polyline(std::span<const QPoint> points);
-    void Polyline(const QVector<QPoint>& points) { Polyline({points.constData(), std::size_t(points.size())}); }
+    void Polyline(const QVector<QPoint>& points)
+    {
+        Polyline({points.constData(), std::size_t(points.size())});
+    }
     void Polygon(const QVector<QPoint>& points);
     void Rectangle(int x1, int y1, int x2, int y2);
     void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
@@ -124,7 +127,7 @@ public:
     // Fills with the brush, no outline.
     void FillRect(const TRect& r);
 
-    TColor Pixel(int x, int y) const;  // 0xFFFFFFFF outside the surface
+    TColor Pixel(int x, int y) const; // 0xFFFFFFFF outside the surface
     void SetPixel(int x, int y, TColor c);
 
     void TextOut(int x, int y, const QString& s);
@@ -184,5 +187,5 @@ private:
     std::unique_ptr<QPainter> m_devicePainter;
     bool m_isPrinter = false;
     QPoint m_penPos;
-    int m_dashPhase = 0;   // position in the dash pattern, restarted by MoveTo
+    int m_dashPhase = 0; // position in the dash pattern, restarted by MoveTo
 };

@@ -16,17 +16,11 @@ namespace {
 constexpr int kScreenPixelsPerInch = 96;
 constexpr int kPointsPerInch = 72;
 
-int ValidPixelsPerInch(int ppi)
-{
-    return ppi > 0 ? ppi : kScreenPixelsPerInch;
-}
+int ValidPixelsPerInch(int ppi) { return ppi > 0 ? ppi : kScreenPixelsPerInch; }
 
 } // namespace
 
-int TFont::Size() const
-{
-    return Round(double(Height) * kPointsPerInch / ValidPixelsPerInch(PixelsPerInch));
-}
+int TFont::Size() const { return Round(double(Height) * kPointsPerInch / ValidPixelsPerInch(PixelsPerInch)); }
 
 void TFont::SetSize(int points)
 {
@@ -50,11 +44,11 @@ TFont TFont::FromQFont(const QFont& font)
 {
     TFont result;
     result.Name = font.family();
-    result.Height = font.pixelSize() > 0
-                        ? font.pixelSize()
-                        : Round(font.pointSizeF() * result.PixelsPerInch / 72.0);
-    result.Style = (font.bold() ? TFontStyle::fsBold : 0u) | (font.italic() ? TFontStyle::fsItalic : 0u) |
-                   (font.underline() ? TFontStyle::fsUnderline : 0u) | (font.strikeOut() ? TFontStyle::fsStrikeOut : 0u);
+    result.Height =
+        font.pixelSize() > 0 ? font.pixelSize() : Round(font.pointSizeF() * result.PixelsPerInch / 72.0);
+    result.Style = (font.bold() ? TFontStyle::fsBold : 0u) | (font.italic() ? TFontStyle::fsItalic : 0u)
+        | (font.underline() ? TFontStyle::fsUnderline : 0u)
+        | (font.strikeOut() ? TFontStyle::fsStrikeOut : 0u);
     return result;
 }
 
@@ -64,10 +58,7 @@ QFontMetrics TCanvas::Metrics() const
     return m_image || !m_device ? QFontMetrics(font) : QFontMetrics(font, m_device);
 }
 
-const MonoFont* TCanvas::ImageFont() const
-{
-    return m_image ? MonoFont::Find(Font) : nullptr;
-}
+const MonoFont* TCanvas::ImageFont() const { return m_image ? MonoFont::Find(Font) : nullptr; }
 
 int TCanvas::TextWidth(const QString& s) const
 {
@@ -76,10 +67,7 @@ int TCanvas::TextWidth(const QString& s) const
     return Metrics().horizontalAdvance(s);
 }
 
-int TCanvas::TextHeight(const QString&) const
-{
-    return Metrics().height();
-}
+int TCanvas::TextHeight(const QString&) const { return Metrics().height(); }
 
 void TCanvas::DrawText(QPainter& painter, int x, int y, const QString& s) const
 {
@@ -99,7 +87,8 @@ void TCanvas::WriteText(const MonoFont& font, const QRect& clip, int x, int y, c
             ink.Put(px, py);
     });
     const auto line = [&](int top) {
-        const QRect bar = ClipBox(x, top, std::int64_t(x) + font.Width(s), std::int64_t(top) + metrics.lineWidth(), clip);
+        const QRect bar =
+            ClipBox(x, top, std::int64_t(x) + font.Width(s), std::int64_t(top) + metrics.lineWidth(), clip);
         ink.Fill(bar);
     };
     if (Font.Style & TFontStyle::fsUnderline)
@@ -110,7 +99,8 @@ void TCanvas::WriteText(const MonoFont& font, const QRect& clip, int x, int y, c
 
 void TCanvas::TextOut(int x, int y, const QString& s)
 {
-    const QRect box = ClipBox(x, y, std::int64_t(x) + TextWidth(s), std::int64_t(y) + TextHeight(s), Surface());
+    const QRect box =
+        ClipBox(x, y, std::int64_t(x) + TextWidth(s), std::int64_t(y) + TextHeight(s), Surface());
     if (box.isEmpty())
         return;
     if (const MonoFont* font = ImageFont()) {
@@ -153,7 +143,8 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap)
 {
     if (bitmap.Empty())
         return;
-    const QRect visible = ClipBox(x, y, std::int64_t(x) + bitmap.Width(), std::int64_t(y) + bitmap.Height(), Surface());
+    const QRect visible =
+        ClipBox(x, y, std::int64_t(x) + bitmap.Width(), std::int64_t(y) + bitmap.Height(), Surface());
     if (visible.isEmpty())
         return;
     // A shared copy: a bitmap drawn onto its own canvas is read as it was before.
@@ -168,5 +159,7 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap& bitmap)
     if (ClipBox(r.Left, r.Top, r.Right, r.Bottom, Surface()).isEmpty())
         return;
     const QImage source = bitmap.Image();
-    Paint([&](QPainter& p) { p.drawImage(QRectF(r.Left, r.Top, qreal(r.Right) - r.Left, qreal(r.Bottom) - r.Top), source); });
+    Paint([&](QPainter& p) {
+        p.drawImage(QRectF(r.Left, r.Top, qreal(r.Right) - r.Left, qreal(r.Bottom) - r.Top), source);
+    });
 }

@@ -11,16 +11,35 @@ bool PaletteColorOf(TColor c, QColor& out)
 {
     const QPalette palette = QApplication::palette();
     switch (c) {
-    case clBtnFace: out = palette.color(QPalette::Button); return true;
-    case clBtnShadow: out = palette.color(QPalette::Dark); return true;
-    case clBtnHighlight: out = palette.color(QPalette::Light); return true;
-    case clInfoBk: out = palette.color(QPalette::ToolTipBase); return true;
-    case clInfoText: out = palette.color(QPalette::ToolTipText); return true;
-    case clGrayText: out = palette.color(QPalette::Disabled, QPalette::Text); return true;
-    case clWindow: out = palette.color(QPalette::Base); return true;
-    case clWindowText: out = palette.color(QPalette::Text); return true;
-    case clBtnText: out = palette.color(QPalette::ButtonText); return true;
-    default: return false;
+    case clBtnFace:
+        out = palette.color(QPalette::Button);
+        return true;
+    case clBtnShadow:
+        out = palette.color(QPalette::Dark);
+        return true;
+    case clBtnHighlight:
+        out = palette.color(QPalette::Light);
+        return true;
+    case clInfoBk:
+        out = palette.color(QPalette::ToolTipBase);
+        return true;
+    case clInfoText:
+        out = palette.color(QPalette::ToolTipText);
+        return true;
+    case clGrayText:
+        out = palette.color(QPalette::Disabled, QPalette::Text);
+        return true;
+    case clWindow:
+        out = palette.color(QPalette::Base);
+        return true;
+    case clWindowText:
+        out = palette.color(QPalette::Text);
+        return true;
+    case clBtnText:
+        out = palette.color(QPalette::ButtonText);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -37,12 +56,6 @@ QColor ToQColor(TColor c)
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
-TColor FromQColor(const QColor& c)
-{
-    return RGBColor(c.red(), c.green(), c.blue());
-}
+TColor FromQColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
 
-TColor ResolveColor(TColor c)
-{
-    return IsSystemColor(c) ? FromQColor(ToQColor(c)) : c;
-}
+TColor ResolveColor(TColor c) { return IsSystemColor(c) ? FromQColor(ToQColor(c)) : c; }

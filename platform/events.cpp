@@ -26,9 +26,12 @@ bool IsPress(const QMouseEvent& e)
 TMouseButton MouseButtonOf(const QMouseEvent& e)
 {
     switch (e.button()) {
-    case Qt::RightButton: return TMouseButton::mbRight;
-    case Qt::MiddleButton: return TMouseButton::mbMiddle;
-    default: return TMouseButton::mbLeft;
+    case Qt::RightButton:
+        return TMouseButton::mbRight;
+    case Qt::MiddleButton:
+        return TMouseButton::mbMiddle;
+    default:
+        return TMouseButton::mbLeft;
     }
 }
 

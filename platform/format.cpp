@@ -29,8 +29,8 @@ std::string ToChars(long double magnitude, std::chars_format notation, int preci
 {
     std::vector<char> buffer(static_cast<std::size_t>(64 + precision));
     for (;;) {
-        const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                                magnitude, notation, precision);
+        const auto [end, error] =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, notation, precision);
         if (error == std::errc())
             return std::string(buffer.data(), end);
         buffer.resize(buffer.size() * 2);
@@ -196,7 +196,7 @@ QString FormatExponent(long double value, int significantDigits, int exponentDig
     const TDecimal decimal =
         SignificantDigits(std::fabs(value), std::clamp(significantDigits, 1, kMaxDigits));
     const std::string magnitude = MantissaText(decimal.digits)
-                                  + ExponentText(decimal.exponent, std::clamp(exponentDigits, 1, kMaxDigits));
+        + ExponentText(decimal.exponent, std::clamp(exponentDigits, 1, kMaxDigits));
     return WithSign(value, magnitude, positiveSign);
 }
 
@@ -210,9 +210,8 @@ QString FormatGeneral(long double value, int precision)
     TDecimal decimal = SignificantDigits(std::fabs(value), count);
     DropTrailingZeros(decimal.digits);
     const bool scientific = decimal.exponent >= count || decimal.exponent < -5;
-    const std::string magnitude = scientific
-                                      ? MantissaText(decimal.digits) + ExponentText(decimal.exponent, 3)
-                                      : PlainText(decimal);
+    const std::string magnitude =
+        scientific ? MantissaText(decimal.digits) + ExponentText(decimal.exponent, 3) : PlainText(decimal);
     return WithSign(value, magnitude, TPositiveSign::None);
 }
 
@@ -222,13 +221,28 @@ QString FormatGeneral(long double value, int precision)
 namespace {
 
 constexpr qint64 kMSecsPerDay = 86400000;
-constexpr qint64 kFirstDay = -693593;         // 1 January 0001
-constexpr qint64 kLastDay = 2958465;          // 31 December 9999
+constexpr qint64 kFirstDay = -693593; // 1 January 0001
+constexpr qint64 kLastDay = 2958465; // 31 December 9999
 constexpr qint64 kJulianDayOfDayZero = 2415019; // 30 December 1899
 
 enum class TField {
-    Literal, Year2, Year4, MonthName, Month2, Month, Day2, Day, Hour2, Hour,
-    Minute2, Minute, Second2, Second, MSec3, MSec, AmPm
+    Literal,
+    Year2,
+    Year4,
+    MonthName,
+    Month2,
+    Month,
+    Day2,
+    Day,
+    Hour2,
+    Hour,
+    Minute2,
+    Minute,
+    Second2,
+    Second,
+    MSec3,
+    MSec,
+    AmPm
 };
 
 struct TPatternToken {
@@ -243,12 +257,11 @@ struct TTokenSpelling {
 
 // Longest spelling of each letter first, so that the first match wins.
 constexpr TTokenSpelling kTokenSpellings[] = {
-    {"yyyy", TField::Year4},   {"yy", TField::Year2},    {"mmm", TField::MonthName},
-    {"mm", TField::Month2},    {"m", TField::Month},     {"dd", TField::Day2},
-    {"d", TField::Day},        {"hh", TField::Hour2},    {"h", TField::Hour},
-    {"nn", TField::Minute2},   {"n", TField::Minute},    {"ss", TField::Second2},
-    {"s", TField::Second},     {"zzz", TField::MSec3},   {"zz", TField::MSec},
-    {"z", TField::MSec},       {"am/pm", TField::AmPm},
+    {"yyyy", TField::Year4}, {"yy", TField::Year2},   {"mmm", TField::MonthName}, {"mm", TField::Month2},
+    {"m", TField::Month},    {"dd", TField::Day2},    {"d", TField::Day},         {"hh", TField::Hour2},
+    {"h", TField::Hour},     {"nn", TField::Minute2}, {"n", TField::Minute},      {"ss", TField::Second2},
+    {"s", TField::Second},   {"zzz", TField::MSec3},  {"zz", TField::MSec},       {"z", TField::MSec},
+    {"am/pm", TField::AmPm},
 };
 
 std::vector<TPatternToken> Tokenize(const QString& pattern)
@@ -281,33 +294,47 @@ QString Padded(int number, int width)
     return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
 }
 
-int TwelveHourClock(int hour)
-{
-    return hour % 12 == 0 ? 12 : hour % 12;
-}
+int TwelveHourClock(int hour) { return hour % 12 == 0 ? 12 : hour % 12; }
 
 QString FieldText(const TPatternToken& token, const TDateTimeParts& parts, bool twelveHour,
                   const QLocale& locale)
 {
     const int hour = twelveHour ? TwelveHourClock(parts.hour) : parts.hour;
     switch (token.field) {
-    case TField::Literal: return token.text;
-    case TField::Year4: return Padded(parts.year, 4);
-    case TField::Year2: return Padded(parts.year % 100, 2);
-    case TField::MonthName: return locale.monthName(parts.month, QLocale::ShortFormat);
-    case TField::Month2: return Padded(parts.month, 2);
-    case TField::Month: return QString::number(parts.month);
-    case TField::Day2: return Padded(parts.day, 2);
-    case TField::Day: return QString::number(parts.day);
-    case TField::Hour2: return Padded(hour, 2);
-    case TField::Hour: return QString::number(hour);
-    case TField::Minute2: return Padded(parts.minute, 2);
-    case TField::Minute: return QString::number(parts.minute);
-    case TField::Second2: return Padded(parts.second, 2);
-    case TField::Second: return QString::number(parts.second);
-    case TField::MSec3: return Padded(parts.msec, 3);
-    case TField::MSec: return QString::number(parts.msec);
-    case TField::AmPm: return parts.hour < 12 ? token.text.left(2) : token.text.mid(3, 2);
+    case TField::Literal:
+        return token.text;
+    case TField::Year4:
+        return Padded(parts.year, 4);
+    case TField::Year2:
+        return Padded(parts.year % 100, 2);
+    case TField::MonthName:
+        return locale.monthName(parts.month, QLocale::ShortFormat);
+    case TField::Month2:
+        return Padded(parts.month, 2);
+    case TField::Month:
+        return QString::number(parts.month);
+    case TField::Day2:
+        return Padded(parts.day, 2);
+    case TField::Day:
+        return QString::number(parts.day);
+    case TField::Hour2:
+        return Padded(hour, 2);
+    case TField::Hour:
+        return QString::number(hour);
+    case TField::Minute2:
+        return Padded(parts.minute, 2);
+    case TField::Minute:
+        return QString::number(parts.minute);
+    case TField::Second2:
+        return Padded(parts.second, 2);
+    case TField::Second:
+        return QString::number(parts.second);
+    case TField::MSec3:
+        return Padded(parts.msec, 3);
+    case TField::MSec:
+        return QString::number(parts.msec);
+    case TField::AmPm:
+        return parts.hour < 12 ? token.text.left(2) : token.text.mid(3, 2);
     }
     return {};
 }
@@ -327,21 +354,20 @@ std::optional<TDateTimeParts> DecodeDateTime(double value)
         return std::nullopt;
     const auto msecOfDay = static_cast<int>(total - day * kMSecsPerDay);
     const QDate date = QDate::fromJulianDay(day + kJulianDayOfDayZero);
-    return TDateTimeParts{date.year(), date.month(), date.day(), msecOfDay / 3600000,
-                          msecOfDay / 60000 % 60, msecOfDay / 1000 % 60, msecOfDay % 1000};
+    return TDateTimeParts{date.year(),         date.month(),           date.day(),
+                          msecOfDay / 3600000, msecOfDay / 60000 % 60, msecOfDay / 1000 % 60,
+                          msecOfDay % 1000};
 }
 
 std::optional<double> EncodeDateTime(const TDateTimeParts& parts)
 {
-    const bool validTime = parts.hour >= 0 && parts.hour < 24 && parts.minute >= 0
-                           && parts.minute < 60 && parts.second >= 0 && parts.second < 60
-                           && parts.msec >= 0 && parts.msec < 1000;
+    const bool validTime = parts.hour >= 0 && parts.hour < 24 && parts.minute >= 0 && parts.minute < 60
+        && parts.second >= 0 && parts.second < 60 && parts.msec >= 0 && parts.msec < 1000;
     if (!validTime || parts.year < 1 || parts.year > 9999
         || !QDate::isValid(parts.year, parts.month, parts.day))
         return std::nullopt;
     const qint64 day = QDate(parts.year, parts.month, parts.day).toJulianDay() - kJulianDayOfDayZero;
-    const qint64 msecOfDay =
-        ((parts.hour * 60LL + parts.minute) * 60 + parts.second) * 1000 + parts.msec;
+    const qint64 msecOfDay = ((parts.hour * 60LL + parts.minute) * 60 + parts.second) * 1000 + parts.msec;
     return static_cast<double>(day + static_cast<long double>(msecOfDay) / kMSecsPerDay);
 }
 
@@ -351,9 +377,8 @@ std::optional<QString> FormatDateTime(const QString& pattern, double value, cons
     if (!parts)
         return std::nullopt;
     const std::vector<TPatternToken> tokens = Tokenize(pattern);
-    const bool twelveHour = std::any_of(tokens.begin(), tokens.end(), [](const TPatternToken& token) {
-        return token.field == TField::AmPm;
-    });
+    const bool twelveHour = std::any_of(
+        tokens.begin(), tokens.end(), [](const TPatternToken& token) { return token.field == TField::AmPm; });
     QString text;
     for (const TPatternToken& token : tokens)
         text += FieldText(token, *parts, twelveHour, locale);

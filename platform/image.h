@@ -15,7 +15,6 @@ public:
     TBitmap& Picture();
     TCanvas& Canvas() { return Picture().Canvas(); }
 
-
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;

@@ -15,7 +15,7 @@ namespace {
 // The FreeType library and the faces opened with it, kept for the life of the
 // program and closed in that order.
 struct Registry {
-    using Key = std::tuple<QString, int, bool, bool>;   // name, pixels, bold, italic
+    using Key = std::tuple<QString, int, bool, bool>; // name, pixels, bold, italic
     FT_Library library = nullptr;
     std::map<Key, std::unique_ptr<MonoFont>> fonts;
 
@@ -46,8 +46,10 @@ bool MatchFontFile(const TFont& font, int pixels, FontFile& file)
     const QByteArray family = font.Name.toUtf8();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.constData()));
     FcPatternAddDouble(pattern, FC_PIXEL_SIZE, pixels);
-    FcPatternAddInteger(pattern, FC_WEIGHT, (font.Style & TFontStyle::fsBold) ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, (font.Style & TFontStyle::fsItalic) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddInteger(pattern, FC_WEIGHT,
+                        (font.Style & TFontStyle::fsBold) ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT,
+                        (font.Style & TFontStyle::fsItalic) ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
@@ -66,21 +68,18 @@ bool MatchFontFile(const TFont& font, int pixels, FontFile& file)
     return found;
 }
 
-int PixelsOf(const TFont& font)
-{
-    return std::max(1, std::abs(font.Height));
-}
+int PixelsOf(const TFont& font) { return std::max(1, std::abs(font.Height)); }
 
 } // namespace
 
 struct MonoFont::Glyph {
-    int left = 0;        // bitmap columns start this far right of the pen
-    int top = 0;         // bitmap rows start this far above the baseline
+    int left = 0; // bitmap columns start this far right of the pen
+    int top = 0; // bitmap rows start this far above the baseline
     int width = 0;
     int rows = 0;
-    std::vector<bool> ink;   // rows x width
+    std::vector<bool> ink; // rows x width
     int advance = 0;
-    int inkLeft = 0;     // first and last inked column, relative to the pen
+    int inkLeft = 0; // first and last inked column, relative to the pen
     int inkRight = -1;
 
     bool HasInk() const { return inkRight >= inkLeft; }
@@ -107,8 +106,8 @@ public:
     void Render(char32_t code, Glyph& glyph) const
     {
         const FT_UInt index = FT_Get_Char_Index(m_face, code);
-        if (FT_Load_Glyph(m_face, index, FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT) != 0 ||
-            FT_Render_Glyph(m_face->glyph, FT_RENDER_MODE_MONO) != 0)
+        if (FT_Load_Glyph(m_face, index, FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT) != 0
+            || FT_Render_Glyph(m_face->glyph, FT_RENDER_MODE_MONO) != 0)
             return;
         const FT_GlyphSlot slot = m_face->glyph;
         const FT_Bitmap& bitmap = slot->bitmap;
@@ -134,7 +133,10 @@ public:
     }
 
 private:
-    explicit Face(FT_Face face) : m_face(face) {}
+    explicit Face(FT_Face face)
+        : m_face(face)
+    {
+    }
     FT_Face m_face;
 };
 
@@ -155,7 +157,11 @@ const MonoFont* MonoFont::Find(const TFont& font)
     return entry.get();
 }
 
-MonoFont::MonoFont(std::unique_ptr<Face> face, bool upright) : m_face(std::move(face)), m_upright(upright) {}
+MonoFont::MonoFont(std::unique_ptr<Face> face, bool upright)
+    : m_face(std::move(face))
+    , m_upright(upright)
+{
+}
 
 MonoFont::~MonoFont() = default;
 
@@ -175,7 +181,7 @@ int MonoFont::Layout(const QString& s, const std::function<void(const Glyph&, in
 {
     int pen = 0;
     bool inked = false;
-    int inkEnd = 0;   // last inked column so far
+    int inkEnd = 0; // last inked column so far
     for (const char32_t code : s.toUcs4()) {
         const Glyph& glyph = GlyphOf(code);
         if (glyph.HasInk()) {

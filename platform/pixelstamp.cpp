@@ -17,7 +17,8 @@ constexpr QRgb kLight = 0xFFFFFFFFu;
 } // namespace
 
 TPixelStamp::TPixelStamp(const TCanvas& source, int reach, const TDrawing& draw)
-    : m_pen(source.Pen), m_brush(source.Brush)
+    : m_pen(source.Pen)
+    , m_brush(source.Brush)
 {
     if (!source.m_image || reach < 0)
         return;
@@ -48,7 +49,7 @@ TPixelStamp::TPixelStamp(const TCanvas& source, int reach, const TDrawing& draw)
             const bool set = onDark == onLight;
             const TStampPixel pixel{x - center, y - center, set ? onDark : onDark ^ kDark, 0};
             if (!set && pixel.Value != (onLight ^ kLight))
-                return;   // neither set nor XOR-ed: not a drawing of this canvas
+                return; // neither set nor XOR-ed: not a drawing of this canvas
             if (!set && pixel.Value == 0)
                 continue;
             if (!inReach)

@@ -29,9 +29,9 @@ public:
     // Whether canvas has the pen and brush the stamp was recorded with.
     bool RecordedWith(const TCanvas& canvas) const
     {
-        return canvas.Pen.Color == m_pen.Color && canvas.Pen.Width == m_pen.Width && canvas.Pen.Style == m_pen.Style
-            && canvas.Pen.Mode == m_pen.Mode && canvas.Brush.Color == m_brush.Color
-            && canvas.Brush.Style == m_brush.Style;
+        return canvas.Pen.Color == m_pen.Color && canvas.Pen.Width == m_pen.Width
+            && canvas.Pen.Style == m_pen.Style && canvas.Pen.Mode == m_pen.Mode
+            && canvas.Brush.Color == m_brush.Color && canvas.Brush.Style == m_brush.Style;
     }
     // Replays the drawing at each of centers in turn, while the pixels it sets lie
     // wholly on canvas's image and canvas keeps the pen and brush it was recorded with: writes
@@ -61,6 +61,6 @@ private:
     // The canvas state the drawing leaves.
     TBrush m_brushAfter;
     bool m_penMoves = false;
-    QPoint m_penOffset;   // from the drawing's point, when it moves the pen
+    QPoint m_penOffset; // from the drawing's point, when it moves the pen
     int m_patternAfter = 0;
 };

@@ -21,10 +21,7 @@ void Randomize()
     SetSeed(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
-void SetSeed(std::uint64_t seed)
-{
-    Engine().seed(seed);
-}
+void SetSeed(std::uint64_t seed) { Engine().seed(seed); }
 
 double Next()
 {

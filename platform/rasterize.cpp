@@ -12,23 +12,17 @@ namespace {
 using Wide = __int128;
 
 // Rounds a / b upwards; b > 0.
-Wide CeilDiv(Wide a, Wide b)
-{
-    return a >= 0 ? (a + b - 1) / b : -((-a) / b);
-}
+Wide CeilDiv(Wide a, Wide b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
 
 // Rounds a / b downwards; b > 0.
-Wide FloorDiv(Wide a, Wide b)
-{
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
+Wide FloorDiv(Wide a, Wide b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 // Bresenham stepping along one axis: the major coordinate advances by one per pixel,
 // the minor one by the ratio minorLength / majorLength, halves resolved towards the
 // start. The number of minor steps after i pixels is ceil((2 i minor − major) / (2 major)).
 struct AxisStepper {
-    std::int64_t major;   // |extent| along the major axis, > 0
-    std::int64_t minor;   // |extent| along the minor axis, <= major
+    std::int64_t major; // |extent| along the major axis, > 0
+    std::int64_t minor; // |extent| along the minor axis, <= major
 
     std::int64_t MinorStepsAt(std::int64_t i) const
     {
@@ -43,8 +37,8 @@ struct AxisStepper {
 
 // The index range [first, last] of pixels whose major coordinate start + sign·i lies
 // within [low, high]; empty when first > last.
-void IndexRange(std::int64_t start, int sign, std::int64_t low, std::int64_t high,
-                std::int64_t& first, std::int64_t& last)
+void IndexRange(std::int64_t start, int sign, std::int64_t low, std::int64_t high, std::int64_t& first,
+                std::int64_t& last)
 {
     if (sign > 0) {
         first = low - start;
@@ -57,8 +51,7 @@ void IndexRange(std::int64_t start, int sign, std::int64_t low, std::int64_t hig
 
 } // namespace
 
-QRect ClipBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
-              const QRect& clip)
+QRect ClipBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, const QRect& clip)
 {
     const std::int64_t l = std::max<std::int64_t>(left, clip.left());
     const std::int64_t t = std::max<std::int64_t>(top, clip.top());
@@ -79,7 +72,7 @@ LineWalk PlanLine(QPoint from, QPoint to, const QRect& clip)
                               w.xMajor ? std::llabs(dy) : std::llabs(dx)};
     w.length = stepper.major;
     if (stepper.major == 0 || clip.isEmpty())
-        return w;   // nothing to step through
+        return w; // nothing to step through
 
     w.majorExtent = stepper.major;
     w.minorExtent = stepper.minor;
@@ -107,7 +100,7 @@ namespace {
 // just above its lower end.
 struct ScanEdge {
     std::int64_t upperX = 0, upperY = 0, lowerY = 0;
-    std::int64_t dx = 0, dy = 1;   // dy > 0
+    std::int64_t dx = 0, dy = 1; // dy > 0
     // Every product of a row offset (less than dy) and dx fits in 64 bits.
     bool narrow = true;
 
@@ -179,7 +172,8 @@ namespace {
 // is one unit; distances are compared without rounding while the shape is small.
 class WideStroke {
 public:
-    WideStroke(QPoint a, QPoint b, int width) : m_radius(width)
+    WideStroke(QPoint a, QPoint b, int width)
+        : m_radius(width)
     {
         if (std::pair(b.x(), b.y()) < std::pair(a.x(), a.y()))
             std::swap(a, b);
@@ -229,7 +223,7 @@ public:
                 high = std::max(high, ex + h);
             }
         }
-        long double from = -HUGE_VALL, to = HUGE_VALL;   // the band between the end caps
+        long double from = -HUGE_VALL, to = HUGE_VALL; // the band between the end caps
         const long double rel = Y - m_ay, length = std::sqrt(m_length2);
         if (m_dy != 0) {
             const long double x1 = m_ax + (rel * m_dx - r * length) / m_dy;
@@ -250,7 +244,7 @@ public:
                 from = HUGE_VALL;
         }
         if (m_length2 == 0)
-            from = HUGE_VALL;   // a dot is its two caps
+            from = HUGE_VALL; // a dot is its two caps
         if (from <= to) {
             low = std::min(low, from);
             high = std::max(high, to);
@@ -279,8 +273,10 @@ void ScanWideLine(QPoint a, QPoint b, int width, const QRect& clip, const SpanVi
         if (!stroke.Guess(2.0L * y, low, high))
             continue;
         // The guess is within a pixel; the exact test settles both ends.
-        std::int64_t x0 = std::int64_t(std::clamp<long double>(std::ceil(low / 2), clip.left(), clip.right() + 1));
-        std::int64_t x1 = std::int64_t(std::clamp<long double>(std::floor(high / 2), clip.left() - 1, clip.right()));
+        std::int64_t x0 =
+            std::int64_t(std::clamp<long double>(std::ceil(low / 2), clip.left(), clip.right() + 1));
+        std::int64_t x1 =
+            std::int64_t(std::clamp<long double>(std::floor(high / 2), clip.left() - 1, clip.right()));
         while (x0 > clip.left() && stroke.Covers(x0 - 1, y))
             --x0;
         while (x0 <= x1 && !stroke.Covers(x0, y))
@@ -327,7 +323,10 @@ std::int64_t HalfWidthAt(std::int64_t alpha, std::int64_t beta, std::int64_t w)
 } // namespace
 
 EllipseRows::EllipseRows(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
-    : m_left(left), m_top(top), m_alpha(right - left - 1), m_beta(bottom - top - 1)
+    : m_left(left)
+    , m_top(top)
+    , m_alpha(right - left - 1)
+    , m_beta(bottom - top - 1)
 {
 }
 
@@ -342,7 +341,7 @@ std::int64_t EllipseRows::HalfWidth(std::int64_t v) const
     const std::int64_t rowMidpoint = 1 + HalfWidthAt(m_alpha, m_beta, v);
     std::int64_t half = std::min(std::max(columnMidpoint, rowMidpoint), m_alpha);
     if ((half - m_alpha) % 2 != 0)
-        --half;   // pixel centers lie at the parity of the box's size
+        --half; // pixel centers lie at the parity of the box's size
     return half;
 }
 
@@ -358,8 +357,8 @@ void EllipseRows::OutlineRuns(std::int64_t y, std::int64_t (&runs)[2][2]) const
     const std::int64_t v = std::llabs(2 * (y - m_top) - m_beta);
     const std::int64_t half = HalfWidth(v);
     const std::int64_t center2 = 2 * m_left + m_alpha;
-    const std::int64_t outer = v == m_beta ? -2 : HalfWidth(v + 2);   // none beyond the top and bottom rows
-    const std::int64_t inner = std::min(outer + 2, half);              // where this row's outline starts
+    const std::int64_t outer = v == m_beta ? -2 : HalfWidth(v + 2); // none beyond the top and bottom rows
+    const std::int64_t inner = std::min(outer + 2, half); // where this row's outline starts
     if (inner <= 0) {
         runs[0][0] = (center2 - half) / 2;
         runs[0][1] = (center2 + half) / 2;
@@ -418,7 +417,8 @@ void PixelWriter::Fill(const QRect& area) const
 }
 
 ShapeMask::ShapeMask(const QRect& area)
-    : m_area(area), m_parts(std::size_t(area.width()) * std::size_t(area.height()), MaskPart::None)
+    : m_area(area)
+    , m_parts(std::size_t(area.width()) * std::size_t(area.height()), MaskPart::None)
 {
 }
 
@@ -428,15 +428,9 @@ void ShapeMask::MarkOutline(int x, int y)
         *Cell(x, y) = MaskPart::Outline;
 }
 
-void ShapeMask::MarkOutlineRun(int y, int x0, int x1)
-{
-    MarkRun(y, x0, x1, MaskPart::Outline);
-}
+void ShapeMask::MarkOutlineRun(int y, int x0, int x1) { MarkRun(y, x0, x1, MaskPart::Outline); }
 
-void ShapeMask::MarkFillRun(int y, int x0, int x1)
-{
-    MarkRun(y, x0, x1, MaskPart::Fill);
-}
+void ShapeMask::MarkFillRun(int y, int x0, int x1) { MarkRun(y, x0, x1, MaskPart::Fill); }
 
 void ShapeMask::MarkRun(int y, int x0, int x1, MaskPart part)
 {

@@ -25,11 +25,11 @@ QRect ClipBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int6
 // through: pixel indices first..last along the major axis, with the minor axis's step
 // count and decision value at index first.
 struct LineWalk {
-    std::int64_t length = 0;   // the whole line's length in pixels
+    std::int64_t length = 0; // the whole line's length in pixels
     bool xMajor = true;
     int majorSign = 1, minorSign = 1;
     std::int64_t majorStart = 0, minorStart = 0;
-    std::int64_t minorLow = 0, minorHigh = -1;   // the clip's extent along the minor axis
+    std::int64_t minorLow = 0, minorHigh = -1; // the clip's extent along the minor axis
     std::int64_t first = 0, last = -1;
     std::int64_t steps = 0, decision = 0;
     std::int64_t majorExtent = 0, minorExtent = 0;
@@ -89,7 +89,7 @@ public:
     EllipseRows(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
     bool Empty() const { return m_alpha < 1 || m_beta < 1; }
     std::int64_t Top() const { return m_top; }
-    std::int64_t Bottom() const { return m_top + m_beta; }   // inclusive
+    std::int64_t Bottom() const { return m_top + m_beta; } // inclusive
     // The run of row y (Top() <= y <= Bottom()), inclusive.
     void Row(std::int64_t y, std::int64_t& x0, std::int64_t& x1) const;
     // The outline of row y: the part of its run not covered by the next row outwards,
@@ -100,9 +100,10 @@ public:
     double PositionAlong(int x, int y) const;
 
 private:
-    std::int64_t HalfWidth(std::int64_t v) const;   // in doubled units, of the row at doubled offset v
+    std::int64_t HalfWidth(std::int64_t v) const; // in doubled units, of the row at doubled offset v
     std::int64_t m_left, m_top;
-    std::int64_t m_alpha, m_beta;   // the box's size less one: doubled half-axes through the outermost pixel centers
+    std::int64_t m_alpha,
+        m_beta; // the box's size less one: doubled half-axes through the outermost pixel centers
 };
 
 // Writes one color into an RGB32 image, copying it or XOR-ing it into what is there;
@@ -120,7 +121,10 @@ public:
     }
     void Run(int y, int x0, int x1) const;
     void Fill(const QRect& area) const;
-    bool Inside(QPoint p) const { return unsigned(p.x()) < unsigned(m_width) && unsigned(p.y()) < unsigned(m_height); }
+    bool Inside(QPoint p) const
+    {
+        return unsigned(p.x()) < unsigned(m_width) && unsigned(p.y()) < unsigned(m_height);
+    }
     // The one-pixel line from `from` to `to`, leaving out `to`: the pixels
     // RasterizeLine visits inside the image, written straight along the rows when both
     // ends are inside. Returns the line's length in pixels.
@@ -154,7 +158,8 @@ private:
     }
     // Bresenham's loop from the line's first pixel, halves resolved towards the start.
     template <bool Xor>
-    void WriteLine(QRgb* pixel, int major, int minor, std::ptrdiff_t majorStep, std::ptrdiff_t minorStep) const
+    void WriteLine(QRgb* pixel, int major, int minor, std::ptrdiff_t majorStep,
+                   std::ptrdiff_t minorStep) const
     {
         int decision = 2 * minor - major;
         for (int i = 0; i < major; ++i) {
@@ -195,7 +200,10 @@ public:
     MaskPart At(int x, int y) const;
 
 private:
-    MaskPart* Cell(int x, int y) { return &m_parts[std::size_t(y - m_area.top()) * m_area.width() + (x - m_area.left())]; }
+    MaskPart* Cell(int x, int y)
+    {
+        return &m_parts[std::size_t(y - m_area.top()) * m_area.width() + (x - m_area.left())];
+    }
     void MarkRun(int y, int x0, int x1, MaskPart part);
 
     QRect m_area;

@@ -34,7 +34,7 @@ int Round(double x)
     if (x > Limits::min() && x < Limits::max()) {
         // Without branches: which way a coordinate rounds is anybody's guess.
         const int truncated = static_cast<int>(x);
-        const int base = truncated - int(x < truncated);   // the floor
+        const int base = truncated - int(x < truncated); // the floor
         const double fraction = x - base;
         return base + int(fraction > 0.5) + (int(fraction == 0.5) & base);
     }

@@ -22,15 +22,9 @@ QStringView CharsBetween(QStringView text, qsizetype first, qsizetype last)
 }
 
 // Position of a text in a record counted from 1; 0 when it does not occur.
-qsizetype PositionOf(QStringView record, QStringView part)
-{
-    return record.indexOf(part) + 1;
-}
+qsizetype PositionOf(QStringView record, QStringView part) { return record.indexOf(part) + 1; }
 
-bool IsLineBreak(QChar c)
-{
-    return c == u'\r' || c == u'\n';
-}
+bool IsLineBreak(QChar c) { return c == u'\r' || c == u'\n'; }
 
 QString NormalizeKey(QStringView rawKey)
 {
@@ -82,10 +76,10 @@ std::unique_ptr<QFile> OpenRegularFile(const QString& path)
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
         return nullptr;
-    struct stat info {};
+    struct stat info { };
     auto file = std::make_unique<QFile>(path);
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
-        !file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)
+        || !file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
         return nullptr;
     }

@@ -46,7 +46,7 @@ private:
 };
 
 struct LanguageEntry {
-    QString key;   // lower case (ASCII), whitespace normalized, leading blanks removed
+    QString key; // lower case (ASCII), whitespace normalized, leading blanks removed
     QString value; // as in the file, with every carriage return and line feed a blank
 };
 

@@ -9,10 +9,7 @@ struct Placeholder {
     qsizetype length;
 };
 
-bool IsAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // The placeholder that starts at position `at`, if any, naming one of `argCount` arguments.
 std::optional<Placeholder> PlaceholderAt(QStringView text, qsizetype at, qsizetype argCount)
@@ -23,8 +20,7 @@ std::optional<Placeholder> PlaceholderAt(QStringView text, qsizetype at, qsizety
     qsizetype digitsEnd = digitsStart;
     while (digitsEnd < text.size() && IsAsciiDigit(text[digitsEnd]))
         ++digitsEnd;
-    if (digitsEnd == digitsStart || text[digitsStart] == u'0'
-        || !text.mid(digitsEnd).startsWith(u"%>"))
+    if (digitsEnd == digitsStart || text[digitsStart] == u'0' || !text.mid(digitsEnd).startsWith(u"%>"))
         return std::nullopt;
     bool isNumber = false;
     const qlonglong number = text.mid(digitsStart, digitsEnd - digitsStart).toLongLong(&isNumber);

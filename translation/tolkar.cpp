@@ -65,10 +65,7 @@ void TTolkar2000::TranslateComponent(QObject* component)
     TranslationWalk(*this).TranslateComponent(component);
 }
 
-void TTolkar2000::TranslateObject(QObject* object)
-{
-    TranslationWalk(*this).TranslateObject(object);
-}
+void TTolkar2000::TranslateObject(QObject* object) { TranslationWalk(*this).TranslateObject(object); }
 
 void TTolkar2000::RememberMissing(const QString& key)
 {

@@ -14,22 +14,15 @@ namespace {
 // property published as "Name".
 bool IsComponentName(const QMetaProperty& property)
 {
-    return std::strcmp(property.name(), "objectName") == 0
-        || std::strcmp(property.name(), "Name") == 0;
+    return std::strcmp(property.name(), "objectName") == 0 || std::strcmp(property.name(), "Name") == 0;
 }
 
 // A chart's axis settings, the one kind of property object whose texts (the axis
 // captions) are translated. Any other object a property points to (a font, a chart
 // whose display list is used, ...) belongs elsewhere and is left alone.
-bool IsAxisSettings(const QObject* object)
-{
-    return object && object->inherits("TScaleProps");
-}
+bool IsAxisSettings(const QObject* object) { return object && object->inherits("TScaleProps"); }
 
-bool HoldsObject(QMetaType type)
-{
-    return type.flags().testFlag(QMetaType::PointerToQObject);
-}
+bool HoldsObject(QMetaType type) { return type.flags().testFlag(QMetaType::PointerToQObject); }
 
 bool HoldsSequence(QMetaType type)
 {

@@ -59,7 +59,8 @@ TAxisTransform HorizontalTransform(const TChartGeometry& geometry, const TScaleP
 {
     TAxisTransform t = TransformBetween(geometry.LRim, geometry.DataRight(), geometry.DataWidth(),
                                         geometry.Width / 2.0L, axis);
-    t.UnderflowPixel = BeyondLowEnd(true, axis.RangeHigh() < axis.RangeLow(), geometry.Width, geometry.Height);
+    t.UnderflowPixel =
+        BeyondLowEnd(true, axis.RangeHigh() < axis.RangeLow(), geometry.Width, geometry.Height);
     return t;
 }
 
@@ -67,6 +68,7 @@ TAxisTransform VerticalTransform(const TChartGeometry& geometry, const TScalePro
 {
     TAxisTransform t = TransformBetween(geometry.DataBottom(), geometry.TRim, geometry.DataHeight(),
                                         geometry.Height / 2.0L, axis);
-    t.UnderflowPixel = BeyondLowEnd(false, axis.RangeHigh() < axis.RangeLow(), geometry.Width, geometry.Height);
+    t.UnderflowPixel =
+        BeyondLowEnd(false, axis.RangeHigh() < axis.RangeLow(), geometry.Width, geometry.Height);
     return t;
 }

@@ -42,7 +42,7 @@ private:
         const double exact = m_kQuick * value + m_dQuick;
         if (!(std::fabs(exact) < kSafePixel))
             return false;
-        const double distance = std::fabs(exact - int(exact));   // exact: both lie on one grid
+        const double distance = std::fabs(exact - int(exact)); // exact: both lie on one grid
         if (!(std::fabs(distance - 0.5) > m_slack))
             return false;
         // Away from the halves, rounding to the nearest integer; adding the half cannot

@@ -8,8 +8,8 @@
 class TCanvasAttributes {
 public:
     // Sets all five attributes on the canvas.
-    TCanvasAttributes(TCanvas& canvas, TColor penColor, TPenStyle penStyle, int penWidth,
-                      TColor brushColor, TColor fontColor);
+    TCanvasAttributes(TCanvas& canvas, TColor penColor, TPenStyle penStyle, int penWidth, TColor brushColor,
+                      TColor fontColor);
 
     TColor PenColor() const { return m_penColor; }
     TPenStyle PenStyle() const { return m_penStyle; }

@@ -54,7 +54,7 @@ QCursor Magnifier(const std::function<void(QPainter&)>& inLens)
 {
     const QPixmap pixmap = Picture([&](QPainter& p) {
         p.setPen(QPen(Qt::black, 4));
-        p.drawLine(kLensCenter + QPoint(7, 7), kLensCenter + QPoint(17, 17));   // handle
+        p.drawLine(kLensCenter + QPoint(7, 7), kLensCenter + QPoint(17, 17)); // handle
         p.setPen(QPen(Qt::black, 2));
         p.drawEllipse(kLensCenter, kLensRadius, kLensRadius);
         p.setPen(QPen(Qt::black, 1));
@@ -74,8 +74,10 @@ void WindowInLens(QPainter& p)
 QCursor CreateCursor(TChartCursor cursor)
 {
     switch (cursor) {
-    case TChartCursor::crHand: return HandCursor();
-    case TChartCursor::crZoomWindow: return Magnifier(WindowInLens);
+    case TChartCursor::crHand:
+        return HandCursor();
+    case TChartCursor::crZoomWindow:
+        return Magnifier(WindowInLens);
     case TChartCursor::crZoomDrag:
         return Magnifier([](QPainter& p) {
             p.drawLine(kLensCenter - QPoint(4, 0), kLensCenter + QPoint(4, 0));
@@ -103,8 +105,9 @@ const QCursor& ChartCursor(TChartCursor cursor)
     using TCursors = std::array<QCursor, 4>;
     static std::unique_ptr<TCursors> cursors;
     if (!cursors) {
-        cursors = std::make_unique<TCursors>(TCursors{CreateCursor(TChartCursor::crHand), CreateCursor(TChartCursor::crZoomWindow),
-                                                      CreateCursor(TChartCursor::crZoomDrag), CreateCursor(TChartCursor::crZoomWindowPos)});
+        cursors = std::make_unique<TCursors>(
+            TCursors{CreateCursor(TChartCursor::crHand), CreateCursor(TChartCursor::crZoomWindow),
+                     CreateCursor(TChartCursor::crZoomDrag), CreateCursor(TChartCursor::crZoomWindowPos)});
         qAddPostRoutine([] { cursors.reset(); });
     }
     return (*cursors)[cursor - TChartCursor::crHand];

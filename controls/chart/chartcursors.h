@@ -6,10 +6,10 @@
 // Cursor numbers: a hand for panning and three magnifiers, one per zoom mode.
 namespace ChartEnums {
 enum TChartCursor {
-    crHand = 1,            // CURHAND
-    crZoomWindow = 2,      // CURZOOMW
-    crZoomDrag = 3,        // CURZOOMD
-    crZoomWindowPos = 4,   // CURZOOMP
+    crHand = 1, // CURHAND
+    crZoomWindow = 2, // CURZOOMW
+    crZoomDrag = 3, // CURZOOMD
+    crZoomWindowPos = 4, // CURZOOMP
 };
 } // namespace ChartEnums
 using ChartEnums::TChartCursor;

@@ -66,10 +66,10 @@ Q_ENUM_NS(TTextBkg)
 
 } // namespace ChartEnums
 
-using ChartEnums::TScaleLocationHoriz;
-using ChartEnums::TScaleLocationVert;
+using ChartEnums::GridStyleType;
 using ChartEnums::TCaptionAnchorHoriz;
 using ChartEnums::TCaptionAnchorVert;
 using ChartEnums::TrcLayout;
-using ChartEnums::GridStyleType;
+using ChartEnums::TScaleLocationHoriz;
+using ChartEnums::TScaleLocationVert;
 using ChartEnums::TTextBkg;

@@ -9,8 +9,8 @@ class QObject;
 
 // Every mouse move over the chart: whether the pixel lies in the data area (edges
 // included) and the pixel in data units of the current layer.
-using TMouseMoveInChartEvent =
-    std::function<void(QObject* Sender, bool InChart, TShiftState Shift, double rMousePosX, double rMousePosY)>;
+using TMouseMoveInChartEvent = std::function<void(QObject* Sender, bool InChart, TShiftState Shift,
+                                                  double rMousePosX, double rMousePosY)>;
 // Each move of a dragged crosshair (1..4) or text label (1..20).
 using TCrossHairMoveEvent = std::function<void(QObject* Sender, int WhichCrossHair)>;
 using TTextLabelMoveEvent = std::function<void(QObject* Sender, int WhichTextLabel)>;

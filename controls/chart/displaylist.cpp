@@ -21,8 +21,8 @@ std::int32_t TDisplayList::KindCount(int kind) const
 
 std::size_t TDisplayList::MemoryBytes() const
 {
-    std::size_t bytes = m_chunks.capacity() * sizeof(std::vector<TItemRecord>)
-                      + m_rare.capacity() * sizeof(TRareAttributes);
+    std::size_t bytes =
+        m_chunks.capacity() * sizeof(std::vector<TItemRecord>) + m_rare.capacity() * sizeof(TRareAttributes);
     for (const auto* chunks : {&m_chunks, &m_spareChunks})
         for (const std::vector<TItemRecord>& chunk : *chunks)
             bytes += chunk.capacity() * sizeof(TItemRecord);
@@ -33,8 +33,8 @@ std::size_t TDisplayList::MemoryBytes() const
 
 bool TDisplayList::HasRareAttributes(const TPlottaItem& item)
 {
-    return item.FillColor != 0 || item.Color2 != 0 || item.Color3 != 0 || item.Size != 0
-        || item.Size2 != 0 || !item.Text.isNull();
+    return item.FillColor != 0 || item.Color2 != 0 || item.Color3 != 0 || item.Size != 0 || item.Size2 != 0
+        || !item.Text.isNull();
 }
 
 void TDisplayList::Append(const TPlottaItem& item, int growthStep)
@@ -44,9 +44,8 @@ void TDisplayList::Append(const TPlottaItem& item, int growthStep)
         rare = std::int32_t(m_rare.size());
         m_rare.push_back({item.FillColor, item.Color2, item.Color3, item.Size, item.Size2, item.Text});
     }
-    Store({item.X, item.Y, item.X2, item.Y2, item.Color, item.Tag, item.LineWidth, item.Layer,
-           item.PenStyle, rare, item.ItemClass, item.Kind, item.MarkType, item.Transparent,
-           item.BorderStyle},
+    Store({item.X, item.Y, item.X2, item.Y2, item.Color, item.Tag, item.LineWidth, item.Layer, item.PenStyle,
+           rare, item.ItemClass, item.Kind, item.MarkType, item.Transparent, item.BorderStyle},
           growthStep);
 }
 
@@ -75,7 +74,8 @@ void TDisplayList::Store(const TItemRecord& record, int growthStep)
         // The chunk holds the slots the list's capacity gives it, at least twice what
         // it holds (so that small growth steps cost no copying per item), at most a
         // whole chunk.
-        const std::size_t granted = std::size_t(m_capacity) - (std::size_t(m_count) & ~std::size_t(kChunkSize - 1));
+        const std::size_t granted =
+            std::size_t(m_capacity) - (std::size_t(m_count) & ~std::size_t(kChunkSize - 1));
         chunk.reserve(std::min<std::size_t>(kChunkSize, std::max(granted, 2 * chunk.size())));
     }
     chunk.push_back(record);
@@ -144,8 +144,10 @@ TPlottaItem TDisplayList::Item(int index) const
 bool TDisplayList::KindMatches(std::uint8_t wanted, std::uint8_t kind)
 {
     switch (TKindWildcard(wanted)) {
-    case TKindWildcard::AnyKind: return true;
-    case TKindWildcard::AnyButMoveTo: return ItemKindRow(kind).FoundByAnyButMoveTo;
+    case TKindWildcard::AnyKind:
+        return true;
+    case TKindWildcard::AnyButMoveTo:
+        return ItemKindRow(kind).FoundByAnyButMoveTo;
     }
     return wanted == kind;
 }

@@ -78,8 +78,7 @@ public:
     // kind code, the number of a TKindWildcard the kinds it stands for, and 0 none; itemClass selects a class, kAnyItemClass every class. Of items at equal
     // distance the first wins. dist receives the distance (sqrt(1.7e308) if nothing
     // qualified).
-    int FindNearest(std::uint8_t kind, std::uint8_t itemClass, double x, double y,
-                    double& dist) const;
+    int FindNearest(std::uint8_t kind, std::uint8_t itemClass, double x, double y, double& dist) const;
 
 private:
     // The attributes most items leave at zero.

@@ -20,22 +20,13 @@ double DecadeOf(double x)
 }
 
 // x divided by its decade, rounded to a whole number.
-int RoundedMantissa(double x)
-{
-    return Round(x / DecadeOf(x));
-}
+int RoundedMantissa(double x) { return Round(x / DecadeOf(x)); }
 
 // The first mantissa of the 1-2-5 sequence (2, 5 or 10) not below m.
-int First125From(int mantissa)
-{
-    return mantissa <= 2 ? 2 : mantissa <= 5 ? 5 : 10;
-}
+int First125From(int mantissa) { return mantissa <= 2 ? 2 : mantissa <= 5 ? 5 : 10; }
 
 // The mantissa that follows m in the 1-2-5 sequence.
-int Next125(int mantissa)
-{
-    return mantissa < 2 ? 2 : mantissa < 5 ? 5 : 10;
-}
+int Next125(int mantissa) { return mantissa < 2 ? 2 : mantissa < 5 ? 5 : 10; }
 
 std::vector<double> Walk(double start, double high, const std::function<double(double)>& next)
 {
@@ -101,11 +92,12 @@ void DrawGrid(const TGridSettings& grid, TCanvas& canvas, const TPixelPlacer& pl
         }
         return;
     }
-    const bool dotted = grid.Style == GridStyleType::gsHorizDotLines || grid.Style == GridStyleType::gsVertDotLines || grid.Style == GridStyleType::gsDotLines;
-    const bool vertical = grid.Style == GridStyleType::gsVertLines || grid.Style == GridStyleType::gsLines || grid.Style == GridStyleType::gsVertDotLines ||
-                          grid.Style == GridStyleType::gsDotLines;
-    const bool horizontal = grid.Style == GridStyleType::gsHorizLines || grid.Style == GridStyleType::gsLines || grid.Style == GridStyleType::gsHorizDotLines ||
-                            grid.Style == GridStyleType::gsDotLines;
+    const bool dotted = grid.Style == GridStyleType::gsHorizDotLines
+        || grid.Style == GridStyleType::gsVertDotLines || grid.Style == GridStyleType::gsDotLines;
+    const bool vertical = grid.Style == GridStyleType::gsVertLines || grid.Style == GridStyleType::gsLines
+        || grid.Style == GridStyleType::gsVertDotLines || grid.Style == GridStyleType::gsDotLines;
+    const bool horizontal = grid.Style == GridStyleType::gsHorizLines || grid.Style == GridStyleType::gsLines
+        || grid.Style == GridStyleType::gsHorizDotLines || grid.Style == GridStyleType::gsDotLines;
     const auto line = [&](QPoint from, QPoint to) {
         canvas.MoveTo(from.x(), from.y());
         canvas.LineTo(to.x(), to.y());

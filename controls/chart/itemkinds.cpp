@@ -74,7 +74,8 @@ void DrawRectangle(TItemRenderer& r, const TPlottaItem& item)
 void Draw3DBoxBorder(TItemRenderer& r, const TPlottaItem& item, QPoint bottomLeft, QPoint topRight)
 {
     const int x1 = bottomLeft.x(), y1 = bottomLeft.y(), x2 = topRight.x(), y2 = topRight.y();
-    const bool color2First = item.BorderStyle == TFrameStyle::fsLowered || item.BorderStyle == TFrameStyle::fsEmbossed;
+    const bool color2First =
+        item.BorderStyle == TFrameStyle::fsLowered || item.BorderStyle == TFrameStyle::fsEmbossed;
     const TColor first = color2First ? item.Color2 : item.Color3;
     const TColor second = color2First ? item.Color3 : item.Color2;
     TCanvas& canvas = r.Canvas();
@@ -220,14 +221,14 @@ void DrawArrow(TItemRenderer& r, const TPlottaItem& item)
 constexpr std::array<TItemKindRow, kItemKindCodes> kRows = [] {
     std::array<TItemKindRow, kItemKindCodes> rows{};
     //              Draw            PlacesPen  FoundByAnyButMoveTo
-    rows[TItemKind::ikMark] = {nullptr, false, true};   // drawn from its record
+    rows[TItemKind::ikMark] = {nullptr, false, true}; // drawn from its record
     rows[TItemKind::ikLine] = {DrawLine, false, true};
-    rows[TItemKind::ikLineTo] = {nullptr, true, true};   // drawn from its record
+    rows[TItemKind::ikLineTo] = {nullptr, true, true}; // drawn from its record
     rows[TItemKind::ikRectangle] = {DrawRectangle, false, true};
     rows[TItemKind::ik3DBox] = {Draw3DBox, false, true};
     rows[TItemKind::ik3DBar] = {Draw3DBar, false, true};
     rows[TItemKind::ikText] = {DrawText, false, true};
-    rows[TItemKind::ikMoveTo] = {nullptr, true, false};   // drawn from its record
+    rows[TItemKind::ikMoveTo] = {nullptr, true, false}; // drawn from its record
     rows[TItemKind::ikEllipse] = {DrawEllipse, false, true};
     rows[TItemKind::ikRelMoveTo] = {MoveBy, true, true};
     rows[TItemKind::ikRelLineTo] = {DrawLineBy, false, true};

@@ -23,7 +23,8 @@ TItemRenderer::TItemRenderer(const TRenderScene& scene, TCanvas& canvas, const T
     , m_canvas(canvas)
     , m_placer(scene, options)
     , m_monochrome(options.Monochrome)
-    , m_attributes(canvas, scene.ChartColor, TPenStyle::psSolid, scene.LineWidth, scene.ChartColor, canvas.Font.Color)
+    , m_attributes(canvas, scene.ChartColor, TPenStyle::psSolid, scene.LineWidth, scene.ChartColor,
+                   canvas.Font.Color)
     , m_batch(QPoint(options.OffsetX, options.OffsetY))
 {
     m_marks.reserve(kMarksPerBatch);
@@ -57,9 +58,15 @@ void TItemRenderer::DrawRecord(const TItemRecord& record)
         return;
     }
     switch (record.Kind) {
-    case TItemKind::ikLineTo: AddLineTo(record); break;
-    case TItemKind::ikMoveTo: MoveTo(record); break;
-    case TItemKind::ikMark: DrawMark(record); break;
+    case TItemKind::ikLineTo:
+        AddLineTo(record);
+        break;
+    case TItemKind::ikMoveTo:
+        MoveTo(record);
+        break;
+    case TItemKind::ikMark:
+        DrawMark(record);
+        break;
     default:
         if (const auto draw = ItemKindRow(record.Kind).Draw)
             draw(*this, m_scene.Items.Expand(record));

@@ -33,10 +33,16 @@ public:
     void StartLineAt(QPoint p);
     // Item is a TPlottaItem or a TItemRecord.
     template <class Item>
-    TColor ColorOf(const Item& item) const { return m_monochrome ? clBlack : item.Color; }
+    TColor ColorOf(const Item& item) const
+    {
+        return m_monochrome ? clBlack : item.Color;
+    }
     TColor FillColorOf(const TPlottaItem& item) const;
     template <class Item>
-    QPoint Place(const Item& item) const { return m_placer.Place(item.Layer, item.X, item.Y); }
+    QPoint Place(const Item& item) const
+    {
+        return m_placer.Place(item.Layer, item.X, item.Y);
+    }
     QPoint PlaceSecond(const TPlottaItem& item) const { return m_placer.Place(item.Layer, item.X2, item.Y2); }
     QPoint PlaceAt(int layer, double x, double y) const { return m_placer.Place(layer, x, y); }
     // Pen in the item color and style, brush in the fill color, clear if the item

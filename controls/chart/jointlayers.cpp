@@ -7,10 +7,7 @@
 
 namespace {
 
-bool IsLayer(int n)
-{
-    return n >= 1 && n <= TJointLayers::kLayers;
-}
+bool IsLayer(int n) { return n >= 1 && n <= TJointLayers::kLayers; }
 
 } // namespace
 
@@ -21,10 +18,7 @@ TJointLayers::TJointLayers(QObject* owner)
     std::iota(m_y.begin(), m_y.end(), 1);
 }
 
-TJointLayers::TEntries& TJointLayers::Entries(TJointAxis axis)
-{
-    return axis == TJointAxis::X ? m_x : m_y;
-}
+TJointLayers::TEntries& TJointLayers::Entries(TJointAxis axis) { return axis == TJointAxis::X ? m_x : m_y; }
 
 const TJointLayers::TEntries& TJointLayers::Entries(TJointAxis axis) const
 {

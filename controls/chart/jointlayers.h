@@ -11,10 +11,10 @@
 enum class TJointAxis { X, Y };
 
 // Accessors of the published entries of layer n (two-digit NN).
-#define JOINT_LAYER_ACCESSORS(NN, n) \
-    int L##NN##xControlledBy() const { return ControlledBy(n, TJointAxis::X); } \
-    void SetL##NN##xControlledBy(int value) { SetControlledBy(n, TJointAxis::X, value); } \
-    int L##NN##yControlledBy() const { return ControlledBy(n, TJointAxis::Y); } \
+#define JOINT_LAYER_ACCESSORS(NN, n)                                                                         \
+    int L##NN##xControlledBy() const { return ControlledBy(n, TJointAxis::X); }                              \
+    void SetL##NN##xControlledBy(int value) { SetControlledBy(n, TJointAxis::X, value); }                    \
+    int L##NN##yControlledBy() const { return ControlledBy(n, TJointAxis::Y); }                              \
     void SetL##NN##yControlledBy(int value) { SetControlledBy(n, TJointAxis::Y, value); }
 
 class TJointLayers : public QObject {

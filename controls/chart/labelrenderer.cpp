@@ -52,7 +52,8 @@ TRect Shifted(const TRect& r, int dx, int dy)
 // in the background color for the text.
 void DrawLabelBox(const TTextLabel& label, TCanvas& canvas, const TRect& box, QPoint anchor, int width)
 {
-    const TBrush background{label.ColorBkg(), label.Transparent() ? TBrushStyle::bsClear : TBrushStyle::bsSolid};
+    const TBrush background{label.ColorBkg(),
+                            label.Transparent() ? TBrushStyle::bsClear : TBrushStyle::bsSolid};
     switch (label.Mode()) {
     case TTxtLblMode::tlsimple:
     case TTxtLblMode::tlUnderline:
@@ -87,7 +88,8 @@ void DrawTextLabel(const TTextLabel& label, TCanvas& canvas, QPoint position)
     UseLabelFont(label, canvas);
     canvas.Pen.Color = label.ColorBorder();
     canvas.Pen.Style = TPenStyle::psSolid;
-    canvas.Brush = TBrush{label.ColorBkg(), label.Transparent() ? TBrushStyle::bsClear : TBrushStyle::bsSolid};
+    canvas.Brush =
+        TBrush{label.ColorBkg(), label.Transparent() ? TBrushStyle::bsClear : TBrushStyle::bsSolid};
     const TLabelText text = LayOut(label.Caption(), canvas);
     const int n = int(text.Lines.size());
     int x = position.x();
@@ -102,8 +104,8 @@ void DrawTextLabel(const TTextLabel& label, TCanvas& canvas, QPoint position)
     for (int k = 0; k < n; ++k) {
         const int spare = text.Width - canvas.TextWidth(text.Lines[k]);
         const int shift = label.Alignment() == TAlignment::taRightJustify ? spare
-                          : label.Alignment() == TAlignment::taCenter     ? spare / 2
-                                                              : 0;
+            : label.Alignment() == TAlignment::taCenter                   ? spare / 2
+                                                                          : 0;
         canvas.TextOut(x + shift, y - text.LineHeight * (n - k), text.Lines[k]);
     }
 }
@@ -117,8 +119,8 @@ void DrawTextLabels(const TRenderScene& scene, TCanvas& canvas, const TPixelPlac
         if (!label || label->Mode() == TTxtLblMode::tlOff || !scene.Visibility.LayerVisible(label->Layer()))
             continue;
         const QPoint position = label->AttachToData()
-                                    ? placer.Place(label->Layer(), label->PosX(), label->PosY())
-                                    : placer.PlaceControlPixel(label->PosX(), label->PosY());
+            ? placer.Place(label->Layer(), label->PosX(), label->PosY())
+            : placer.PlaceControlPixel(label->PosX(), label->PosY());
         DrawTextLabel(*label, canvas, position);
     }
 }

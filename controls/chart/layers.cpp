@@ -20,20 +20,11 @@ TPlottaLayers::TPlottaLayers(QObject* owner, const TNotifyEvent& onChange)
     m_joints->OnChange = changed;
 }
 
-int TPlottaLayers::IndexOf(int layer)
-{
-    return layer >= 1 && layer <= kCount ? layer - 1 : 0;
-}
+int TPlottaLayers::IndexOf(int layer) { return layer >= 1 && layer <= kCount ? layer - 1 : 0; }
 
-TScalePropsHoriz* TPlottaLayers::ScaleX(int layer) const
-{
-    return m_layers[IndexOf(layer)].X;
-}
+TScalePropsHoriz* TPlottaLayers::ScaleX(int layer) const { return m_layers[IndexOf(layer)].X; }
 
-TScalePropsVert* TPlottaLayers::ScaleY(int layer) const
-{
-    return m_layers[IndexOf(layer)].Y;
-}
+TScalePropsVert* TPlottaLayers::ScaleY(int layer) const { return m_layers[IndexOf(layer)].Y; }
 
 void TPlottaLayers::FollowLeaders()
 {

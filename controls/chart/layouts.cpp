@@ -118,4 +118,3 @@ void ApplyAxisLayout(TScalePropsVert& axis, const TAxisLayout& layout)
     axis.SetScaleLocation(layout.FarSide ? TScaleLocationVert::slRight : TScaleLocationVert::slLeft);
     ApplyAxisDetails(axis, layout);
 }
-

@@ -12,7 +12,7 @@ class TScalePropsVert;
 // How a layout sets up one axis.
 struct TAxisLayout {
     bool Visible = false;
-    bool FarSide = false;   // a horizontal axis at the top, a vertical one at the right
+    bool FarSide = false; // a horizontal axis at the top, a vertical one at the right
     int ScalePos = 0;
     int CaptionPosX = 10;
     int CaptionPosY = 100;
@@ -30,7 +30,7 @@ struct TChartLayout {
     TAlignment CaptionAlignment = TAlignment::taRightJustify;
     TCaptionAnchorHoriz CaptionAnchorHoriz = TCaptionAnchorHoriz::cahChartRight;
     TCaptionAnchorVert CaptionAnchorVert = TCaptionAnchorVert::cavChartTop;
-    std::array<TAxisLayout, 4> X;   // layers 1 to 4
+    std::array<TAxisLayout, 4> X; // layers 1 to 4
     std::array<TAxisLayout, 4> Y;
 };
 

@@ -77,10 +77,7 @@ void TPlotta::ClearItems()
     m_items->Clear();
 }
 
-void TPlotta::Append(const TPlottaItem& item)
-{
-    m_items->Append(item, m_allocSize);
-}
+void TPlotta::Append(const TPlottaItem& item) { m_items->Append(item, m_allocSize); }
 
 TPlottaItem TPlotta::NewItem(TItemKind kind, double x, double y) const
 {
@@ -198,10 +195,7 @@ void TPlotta::PresentItems()
         Repaint();
 }
 
-void TPlotta::GetItem(int Index, TPlottaItem& Item) const
-{
-    Item = m_items->Item(Index);
-}
+void TPlotta::GetItem(int Index, TPlottaItem& Item) const { Item = m_items->Item(Index); }
 
 int TPlotta::FindNearestItem(std::uint8_t Kind, std::uint8_t ItemClass, double X, double Y,
                              double& Dist) const
@@ -217,15 +211,9 @@ void TPlotta::SetAllocSize(int value)
 
 // --- Drawing attributes -----------------------------------------------------------
 
-void TPlotta::SetDataColor(TColor value)
-{
-    m_attributes.DataColor = value;
-}
+void TPlotta::SetDataColor(TColor value) { m_attributes.DataColor = value; }
 
-void TPlotta::SetPenStyle(TPenStyle value)
-{
-    m_attributes.PenStyle = value;
-}
+void TPlotta::SetPenStyle(TPenStyle value) { m_attributes.PenStyle = value; }
 
 void TPlotta::SetLineWidth(int value)
 {
@@ -245,10 +233,7 @@ void TPlotta::SetCurrentLayer(int value)
         m_attributes.Layer = value;
 }
 
-void TPlotta::SetItemTag(std::int32_t value)
-{
-    m_attributes.Tag = value;
-}
+void TPlotta::SetItemTag(std::int32_t value) { m_attributes.Tag = value; }
 
 void TPlotta::SetClassVisible(int ItemClass, bool Visible)
 {

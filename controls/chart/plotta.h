@@ -45,9 +45,9 @@
 #include "controls/chart/databackground.h"
 #include "controls/chart/displaylist.h"
 #include "controls/chart/layers.h"
+#include "controls/chart/mouseranges.h"
 #include "controls/chart/plottaitem.h"
 #include "controls/chart/renderscene.h"
-#include "controls/chart/mouseranges.h"
 #include "controls/chart/textlabel.h"
 #include "controls/chart/xorframe.h"
 #include "controls/chart/zoomhistory.h"
@@ -100,8 +100,10 @@ class TPlotta : public TPictureControl {
     Q_PROPERTY(int CaptionPosX READ CaptionPosX WRITE SetCaptionPosX)
     Q_PROPERTY(int CaptionPosY READ CaptionPosY WRITE SetCaptionPosY)
     Q_PROPERTY(CommonEnums::TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
-    Q_PROPERTY(ChartEnums::TCaptionAnchorHoriz CaptionAnchorHoriz READ CaptionAnchorHoriz WRITE SetCaptionAnchorHoriz)
-    Q_PROPERTY(ChartEnums::TCaptionAnchorVert CaptionAnchorVert READ CaptionAnchorVert WRITE SetCaptionAnchorVert)
+    Q_PROPERTY(ChartEnums::TCaptionAnchorHoriz CaptionAnchorHoriz READ CaptionAnchorHoriz WRITE
+                   SetCaptionAnchorHoriz)
+    Q_PROPERTY(
+        ChartEnums::TCaptionAnchorVert CaptionAnchorVert READ CaptionAnchorVert WRITE SetCaptionAnchorVert)
     Q_PROPERTY(TColor WindColor READ WindColor WRITE SetWindColor)
     Q_PROPERTY(TColor ChartColor READ ChartColor WRITE SetChartColor)
     Q_PROPERTY(TColor ChartFrameColor READ ChartFrameColor WRITE SetChartFrameColor)
@@ -153,8 +155,8 @@ public:
     // the left and top edges in Color2 and the others in Color3, fsRaised the other
     // way round; fsEmbossed and fsEngraved draw two outlines offset by a pixel in the
     // two colors; other styles draw no border.
-    void Add3DBox(double X1, double Y1, double X2, double Y2, TColor FillColor, TColor Color2,
-                  TColor Color3, TFrameStyle BorderStyle);
+    void Add3DBox(double X1, double Y1, double X2, double Y2, TColor FillColor, TColor Color2, TColor Color3,
+                  TFrameStyle BorderStyle);
     // A rectangle with side and top faces Depth pixels deep, receding at Angle degrees.
     void Add3DBar(double X1, double Y1, double X2, double Y2, TColor FillColor, int Angle, int Depth);
     // Text (its first 17 characters) centered on (X, Y) in a font of FontSize points.
@@ -175,8 +177,7 @@ public:
     // Copies item Index (0-based); raises EGryphPlottaError unless 0 <= Index < count.
     void GetItem(int Index, TPlottaItem& Item) const;
     // Index of the item nearest to (X, Y) in data units, or -1; see TDisplayList.
-    int FindNearestItem(std::uint8_t Kind, std::uint8_t ItemClass, double X, double Y,
-                        double& Dist) const;
+    int FindNearestItem(std::uint8_t Kind, std::uint8_t ItemClass, double X, double Y, double& Dist) const;
     int FindNearestItem(TKindWildcard Kind, std::uint8_t ItemClass, double X, double Y, double& Dist) const
     {
         return FindNearestItem(std::uint8_t(Kind), ItemClass, X, Y, Dist);
@@ -459,8 +460,8 @@ private:
     void Append(const TPlottaItem& item);
     TPlottaItem NewItem(TItemKind kind, double x, double y) const;
     TPlottaItem NewTwoPointItem(TItemKind kind, double x1, double y1, double x2, double y2) const;
-    TPlottaItem NewClosedFigure(TItemKind kind, double x1, double y1, double x2, double y2,
-                                TColor fillColor, bool transparent) const;
+    TPlottaItem NewClosedFigure(TItemKind kind, double x1, double y1, double x2, double y2, TColor fillColor,
+                                bool transparent) const;
     // Brings the list, just marked as shown, to the screen.
     void PresentItems();
     void CreateCrossHairs();
@@ -488,7 +489,7 @@ private:
     // the next paint as well. Nothing renders while updates are suspended or the
     // chart is hidden.
     void PropertyChanged() override;
-    void CatchUp() override {}
+    void CatchUp() override { }
     bool CanRender() const override;
     void Render() override;
     void PaintWindow(TCanvas& canvas) const;

@@ -51,7 +51,8 @@ void TPlotta::SetJointLayers(TJointLayers* value)
 
 QSize TPlotta::minimumSizeHint() const
 {
-    return {m_lRim + m_rRim + kMinDataWidth + m_shadowWidth, m_tRim + m_bRim + kMinDataHeight + m_shadowWidth};
+    return {m_lRim + m_rRim + kMinDataWidth + m_shadowWidth,
+            m_tRim + m_bRim + kMinDataHeight + m_shadowWidth};
 }
 
 // The rims take their room out of the data area; the control keeps its size.

@@ -13,7 +13,8 @@ namespace {
 
 bool IsPanMode(TMouseActMode mode)
 {
-    return mode == TMouseActMode::maPan || mode == TMouseActMode::maPanHoriz || mode == TMouseActMode::maPanVert;
+    return mode == TMouseActMode::maPan || mode == TMouseActMode::maPanHoriz
+        || mode == TMouseActMode::maPanVert;
 }
 
 bool IsZoomWindowMode(TMouseActMode mode)
@@ -27,10 +28,7 @@ bool IsPanOrZoomMode(TMouseActMode mode)
     return IsPanMode(mode) || IsZoomWindowMode(mode) || mode == TMouseActMode::maZoomDrag;
 }
 
-double Squared(double d)
-{
-    return d * d;
-}
+double Squared(double d) { return d * d; }
 
 // Larger than any squared pixel distance.
 constexpr double kFarAway = 1.7e308;
@@ -158,7 +156,8 @@ QPointF TPlotta::TrackMousePos(QPoint p)
 QPoint TPlotta::ClampedToDataArea(QPoint p) const
 {
     const TChartGeometry g = Geometry();
-    return {std::max(g.LRim, std::min(p.x(), g.DataRight())), std::max(g.TRim, std::min(p.y(), g.DataBottom()))};
+    return {std::max(g.LRim, std::min(p.x(), g.DataRight())),
+            std::max(g.TRim, std::min(p.y(), g.DataBottom()))};
 }
 
 // --- Dragging with the left button ----------------------------------------------------
@@ -252,8 +251,9 @@ int TPlotta::NearestTextLabel(QPoint p) const
         const TTextLabel& label = *m_textLabels[n - 1];
         if (label.Mode() == TTxtLblMode::tlOff)
             continue;
-        const QPointF anchor = label.AttachToData() ? QPointF(DataToPixel(label.Layer(), label.PosX(), label.PosY()))
-                                                    : QPointF(RoundHalfEven(label.PosX()), RoundHalfEven(label.PosY()));
+        const QPointF anchor = label.AttachToData()
+            ? QPointF(DataToPixel(label.Layer(), label.PosX(), label.PosY()))
+            : QPointF(RoundHalfEven(label.PosX()), RoundHalfEven(label.PosY()));
         const double distance = Squared(anchor.x() - p.x()) + Squared(anchor.y() - p.y());
         if (distance < nearestDistance) {
             nearestDistance = distance;
@@ -309,7 +309,8 @@ void TPlotta::DragZoomWindow(QPoint p)
     const int x = ClampedToDataArea(p).x();
     int y = p.y();
     if (m_isometric)
-        y = (y - anchor.y()) * (x - anchor.x()) < 1 ? anchor.y() + anchor.x() - x : anchor.y() + x - anchor.x();
+        y = (y - anchor.y()) * (x - anchor.x()) < 1 ? anchor.y() + anchor.x() - x
+                                                    : anchor.y() + x - anchor.x();
     m_zoomWindow.Corner = ClampedToDataArea({x, y});
     m_zoomWindow.Frame.Show(PictureBuffer().Canvas(), anchor, m_zoomWindow.Corner);
     update();
@@ -324,7 +325,8 @@ void TPlotta::EndZoomWindow(TMouseButton button)
     update();
     const QPoint anchor = m_zoomWindow.Anchor;
     const QPoint corner = m_zoomWindow.Corner;
-    if (button == TMouseButton::mbLeft && IsZoomWindowMode(m_mouseAction) && anchor.x() != corner.x() && anchor.y() != corner.y())
+    if (button == TMouseButton::mbLeft && IsZoomWindowMode(m_mouseAction) && anchor.x() != corner.x()
+        && anchor.y() != corner.y())
         ApplyZoomWindow(anchor, corner);
 }
 
@@ -360,15 +362,28 @@ void TPlotta::ShowCursorFor(QPoint p)
         return;
     }
     switch (m_mouseAction) {
-    case TMouseActMode::maNone: m_screenCursor.Show(QCursor(Qt::CrossCursor)); break;
+    case TMouseActMode::maNone:
+        m_screenCursor.Show(QCursor(Qt::CrossCursor));
+        break;
     case TMouseActMode::maPan:
     case TMouseActMode::maPanHoriz:
-    case TMouseActMode::maPanVert: m_screenCursor.Show(ChartCursor(TChartCursor::crHand)); break;
-    case TMouseActMode::maZoomWind: m_screenCursor.Show(ChartCursor(TChartCursor::crZoomWindow)); break;
-    case TMouseActMode::maZoomWindPos: m_screenCursor.Show(ChartCursor(TChartCursor::crZoomWindowPos)); break;
-    case TMouseActMode::maZoomDrag: m_screenCursor.Show(ChartCursor(TChartCursor::crZoomDrag)); break;
+    case TMouseActMode::maPanVert:
+        m_screenCursor.Show(ChartCursor(TChartCursor::crHand));
+        break;
+    case TMouseActMode::maZoomWind:
+        m_screenCursor.Show(ChartCursor(TChartCursor::crZoomWindow));
+        break;
+    case TMouseActMode::maZoomWindPos:
+        m_screenCursor.Show(ChartCursor(TChartCursor::crZoomWindowPos));
+        break;
+    case TMouseActMode::maZoomDrag:
+        m_screenCursor.Show(ChartCursor(TChartCursor::crZoomDrag));
+        break;
     case TMouseActMode::maDragCrossH:
-    case TMouseActMode::maDragLabel: m_screenCursor.ShowDefault(); break;
-    default: break;   // the modes of other controls leave the cursor as it is
+    case TMouseActMode::maDragLabel:
+        m_screenCursor.ShowDefault();
+        break;
+    default:
+        break; // the modes of other controls leave the cursor as it is
     }
 }

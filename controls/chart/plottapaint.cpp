@@ -20,8 +20,14 @@ void TPlotta::SetCaption(const QString& value) { Change(m_caption, value, kEvenI
 void TPlotta::SetCaptionPosX(int value) { Change(m_captionPosX, value, kEvenIfSame); }
 void TPlotta::SetCaptionPosY(int value) { Change(m_captionPosY, value, kEvenIfSame); }
 void TPlotta::SetCaptionAlignment(TAlignment value) { Change(m_captionAlignment, value, kEvenIfSame); }
-void TPlotta::SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) { Change(m_captionAnchorHoriz, value, kEvenIfSame); }
-void TPlotta::SetCaptionAnchorVert(TCaptionAnchorVert value) { Change(m_captionAnchorVert, value, kEvenIfSame); }
+void TPlotta::SetCaptionAnchorHoriz(TCaptionAnchorHoriz value)
+{
+    Change(m_captionAnchorHoriz, value, kEvenIfSame);
+}
+void TPlotta::SetCaptionAnchorVert(TCaptionAnchorVert value)
+{
+    Change(m_captionAnchorVert, value, kEvenIfSame);
+}
 void TPlotta::SetChartColor(TColor value) { Change(m_chartColor, value, kEvenIfSame); }
 void TPlotta::SetChartFrameColor(TColor value) { Change(m_chartFrameColor, value, kEvenIfSame); }
 void TPlotta::SetFillColor(TColor value) { Change(m_fillColor, value, kEvenIfSame); }
@@ -64,10 +70,7 @@ void TPlotta::PropertyChanged()
         MarkOutdated();
 }
 
-bool TPlotta::CanRender() const
-{
-    return !m_updatesSuspended && !IsExplicitlyHidden(*this);
-}
+bool TPlotta::CanRender() const { return !m_updatesSuspended && !IsExplicitlyHidden(*this); }
 
 bool TPlotta::SuspendUpdates()
 {
@@ -169,19 +172,37 @@ void TPlotta::PaintCaption(TCanvas& canvas) const
     const TChartGeometry g = Geometry();
     int x = m_captionPosX;
     switch (m_captionAnchorHoriz) {
-    case TCaptionAnchorHoriz::cahControlLeft: break;
-    case TCaptionAnchorHoriz::cahChartLeft: x += g.LRim; break;
-    case TCaptionAnchorHoriz::cahChartCenter: x += g.LRim + g.DataWidth() / 2; break;
-    case TCaptionAnchorHoriz::cahChartRight: x += g.DataRight(); break;
-    case TCaptionAnchorHoriz::cahControlRight: x += g.Width; break;
+    case TCaptionAnchorHoriz::cahControlLeft:
+        break;
+    case TCaptionAnchorHoriz::cahChartLeft:
+        x += g.LRim;
+        break;
+    case TCaptionAnchorHoriz::cahChartCenter:
+        x += g.LRim + g.DataWidth() / 2;
+        break;
+    case TCaptionAnchorHoriz::cahChartRight:
+        x += g.DataRight();
+        break;
+    case TCaptionAnchorHoriz::cahControlRight:
+        x += g.Width;
+        break;
     }
     int y = m_captionPosY;
     switch (m_captionAnchorVert) {
-    case TCaptionAnchorVert::cavControlTop: break;
-    case TCaptionAnchorVert::cavChartTop: y += g.TRim; break;
-    case TCaptionAnchorVert::cavChartCenter: y += g.TRim + g.DataHeight() / 2; break;
-    case TCaptionAnchorVert::cavChartBottom: y += g.Height - g.BRim; break;
-    case TCaptionAnchorVert::cavControlBottom: y += g.Height; break;
+    case TCaptionAnchorVert::cavControlTop:
+        break;
+    case TCaptionAnchorVert::cavChartTop:
+        y += g.TRim;
+        break;
+    case TCaptionAnchorVert::cavChartCenter:
+        y += g.TRim + g.DataHeight() / 2;
+        break;
+    case TCaptionAnchorVert::cavChartBottom:
+        y += g.Height - g.BRim;
+        break;
+    case TCaptionAnchorVert::cavControlBottom:
+        y += g.Height;
+        break;
     }
     canvas.Pen.Color = m_chartFrameColor;
     canvas.Brush.Style = TBrushStyle::bsClear;
@@ -218,8 +239,10 @@ void TPlotta::DrawCrossHairs(TCanvas& canvas, int a, int b) const
         canvas.Pen.Style = crossHair->LineType();
         // Half the line width: a wider line keeps that far from the frame.
         const int hw = crossHair->LineWid() / 2;
-        const bool horizontal = crossHair->Mode() == TCrossHMode::chHoriz || crossHair->Mode() == TCrossHMode::chBoth;
-        const bool vertical = crossHair->Mode() == TCrossHMode::chVert || crossHair->Mode() == TCrossHMode::chBoth;
+        const bool horizontal =
+            crossHair->Mode() == TCrossHMode::chHoriz || crossHair->Mode() == TCrossHMode::chBoth;
+        const bool vertical =
+            crossHair->Mode() == TCrossHMode::chVert || crossHair->Mode() == TCrossHMode::chBoth;
         if (horizontal && g.TRim + hw < p.y() && p.y() < g.DataBottom() - hw) {
             canvas.MoveTo(g.LRim + hw + 1 - a, p.y() - b);
             canvas.LineTo(g.DataRight() - hw - a, p.y() - b);
@@ -272,7 +295,8 @@ void TPlotta::RefreshDataArea()
     // line and the new one, not the whole area. A hidden chart has no screen to bring
     // them to.
     const bool onScreen = isVisible();
-    const QRegion changed = onScreen ? ChangedRegion(PictureBuffer(), QPoint(m_lRim, m_tRim), m_dataArea) : QRegion();
+    const QRegion changed =
+        onScreen ? ChangedRegion(PictureBuffer(), QPoint(m_lRim, m_tRim), m_dataArea) : QRegion();
     PictureBuffer().Canvas().Draw(m_lRim, m_tRim, m_dataArea);
     ForgetXorFrames();
     if (onScreen)

@@ -5,17 +5,11 @@
 
 namespace {
 
-bool IsLayer(int layer)
-{
-    return layer >= 1 && layer <= TPlottaLayers::kCount;
-}
+bool IsLayer(int layer) { return layer >= 1 && layer <= TPlottaLayers::kCount; }
 
 } // namespace
 
-bool TPlotta::MouseControlled(int Layer) const
-{
-    return IsLayer(Layer) && m_mouseControlled[Layer - 1];
-}
+bool TPlotta::MouseControlled(int Layer) const { return IsLayer(Layer) && m_mouseControlled[Layer - 1]; }
 
 void TPlotta::SetMouseControlled(int Layer, bool Value)
 {
@@ -38,8 +32,8 @@ TRangeSnapshot TPlotta::CurrentRanges() const
     return snapshot;
 }
 
-void TPlotta::SetLayerRange(int Layer, double XLow, double YLow, double XHigh, double YHigh, bool RecordHistory,
-                            bool ApplyLimits)
+void TPlotta::SetLayerRange(int Layer, double XLow, double YLow, double XHigh, double YHigh,
+                            bool RecordHistory, bool ApplyLimits)
 {
     if (IsLayer(Layer))
         SetLayerRanges(Layer, {{XLow, XHigh}, {YLow, YHigh}}, RecordHistory, ApplyLimits);

@@ -61,10 +61,18 @@ void TPlotta::HandOver(const TScaleProps& axis, TScale& scale) const
     scale.SetColorBackGnd(m_windColor);
     scale.SetScaleType(axis.ScaleType());
     switch (axis.ScaleType()) {
-    case TScaleType::sctXB: scale.SetMarginBottom(axis.ScalePos() + g.Height - g.TRim - 1); break;
-    case TScaleType::sctXT: scale.SetMarginTop(axis.ScalePos() + g.DataBottom()); break;
-    case TScaleType::sctYL: scale.SetMarginLeft(axis.ScalePos() + g.DataRight()); break;
-    case TScaleType::sctYR: scale.SetMarginRight(axis.ScalePos() + g.Width - g.LRim - 1); break;
+    case TScaleType::sctXB:
+        scale.SetMarginBottom(axis.ScalePos() + g.Height - g.TRim - 1);
+        break;
+    case TScaleType::sctXT:
+        scale.SetMarginTop(axis.ScalePos() + g.DataBottom());
+        break;
+    case TScaleType::sctYL:
+        scale.SetMarginLeft(axis.ScalePos() + g.DataRight());
+        break;
+    case TScaleType::sctYR:
+        scale.SetMarginRight(axis.ScalePos() + g.Width - g.LRim - 1);
+        break;
     }
     if (IsHorizontal(axis.ScaleType())) {
         scale.SetMarginLeft(g.LRim);

@@ -18,7 +18,8 @@ void TPlotta::SetUseDataOf(TPlotta* value)
         return;
     }
     if (!m_dataUsers.isEmpty()) {
-        ShowInformation(QStringLiteral("Plotta: Cannot use foreign data. Other Plottas are using my own data."));
+        ShowInformation(
+            QStringLiteral("Plotta: Cannot use foreign data. Other Plottas are using my own data."));
         return;
     }
     // Sharing is one level deep: a user's list is its owner's.
@@ -49,10 +50,7 @@ void TPlotta::StopUsingOwner()
     m_dataOwner = nullptr;
 }
 
-void TPlotta::TakeOwnCopyOfItems()
-{
-    m_items = std::make_shared<TDisplayList>(*m_items);
-}
+void TPlotta::TakeOwnCopyOfItems() { m_items = std::make_shared<TDisplayList>(*m_items); }
 
 QVector<TPlotta*> TPlotta::SharingGroup() const
 {

@@ -8,18 +8,15 @@
 
 namespace {
 
-bool IsHorizontalPlacement(TScaleType type)
-{
-    return type == TScaleType::sctXB || type == TScaleType::sctXT;
-}
+bool IsHorizontalPlacement(TScaleType type) { return type == TScaleType::sctXB || type == TScaleType::sctXT; }
 
 } // namespace
 
 TColor LayerAxisColor(int layer)
 {
     static constexpr std::array<TColor, 16> colors = {
-        clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple, clTeal, clGray,
-        clSilver, clRed, clLime, clYellow, clBlue, clFuchsia, clAqua, clWhite,
+        clBlack,  clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clGray,
+        clSilver, clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite,
     };
     return layer >= 1 && layer <= int(colors.size()) ? colors[layer - 1] : clBlack;
 }
@@ -141,10 +138,7 @@ void TScaleProps::SetScalePos(int value)
     Store(IsHorizontalPlacement(m_scaleType) ? m_horizontalScalePos : m_verticalScalePos, value);
 }
 
-void TScaleProps::SetScaleType(TScaleType value)
-{
-    Store(m_scaleType, value);
-}
+void TScaleProps::SetScaleType(TScaleType value) { Store(m_scaleType, value); }
 
 void TScaleProps::AssignRange(double low, double high)
 {

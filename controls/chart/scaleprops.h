@@ -121,7 +121,7 @@ private:
     TAlignment m_captionAlignment = TAlignment::taCenter;
     TScaleUnitAnchor m_captionAnchor = TScaleUnitAnchor::uaSclTopLft;
     TColor m_colorScale = clBlack;
-    TDTLabel* m_dateFormat;   // owned (child object)
+    TDTLabel* m_dateFormat; // owned (child object)
     int m_decPlaces = -2;
     TFont m_font;
     bool m_logarithmic = false;

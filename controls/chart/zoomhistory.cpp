@@ -17,7 +17,4 @@ std::optional<TRangeSnapshot> TZoomHistory::StepBack()
     return Newest();
 }
 
-const TRangeSnapshot& TZoomHistory::Newest() const
-{
-    return m_entries[Previous(m_writePosition) - 1];
-}
+const TRangeSnapshot& TZoomHistory::Newest() const { return m_entries[Previous(m_writePosition) - 1]; }

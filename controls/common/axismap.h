@@ -18,10 +18,7 @@
 constexpr double kLogFloor = 1e-100;
 
 // Whether a logarithmic axis can show a range from low to high (NaN cannot).
-constexpr bool RangeHasLogarithms(double low, double high)
-{
-    return low >= kLogFloor && high >= kLogFloor;
-}
+constexpr bool RangeHasLogarithms(double low, double high) { return low >= kLogFloor && high >= kLogFloor; }
 
 // Where value lies along an axis before scaling, in the precision Real: the value
 // itself, or its natural logarithm on a logarithmic axis.

@@ -3,15 +3,11 @@
 namespace {
 
 // t·(to − from) + from, truncated toward zero.
-int BlendChannel(int from, int to, double t)
-{
-    return static_cast<int>(t * (to - from) + from);
-}
+int BlendChannel(int from, int to, double t) { return static_cast<int>(t * (to - from) + from); }
 
 TColor Blend(TColor from, TColor to, double t)
 {
-    return RGBColor(BlendChannel(RedOf(from), RedOf(to), t),
-                    BlendChannel(GreenOf(from), GreenOf(to), t),
+    return RGBColor(BlendChannel(RedOf(from), RedOf(to), t), BlendChannel(GreenOf(from), GreenOf(to), t),
                     BlendChannel(BlueOf(from), BlueOf(to), t));
 }
 

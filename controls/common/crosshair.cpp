@@ -1,6 +1,9 @@
 #include "controls/common/crosshair.h"
 
-TCrossHair::TCrossHair(QObject* owner) : QObject(owner) {}
+TCrossHair::TCrossHair(QObject* owner)
+    : QObject(owner)
+{
+}
 
 template <typename T>
 void TCrossHair::Store(T& field, T value)

@@ -66,8 +66,8 @@ void DrawBevel(TCanvas& canvas, int l, int t, int r, int b, const TBevelColors& 
 
 } // namespace
 
-void DrawFrame(TCanvas& canvas, TFrameStyle style, int left, int top, int right, int bottom,
-               TColor highlight, TColor lightFace, TColor shadow, TColor darkShadow, TColor lineColor)
+void DrawFrame(TCanvas& canvas, TFrameStyle style, int left, int top, int right, int bottom, TColor highlight,
+               TColor lightFace, TColor shadow, TColor darkShadow, TColor lineColor)
 {
     switch (style) {
     case TFrameStyle::fsSimple:

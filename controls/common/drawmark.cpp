@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kFigureCount = 48;   // types from here on are characters
+constexpr int kFigureCount = 48; // types from here on are characters
 constexpr int kMaxPoints = 12;
 constexpr int kPatternSize = 7;
 constexpr int kPatternHalf = kPatternSize / 2;
@@ -28,13 +28,13 @@ struct TOffset {
 
 enum class TShape : std::uint8_t {
     None,
-    Pixel,        // the first point
-    Path,         // MoveTo the first point, LineTo the others
-    Strokes,      // MoveTo/LineTo pairs
+    Pixel, // the first point
+    Path, // MoveTo the first point, LineTo the others
+    Strokes, // MoveTo/LineTo pairs
     Polygon,
-    Rectangle,    // first point top-left, second point exclusive bottom-right
-    Ellipse,      // bounding box as for Rectangle
-    PatternDots,  // a zero-length stroke at every pixel of the mark's dot pattern
+    Rectangle, // first point top-left, second point exclusive bottom-right
+    Ellipse, // bounding box as for Rectangle
+    PatternDots, // a zero-length stroke at every pixel of the mark's dot pattern
 };
 
 // How a figure uses the brush: lines leave it alone, a filled figure is filled in
@@ -82,8 +82,18 @@ constexpr TFigure Cross(int h)
 constexpr TFigure BoldCross()
 {
     return Figure(TShape::Strokes, TFill::Lines,
-                  {{-3, -3}, {3, 3}, {-3, -2}, {2, 3}, {-2, -3}, {3, 2},
-                   {-3, 3}, {3, -3}, {-3, 2}, {2, -3}, {-2, 3}, {3, -2}});
+                  {{-3, -3},
+                   {3, 3},
+                   {-3, -2},
+                   {2, 3},
+                   {-2, -3},
+                   {3, 2},
+                   {-3, 3},
+                   {3, -3},
+                   {-3, 2},
+                   {2, -3},
+                   {-2, 3},
+                   {3, -2}});
 }
 
 constexpr TFigure FilledSquare(int h)
@@ -148,8 +158,8 @@ constexpr std::array<TMark, kFigureCount> kMarks = {
     /* 15 */ Mark(FilledDiamond(3)),
     /* 16 */ Mark(Circle(TFill::Hollow, 2, 3)),
     /* 17 */ Mark(Circle(TFill::Hollow, 3, 4)),
-    /* 18 */ PatternMark({0x55, 0x2A, 0x55, 0x2A, 0x55, 0x2A, 0x55},
-                         Figure(TShape::PatternDots, TFill::Lines, {})),
+    /* 18 */
+    PatternMark({0x55, 0x2A, 0x55, 0x2A, 0x55, 0x2A, 0x55}, Figure(TShape::PatternDots, TFill::Lines, {})),
     /* 19 */ Mark(DiamondOutline()),
     /* 20 */ Mark(Chevron(3, 1)),
     /* 21 */ Mark(Chevron(4, 1)),
@@ -169,10 +179,11 @@ constexpr std::array<TMark, kFigureCount> kMarks = {
     /* 35 */ Mark(Triangle(TFill::Hollow, {-4, 3}, {0, -4}, {4, 3})),
     /* 36 */ Mark(Triangle(TFill::Filled, {-4, 3}, {0, -4}, {4, 3})),
     /* 37 */ Mark(Figure(TShape::Strokes, TFill::Lines, {{-3, 0}, {4, 0}, {0, 0}, {0, -8}})),
-    /* 38 */ Mark(Figure(TShape::Strokes, TFill::Lines,
-                         {{-3, -2}, {4, -2}, {-3, 2}, {4, 2}, {0, -2}, {0, 2}})),
-    /* 39 */ Mark(Circle(TFill::Hollow, 3, 4),
-                  Figure(TShape::Strokes, TFill::Lines, {{-3, 0}, {4, 0}, {0, -3}, {0, 4}})),
+    /* 38 */
+    Mark(Figure(TShape::Strokes, TFill::Lines, {{-3, -2}, {4, -2}, {-3, 2}, {4, 2}, {0, -2}, {0, 2}})),
+    /* 39 */
+    Mark(Circle(TFill::Hollow, 3, 4),
+         Figure(TShape::Strokes, TFill::Lines, {{-3, 0}, {4, 0}, {0, -3}, {0, 4}})),
     /* 40 */ Mark(Triangle(TFill::Hollow, {3, -2}, {-2, 0}, {3, 2})),
     /* 41 */ Mark(Triangle(TFill::Filled, {3, -2}, {-2, 0}, {3, 2})),
     /* 42 */ Mark(Triangle(TFill::Hollow, {4, -3}, {-3, 0}, {4, 3})),
@@ -318,8 +329,9 @@ void DrawFigureMark(TCanvas& canvas, const TMark& mark, TCoord x, TCoord y)
         if (offSurface)
             return;
         const TColor color = canvas.Pen.Color;
-        ForEachDot(mark.Dots, x, y,
-                   [&canvas, color](TCoord px, TCoord py) { canvas.SetPixel(ToCanvas(px), ToCanvas(py), color); });
+        ForEachDot(mark.Dots, x, y, [&canvas, color](TCoord px, TCoord py) {
+            canvas.SetPixel(ToCanvas(px), ToCanvas(py), color);
+        });
         return;
     }
     DrawFigure(canvas, mark.Main, mark.Dots, x, y, offSurface);
@@ -382,7 +394,8 @@ TPixelStamp& TMarkPainter::RecordingFor(const TCanvas& canvas, std::uint8_t mark
 
 void TMarkPainter::Draw(TCanvas& canvas, std::uint8_t markType, std::span<const QPoint> centers)
 {
-    const bool recordable = markType < kFigureCount && !canvas.IsPrinter() && canvas.Pen.Width <= kWidestRecordedPen;
+    const bool recordable =
+        markType < kFigureCount && !canvas.IsPrinter() && canvas.Pen.Width <= kWidestRecordedPen;
     while (!centers.empty()) {
         const std::size_t replayed = recordable ? RecordingFor(canvas, markType).Replay(canvas, centers) : 0;
         if (replayed > 0) {

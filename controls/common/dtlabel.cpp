@@ -1,6 +1,9 @@
 #include "controls/common/dtlabel.h"
 
-TDTLabel::TDTLabel(QObject* owner) : QObject(owner) {}
+TDTLabel::TDTLabel(QObject* owner)
+    : QObject(owner)
+{
+}
 
 void TDTLabel::Changed()
 {

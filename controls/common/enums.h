@@ -82,22 +82,22 @@ Q_ENUM_NS(TScaleUnitAnchor)
 
 } // namespace CommonEnums
 
+using CommonEnums::TAlignment;
 using CommonEnums::TBkgFill;
 using CommonEnums::TBoundingBox;
-using CommonEnums::TTxtLblMode;
 using CommonEnums::TColorScheme;
-using CommonEnums::TFigType;
-using CommonEnums::TScaleType;
-using CommonEnums::TYearLength;
-using CommonEnums::TDateOrder;
-using CommonEnums::TDateForTime;
-using CommonEnums::TShadowStyle;
-using CommonEnums::TFrameStyle;
-using CommonEnums::TTimeFormat;
-using CommonEnums::TMouseActMode;
 using CommonEnums::TCrossHMode;
-using CommonEnums::TAlignment;
+using CommonEnums::TDateForTime;
+using CommonEnums::TDateOrder;
+using CommonEnums::TFigType;
+using CommonEnums::TFrameStyle;
+using CommonEnums::TMouseActMode;
+using CommonEnums::TScaleType;
 using CommonEnums::TScaleUnitAnchor;
+using CommonEnums::TShadowStyle;
+using CommonEnums::TTimeFormat;
+using CommonEnums::TTxtLblMode;
+using CommonEnums::TYearLength;
 
 // Fired after a pan or zoom step.
 using TZoomPanEvent = TNotifyEvent;

@@ -8,9 +8,18 @@ class QObject;
 
 class EGryphError : public std::runtime_error {
 public:
-    explicit EGryphError(const char* message) : std::runtime_error(message) {}
-    explicit EGryphError(const std::string& message) : std::runtime_error(message) {}
-    explicit EGryphError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    explicit EGryphError(const char* message)
+        : std::runtime_error(message)
+    {
+    }
+    explicit EGryphError(const std::string& message)
+        : std::runtime_error(message)
+    {
+    }
+    explicit EGryphError(const QString& message)
+        : std::runtime_error(message.toStdString())
+    {
+    }
 
     QString Message() const { return QString::fromStdString(what()); }
 };

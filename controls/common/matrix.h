@@ -22,7 +22,8 @@ public:
 };
 
 // Asks the owner for the distance between two rows.
-using TCalcDistanceEvent = std::function<void(QObject* Sender, std::int32_t Row1, std::int32_t Row2, double& Distance)>;
+using TCalcDistanceEvent =
+    std::function<void(QObject* Sender, std::int32_t Row1, std::int32_t Row2, double& Distance)>;
 
 // The change notice that any number of listeners can connect to. An owner that keeps
 // its own state in step with a matrix listens here and leaves OnChange to the

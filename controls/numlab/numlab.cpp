@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-
 TNumLab::TNumLab(QWidget* parent)
     : TPictureControl(parent)
 {

@@ -48,7 +48,8 @@ int NumberX(TAlignment alignment, int leftSpace, int labelWidth, int textWidth)
 
 bool IsBevel(TFrameStyle style)
 {
-    return style == TFrameStyle::fsLowered || style == TFrameStyle::fsRaised || style == TFrameStyle::fsEmbossed || style == TFrameStyle::fsEngraved;
+    return style == TFrameStyle::fsLowered || style == TFrameStyle::fsRaised
+        || style == TFrameStyle::fsEmbossed || style == TFrameStyle::fsEngraved;
 }
 
 } // namespace
@@ -74,9 +75,9 @@ void TNumLab::DrawTexts(TCanvas& canvas, int textTop) const
 {
     canvas.TextOut(LeftTextX(m_leftTextAlignment, m_leftSpace, canvas.TextWidth(m_leftText)), textTop,
                    m_leftText);
-    canvas.TextOut(RightTextX(m_rightTextAlignment, width(), m_leftSpace + m_labelWidth,
-                              canvas.TextWidth(m_rightText)),
-                   textTop, m_rightText);
+    canvas.TextOut(
+        RightTextX(m_rightTextAlignment, width(), m_leftSpace + m_labelWidth, canvas.TextWidth(m_rightText)),
+        textTop, m_rightText);
 }
 
 void TNumLab::DrawField(TCanvas& canvas) const

@@ -17,10 +17,7 @@ constexpr int kMaxAngleDecimals = 8;
 constexpr int kExponentDigits = 3;
 
 // False for NaN.
-bool InRange(double value, double low, double high)
-{
-    return value >= low && value <= high;
-}
+bool InRange(double value, double low, double high) { return value >= low && value <= high; }
 
 // The low `count` digits of bits in base, zero-padded; count 0 gives as many as needed.
 QString LowDigits(std::uint32_t bits, int base, int count)
@@ -77,10 +74,7 @@ QString WithAngleSign(double value, const QString& magnitudeText)
     return value < 0 && showsNonZero ? u'-' + magnitudeText : magnitudeText;
 }
 
-QString Degrees(double value, int decimals)
-{
-    return FormatFixed(value, decimals) + u'\u00B0';
-}
+QString Degrees(double value, int decimals) { return FormatFixed(value, decimals) + u'\u00B0'; }
 
 QString DegreesMinutes(double value, int decimals)
 {
@@ -90,8 +84,9 @@ QString DegreesMinutes(double value, int decimals)
     const QString minutes = Sixtieths((magnitude - degrees) * 60, decimals, carry);
     if (carry)
         degrees += 1;
-    return WithAngleSign(value, FormatFixed(degrees, 0) + QStringLiteral("\u00B0 ") +
-                                    minutes.rightJustified(decimals + 3) + u'\'');
+    return WithAngleSign(value,
+                         FormatFixed(degrees, 0) + QStringLiteral("\u00B0 ")
+                             + minutes.rightJustified(decimals + 3) + u'\'');
 }
 
 QString DegreesMinutesSeconds(double value, int decimals)
@@ -106,9 +101,10 @@ QString DegreesMinutesSeconds(double value, int decimals)
         minutes = 0;
         degrees += 1;
     }
-    return WithAngleSign(value, FormatFixed(degrees, 0) + QStringLiteral("\u00B0 ") +
-                                    QString::number(minutes).rightJustified(2) + QStringLiteral("' ") +
-                                    seconds.rightJustified(decimals + 3) + u'"');
+    return WithAngleSign(value,
+                         FormatFixed(degrees, 0) + QStringLiteral("\u00B0 ")
+                             + QString::number(minutes).rightJustified(2) + QStringLiteral("' ")
+                             + seconds.rightJustified(decimals + 3) + u'"');
 }
 
 std::optional<QString> Angle(double value, TDisplay type, int decimals)
@@ -161,7 +157,8 @@ std::optional<QString> FormatDisplayValue(double value, const TNumTextSettings& 
 
 bool TakesSeparatorAndSign(TDisplay type)
 {
-    return type != TDisplay::dtHex && type != TDisplay::dtDateTime && type != TDisplay::dtState && type != TDisplay::dtBin;
+    return type != TDisplay::dtHex && type != TDisplay::dtDateTime && type != TDisplay::dtState
+        && type != TDisplay::dtBin;
 }
 
 QString ApplyCommaRule(QString text, bool comma)

@@ -10,9 +10,9 @@ constexpr int kMaxDisplayPrecision = 15;
 
 struct TNumTextSettings {
     TDisplay Type = TDisplay::dtFixP;
-    int Precision = 2;        // 0..kMaxDisplayPrecision
-    QString DTFormat;         // pattern for dtDateTime
-    QString StateText;        // the text of dtState
+    int Precision = 2; // 0..kMaxDisplayPrecision
+    QString DTFormat; // pattern for dtDateTime
+    QString StateText; // the text of dtState
 };
 
 // The value written as the display type asks, before the comma rule and the plus

@@ -20,10 +20,7 @@ QString NumberText(long double value, int decimals)
     return FormatExponent(value, kScientificDigits, kExponentDigits, TPositiveSign::Blank);
 }
 
-double Radians(double degrees)
-{
-    return degrees * std::numbers::pi / 180;
-}
+double Radians(double degrees) { return degrees * std::numbers::pi / 180; }
 
 } // namespace
 
@@ -45,7 +42,8 @@ int TickLabelLeft(TP3ScaleKind axis, int tickEndX, int halfWidth, double viewAng
         const int shift = away * Round(std::cos(Radians(viewAngleZ)) * halfWidth);
         return viewAngleZ <= 180 ? centered + shift : centered - shift;
     }
-    case TP3ScaleKind::skZAxis: break;
+    case TP3ScaleKind::skZAxis:
+        break;
     }
     return tickEndX + kLabelGap;
 }

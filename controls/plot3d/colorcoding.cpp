@@ -6,10 +6,7 @@
 
 namespace {
 
-int BlendChannel(int from, int to, double t)
-{
-    return Round(from + t * (to - from));
-}
+int BlendChannel(int from, int to, double t) { return Round(from + t * (to - from)); }
 
 TColor Blend(TColor from, TColor to, double t)
 {

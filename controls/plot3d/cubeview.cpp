@@ -8,17 +8,11 @@ constexpr int kFullShade = 200;
 // Four corner depths of at most 1 each make the full shade.
 constexpr double kShadePerDepth = kFullShade / 4.0;
 
-int ShadeChannel(int low, int high, int shade)
-{
-    return low + (high - low) * shade / kFullShade;
-}
+int ShadeChannel(int low, int high, int shade) { return low + (high - low) * shade / kFullShade; }
 
 } // namespace
 
-double CornerDepth(const TViewMatrix& view, int corner)
-{
-    return view.Depth(UnitCorner(corner));
-}
+double CornerDepth(const TViewMatrix& view, int corner) { return view.Depth(UnitCorner(corner)); }
 
 int BackCorner(const TViewMatrix& view)
 {
@@ -50,6 +44,7 @@ TColor ShadeColor(TColor low, TColor high, int shade)
 {
     low = ResolveColor(low);
     high = ResolveColor(high);
-    return RGBColor(ShadeChannel(RedOf(low), RedOf(high), shade), ShadeChannel(GreenOf(low), GreenOf(high), shade),
+    return RGBColor(ShadeChannel(RedOf(low), RedOf(high), shade),
+                    ShadeChannel(GreenOf(low), GreenOf(high), shade),
                     ShadeChannel(BlueOf(low), BlueOf(high), shade));
 }

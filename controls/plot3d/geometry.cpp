@@ -10,22 +10,13 @@ namespace {
 // Rotation elements below this magnitude are rounding noise of sin and cos.
 constexpr double kNegligible = 1e-6;
 
-double Radians(double degrees)
-{
-    return degrees * std::numbers::pi / 180;
-}
+double Radians(double degrees) { return degrees * std::numbers::pi / 180; }
 
-double Cleaned(double element)
-{
-    return std::fabs(element) < kNegligible ? 0.0 : element;
-}
+double Cleaned(double element) { return std::fabs(element) < kNegligible ? 0.0 : element; }
 
 } // namespace
 
-TCubePoint UnitCorner(int k)
-{
-    return {(k & 4) ? 1.0 : -1.0, (k & 2) ? 1.0 : -1.0, (k & 1) ? 1.0 : -1.0};
-}
+TCubePoint UnitCorner(int k) { return {(k & 4) ? 1.0 : -1.0, (k & 2) ? 1.0 : -1.0, (k & 1) ? 1.0 : -1.0}; }
 
 TCubePoint CubeCorner(int k)
 {

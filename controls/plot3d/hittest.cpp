@@ -12,7 +12,7 @@ namespace {
 int SideOf(QPoint a, QPoint b, QPoint p)
 {
     const __int128 cross = __int128(std::int64_t(b.x()) - a.x()) * (std::int64_t(p.y()) - a.y())
-                           - __int128(std::int64_t(b.y()) - a.y()) * (std::int64_t(p.x()) - a.x());
+        - __int128(std::int64_t(b.y()) - a.y()) * (std::int64_t(p.x()) - a.x());
     return (cross > 0) - (cross < 0);
 }
 

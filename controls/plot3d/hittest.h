@@ -7,7 +7,7 @@
 
 struct TCellHit {
     bool Found = false;
-    int Column = 0;   // the cell's first grid column and row; (0, 0) when none is found
+    int Column = 0; // the cell's first grid column and row; (0, 0) when none is found
     int Row = 0;
 };
 

@@ -47,9 +47,18 @@ void TPlot3D::SetColorCubeFrame(TColor value) { Change(m_colorCubeFrame, value, 
 void TPlot3D::SetColorCubeHidLin(TColor value) { Change(m_colorCubeHidLin, value, kEvenIfSame); }
 void TPlot3D::SetColorCubeFaceLow(TColor value) { Change(m_colorCubeFaceLow, value, kEvenIfSame); }
 void TPlot3D::SetColorCubeFaceHigh(TColor value) { Change(m_colorCubeFaceHigh, value, kEvenIfSame); }
-void TPlot3D::SetColorXCoords(TColor value) { Change(m_axes[TP3ScaleKind::skXAxis].Color, value, kEvenIfSame); }
-void TPlot3D::SetColorYCoords(TColor value) { Change(m_axes[TP3ScaleKind::skYAxis].Color, value, kEvenIfSame); }
-void TPlot3D::SetColorZCoords(TColor value) { Change(m_axes[TP3ScaleKind::skZAxis].Color, value, kEvenIfSame); }
+void TPlot3D::SetColorXCoords(TColor value)
+{
+    Change(m_axes[TP3ScaleKind::skXAxis].Color, value, kEvenIfSame);
+}
+void TPlot3D::SetColorYCoords(TColor value)
+{
+    Change(m_axes[TP3ScaleKind::skYAxis].Color, value, kEvenIfSame);
+}
+void TPlot3D::SetColorZCoords(TColor value)
+{
+    Change(m_axes[TP3ScaleKind::skZAxis].Color, value, kEvenIfSame);
+}
 void TPlot3D::SetColorMesh(TColor value) { Change(m_colorMesh, value, kEvenIfSame); }
 void TPlot3D::SetColorHigh(TColor value) { Change(m_colorHigh, value, kEvenIfSame); }
 void TPlot3D::SetColorMid(TColor value) { Change(m_colorMid, value, kEvenIfSame); }
@@ -74,9 +83,18 @@ void TPlot3D::SetRangeZHigh(double value) { SetRangeHigh(TP3ScaleKind::skZAxis, 
 void TPlot3D::SetScaleFactX(double value) { SetScaleFactor(TP3ScaleKind::skXAxis, value); }
 void TPlot3D::SetScaleFactY(double value) { SetScaleFactor(TP3ScaleKind::skYAxis, value); }
 void TPlot3D::SetScaleFactZ(double value) { SetScaleFactor(TP3ScaleKind::skZAxis, value); }
-void TPlot3D::SetVisibleXCoords(bool value) { Change(m_axes[TP3ScaleKind::skXAxis].Visible, value, kEvenIfSame); }
-void TPlot3D::SetVisibleYCoords(bool value) { Change(m_axes[TP3ScaleKind::skYAxis].Visible, value, kEvenIfSame); }
-void TPlot3D::SetVisibleZCoords(bool value) { Change(m_axes[TP3ScaleKind::skZAxis].Visible, value, kEvenIfSame); }
+void TPlot3D::SetVisibleXCoords(bool value)
+{
+    Change(m_axes[TP3ScaleKind::skXAxis].Visible, value, kEvenIfSame);
+}
+void TPlot3D::SetVisibleYCoords(bool value)
+{
+    Change(m_axes[TP3ScaleKind::skYAxis].Visible, value, kEvenIfSame);
+}
+void TPlot3D::SetVisibleZCoords(bool value)
+{
+    Change(m_axes[TP3ScaleKind::skZAxis].Visible, value, kEvenIfSame);
+}
 
 void TPlot3D::SetCentX(int value)
 {
@@ -139,7 +157,8 @@ void TPlot3D::SetRangeHigh(TP3ScaleKind axis, double value)
 
 void TPlot3D::RangeChanged()
 {
-    m_heightMapping = THeightMapping::FromRange(m_axes[TP3ScaleKind::skZAxis].Low, m_axes[TP3ScaleKind::skZAxis].High);
+    m_heightMapping =
+        THeightMapping::FromRange(m_axes[TP3ScaleKind::skZAxis].Low, m_axes[TP3ScaleKind::skZAxis].High);
     Repaint();
 }
 
@@ -213,7 +232,4 @@ TCubePoint TPlot3D::GridPoint(int column, int row) const
 QSize TPlot3D::sizeHint() const { return {kDefaultWidth, kDefaultHeight}; }
 
 // A control inside a hidden window does not render, so its picture may be behind.
-void TPlot3D::showEvent(QShowEvent*)
-{
-    RenderIfOutdated();
-}
+void TPlot3D::showEvent(QShowEvent*) { RenderIfOutdated(); }

@@ -81,8 +81,8 @@ void TPlot3D::DrawAxis(TCanvas& canvas, TP3ScaleKind kind, QPoint lowEnd, QPoint
         if (OnBeforeDrawScaleLabel)
             OnBeforeDrawScaleLabel(this, canvas, kind, label, p.x(), p.y());
         const int halfWidth = canvas.TextWidth(label) / 2;
-        canvas.TextOut(TickLabelLeft(kind, end.x(), halfWidth, m_viewAngleX, m_viewAngleZ), end.y() + labelOffsetY,
-                       label);
+        canvas.TextOut(TickLabelLeft(kind, end.x(), halfWidth, m_viewAngleX, m_viewAngleZ),
+                       end.y() + labelOffsetY, label);
 
         const long double next = spacing.FirstTick + (n + 1) * spacing.Step;
         if (!(dir * kEndTolerance * spacing.Step >= dir * (next - high)))
@@ -90,7 +90,8 @@ void TPlot3D::DrawAxis(TCanvas& canvas, TP3ScaleKind kind, QPoint lowEnd, QPoint
     }
 }
 
-void TPlot3D::TickMarkEnd(TP3ScaleKind kind, QPoint tick, int textHeight, QPoint& end, int& labelOffsetY) const
+void TPlot3D::TickMarkEnd(TP3ScaleKind kind, QPoint tick, int textHeight, QPoint& end,
+                          int& labelOffsetY) const
 {
     if (kind == TP3ScaleKind::skZAxis) {
         end = tick + QPoint(kTickLength, 0);

@@ -61,7 +61,8 @@ void TPlot3D::Drag(QPoint pointer, TShiftState shift)
     // A control without area has no pixels to measure a turn or a zoom by.
     if (width() <= 0 || height() <= 0)
         return;
-    const bool inside = pointer.x() >= 0 && pointer.x() <= width() && pointer.y() >= 0 && pointer.y() <= height();
+    const bool inside =
+        pointer.x() >= 0 && pointer.x() <= width() && pointer.y() >= 0 && pointer.y() <= height();
     if (!inside)
         return;
     switch (m_mouseAction) {

@@ -46,16 +46,14 @@ void TPlot3D::RenderScene(TCanvas& canvas)
         OnDataRendered(this, canvas);
 }
 
-QPoint TPlot3D::ScreenCorner(int corner) const
-{
-    return Projection().Project(CubeCorner(corner));
-}
+QPoint TPlot3D::ScreenCorner(int corner) const { return Projection().Project(CubeCorner(corner)); }
 
 // The three walls through the front corner are the ones behind everything else.
 void TPlot3D::DrawWalls(TCanvas& canvas, int frontCorner)
 {
     canvas.Pen.Color = m_colorCubeFrame;
-    canvas.Brush.Style = m_boundBoxStyle == TBoundingBox::bbFrame ? TBrushStyle::bsClear : TBrushStyle::bsSolid;
+    canvas.Brush.Style =
+        m_boundBoxStyle == TBoundingBox::bbFrame ? TBrushStyle::bsClear : TBrushStyle::bsSolid;
     for (int wall : kCornerWalls[frontCorner]) {
         QVector<QPoint> outline;
         for (int corner : kWallCorners[wall])

@@ -36,15 +36,15 @@ using TQuad = std::array<QPoint, 4>;
 // After the scene has been drawn.
 using TRenderEvent = std::function<void(QObject* Sender, TCanvas& Canvas)>;
 // During a drag, with the control's own view values, which the handler may change.
-using TMouseActionEvent =
-    std::function<void(QObject* Sender, int& CenterX, int& CenterY, double& RotXAngle, double& RotZAngle,
-                       double& Magnification, TShiftState Shift)>;
+using TMouseActionEvent = std::function<void(QObject* Sender, int& CenterX, int& CenterY, double& RotXAngle,
+                                             double& RotZAngle, double& Magnification, TShiftState Shift)>;
 // After each mouse move, with the cell under the pointer ((0, 0) when none).
 using TMouseMoveOverPlotEvent =
     std::function<void(QObject* Sender, bool OverPlot, TShiftState Shift, int MouseCellX, int MouseCellY)>;
 // Before a cell is drawn; the handler may draw it itself and set Handled, or change its color.
-using TBeforeRenderPolygonEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& Handled, int CellX,
-                                                     int CellY, const TQuad& quad, TColor& color)>;
+using TBeforeRenderPolygonEvent = std::function<void(QObject* Sender, TCanvas& Canvas, bool& Handled,
+                                                     int CellX, int CellY, const TQuad& quad, TColor& color)>;
 // Before a tick label is drawn; the handler may change the text.
-using Tp3BeforeDrawScaleLabelEvent = std::function<void(QObject* Sender, TCanvas& Canvas, TP3ScaleKind ScaleType,
-                                                        QString& CurrentTickLabel, int ChartX, int ChartY)>;
+using Tp3BeforeDrawScaleLabelEvent =
+    std::function<void(QObject* Sender, TCanvas& Canvas, TP3ScaleKind ScaleType, QString& CurrentTickLabel,
+                       int ChartX, int ChartY)>;

@@ -12,10 +12,10 @@ namespace {
 constexpr int kLongTickHorizontal = 7;
 constexpr int kLongTickVertical = 6;
 constexpr int kShortTick = 4;
-constexpr int kLabelGapHorizontal = 7;   // base line to the label's near edge
+constexpr int kLabelGapHorizontal = 7; // base line to the label's near edge
 constexpr int kLabelGapVertical = 8;
-constexpr int kEdgeGap = 2;              // labels keep this far from the control's ends
-constexpr int kMessageGap = 2;           // base line to a vertical message
+constexpr int kEdgeGap = 2; // labels keep this far from the control's ends
+constexpr int kMessageGap = 2; // base line to a vertical message
 // Bitmaps, and so the screen picture, are drawn at this resolution.
 constexpr int kScreenPixelsPerInch = 96;
 
@@ -23,14 +23,18 @@ constexpr int kScreenPixelsPerInch = 96;
 // clipped rather than wrapped around.
 int Saturated(std::int64_t value)
 {
-    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 class TAxisPainter {
 public:
     TAxisPainter(const TAxisDrawing& drawing, TCanvas& canvas, int base, TTickList& list)
-        : m_drawing(drawing), m_axis(drawing.Axis), m_canvas(&canvas), m_base(base), m_list(list)
+        : m_drawing(drawing)
+        , m_axis(drawing.Axis)
+        , m_canvas(&canvas)
+        , m_base(base)
+        , m_list(list)
     {
     }
 
@@ -39,7 +43,10 @@ public:
 private:
     bool Horizontal() const { return IsHorizontal(m_axis.ScaleType); }
     // +1 where ticks and labels point to larger coordinates (down, right), -1 otherwise.
-    int Outward() const { return m_axis.ScaleType == TScaleType::sctXT || m_axis.ScaleType == TScaleType::sctYL ? 1 : -1; }
+    int Outward() const
+    {
+        return m_axis.ScaleType == TScaleType::sctXT || m_axis.ScaleType == TScaleType::sctYL ? 1 : -1;
+    }
     int LongTick() const { return Horizontal() ? kLongTickHorizontal : kLongTickVertical; }
 
     void PrepareCanvas();
@@ -52,12 +59,12 @@ private:
 
     const TAxisDrawing& m_drawing;
     const TAxisSettings& m_axis;
-    TCanvas* m_canvas;   // tick handlers may swap it
+    TCanvas* m_canvas; // tick handlers may swap it
     int m_base;
     TTickList& m_list;
     TAxisKind m_kind = TAxisKind::Linear;
     bool m_labelAfterEvent = false;
-    int m_numberHeight = 0;   // height of numeric labels on vertical axes
+    int m_numberHeight = 0; // height of numeric labels on vertical axes
 };
 
 void TAxisPainter::Draw()
@@ -142,34 +149,36 @@ void TAxisPainter::WriteHorizontal(const QString& text, int x, int base)
         left = width - 2 * std::int64_t(halfWidth) - kEdgeGap;
     else
         left = x - std::min<std::int64_t>(halfWidth, std::int64_t(x) - kEdgeGap);
-    const std::int64_t top = m_axis.ScaleType == TScaleType::sctXT ? std::int64_t(base) + kLabelGapHorizontal
-                                                       : std::int64_t(base) - height - kLabelGapHorizontal;
+    const std::int64_t top = m_axis.ScaleType == TScaleType::sctXT
+        ? std::int64_t(base) + kLabelGapHorizontal
+        : std::int64_t(base) - height - kLabelGapHorizontal;
     m_canvas->TextOut(Saturated(left), Saturated(top), text);
 }
 
 void TAxisPainter::WriteVertical(const QString& text, int top)
 {
     const std::int64_t left = m_axis.ScaleType == TScaleType::sctYL
-                                  ? std::int64_t(m_base) + kLabelGapVertical
-                                  : std::int64_t(m_base) - m_canvas->TextWidth(text) - kLabelGapVertical;
+        ? std::int64_t(m_base) + kLabelGapVertical
+        : std::int64_t(m_base) - m_canvas->TextWidth(text) - kLabelGapVertical;
     m_canvas->TextOut(Saturated(left), top, text);
 }
 
 void TAxisPainter::DrawMessage(const TAxisTicks& ticks)
 {
-    const std::int64_t middle = ValueToPixel(m_axis, m_drawing.Mapping, (m_axis.RangeLow + m_axis.RangeHigh) / 2);
+    const std::int64_t middle =
+        ValueToPixel(m_axis, m_drawing.Mapping, (m_axis.RangeLow + m_axis.RangeHigh) / 2);
     if (Horizontal()) {
         const int halfWidth = m_canvas->TextWidth(ticks.Message) / 2;
-        m_canvas->TextOut(Saturated(middle - halfWidth), Saturated(std::int64_t(m_base) + kLabelGapHorizontal),
-                          ticks.Message);
+        m_canvas->TextOut(Saturated(middle - halfWidth),
+                          Saturated(std::int64_t(m_base) + kLabelGapHorizontal), ticks.Message);
         return;
     }
     const std::int64_t lineHeight = m_canvas->TextHeight(QStringLiteral("T"));
     std::int64_t top = middle - lineHeight;
     for (const QString& line : ticks.MessageLines) {
         const std::int64_t left = m_axis.ScaleType == TScaleType::sctYL
-                                      ? std::int64_t(m_base) + kMessageGap
-                                      : std::int64_t(m_base) - m_canvas->TextWidth(line) - kMessageGap;
+            ? std::int64_t(m_base) + kMessageGap
+            : std::int64_t(m_base) - m_canvas->TextWidth(line) - kMessageGap;
         m_canvas->TextOut(Saturated(left), Saturated(top), line);
         top += lineHeight;
     }
@@ -179,9 +188,12 @@ void TAxisPainter::DrawMessage(const TAxisTicks& ticks)
 std::int64_t AnchorPoint(TScaleUnitAnchor anchor, std::int64_t start, std::int64_t end)
 {
     switch (anchor) {
-    case TScaleUnitAnchor::uaSclCenter: return start + (end - start) / 2;
-    case TScaleUnitAnchor::uaSclBotRgt: return end;
-    case TScaleUnitAnchor::uaSclTopLft: break;
+    case TScaleUnitAnchor::uaSclCenter:
+        return start + (end - start) / 2;
+    case TScaleUnitAnchor::uaSclBotRgt:
+        return end;
+    case TScaleUnitAnchor::uaSclTopLft:
+        break;
     }
     return start;
 }
@@ -194,10 +206,13 @@ void TAxisPainter::DrawCaption()
     std::int64_t x = 0;
     std::int64_t y = 0;
     if (Horizontal()) {
-        x = caption.PosX + AnchorPoint(caption.Anchor, m_axis.MarginLeft, std::int64_t(m_axis.Width) - m_axis.MarginRight);
+        x = caption.PosX
+            + AnchorPoint(caption.Anchor, m_axis.MarginLeft, std::int64_t(m_axis.Width) - m_axis.MarginRight);
         y = std::int64_t(caption.PosY) + m_base;
     } else {
-        y = caption.PosY + AnchorPoint(caption.Anchor, m_axis.MarginTop, std::int64_t(m_axis.Height) - m_axis.MarginBottom);
+        y = caption.PosY
+            + AnchorPoint(caption.Anchor, m_axis.MarginTop,
+                          std::int64_t(m_axis.Height) - m_axis.MarginBottom);
         x = std::int64_t(caption.PosX) + m_base;
     }
     const int width = m_canvas->TextWidth(caption.Text);

@@ -19,10 +19,10 @@ using TScaleTickDrawnEvent = std::function<void(QObject* Sender, TCanvas*& Canva
                                                 double CurrentTickPos, int ChartX, int ChartY)>;
 
 struct TAxisCaption {
-    QString Text;                          // nothing is drawn when empty
-    int PosX = 4;                          // offset from the anchor point
+    QString Text; // nothing is drawn when empty
+    int PosX = 4; // offset from the anchor point
     int PosY = 4;
-    TAlignment Alignment = TAlignment::taCenter;       // of the text about the anchor point
+    TAlignment Alignment = TAlignment::taCenter; // of the text about the anchor point
     TScaleUnitAnchor Anchor = TScaleUnitAnchor::uaSclTopLft;
 };
 
@@ -31,8 +31,8 @@ struct TAxisDrawing {
     const TAxisSettings& Axis;
     const TPixelMapping& Mapping;
     const TAxisCaption& Caption;
-    bool Transparent;   // labels get no background box
-    int FontSize;       // points of the scale's font; sets the text height on printers
+    bool Transparent; // labels get no background box
+    int FontSize; // points of the scale's font; sets the text height on printers
     QObject* Sender;
     const TScaleTickDrawnEvent& OnScaleTickDrawn;
 };

@@ -20,19 +20,19 @@ struct TDateLabelOptions {
     bool MonthName = true;
     TDateOrder DateOrder = TDateOrder::doDDMMYY;
     TDateForTime DateForTime = TDateForTime::dtOnePerDay;
-    QLocale Locale;   // the user's locale unless set
+    QLocale Locale; // the user's locale unless set
 };
 
 // The seven settings of `label`, with the user's locale.
 TDateLabelOptions DateLabelOptionsOf(const TDTLabel& label);
 
 struct TAxisSettings {
-    double RangeLow = 0;      // value at the left or bottom end of the axis
-    double RangeHigh = 100;   // value at the other end; below RangeLow on a reversed axis
-    int MinTicks = 3;         // wanted minimum number of tick intervals, 2..10
+    double RangeLow = 0; // value at the left or bottom end of the axis
+    double RangeHigh = 100; // value at the other end; below RangeLow on a reversed axis
+    int MinTicks = 3; // wanted minimum number of tick intervals, 2..10
     bool ShortTicks = true;
     bool Logarithmic = false;
-    int DecPlaces = -2;       // 0..12 decimals; -1 scientific; -2, -3 automatic
+    int DecPlaces = -2; // 0..12 decimals; -1 scientific; -2, -3 automatic
     TScaleType ScaleType = TScaleType::sctXB;
     int MarginLeft = 20;
     int MarginRight = 20;
@@ -41,12 +41,9 @@ struct TAxisSettings {
     int Width = 400;
     int Height = 400;
     TFigType LabelType = TFigType::ftNum;
-    QString UserTickText;     // "|"-separated texts of the labeled ticks
-    QString ScaleInscript;    // unit text; "&" stands for the label
+    QString UserTickText; // "|"-separated texts of the labeled ticks
+    QString ScaleInscript; // unit text; "&" stands for the label
     TDateLabelOptions DateFormat;
 };
 
-inline bool IsHorizontal(TScaleType type)
-{
-    return type == TScaleType::sctXB || type == TScaleType::sctXT;
-}
+inline bool IsHorizontal(TScaleType type) { return type == TScaleType::sctXB || type == TScaleType::sctXT; }

@@ -14,7 +14,8 @@ constexpr int kMostTicks = 10;
 TAxisTicks TicksOfKind(const TAxisSettings& axis, int minTicks)
 {
     switch (axis.LabelType) {
-    case TFigType::ftDateTime: return DateTimeAxisTicks(axis, minTicks);
+    case TFigType::ftDateTime:
+        return DateTimeAxisTicks(axis, minTicks);
     case TFigType::ftTime: {
         if (std::optional<TAxisTicks> time = TimeAxisTicks(axis, minTicks))
             return *time;
@@ -25,7 +26,8 @@ TAxisTicks TicksOfKind(const TAxisSettings& axis, int minTicks)
     }
     case TFigType::ftNoFigs:
     case TFigType::ftNum:
-    case TFigType::ftUserText: break;
+    case TFigType::ftUserText:
+        break;
     }
     return NumericAxisTicks(axis, minTicks);
 }

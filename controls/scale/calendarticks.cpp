@@ -9,15 +9,12 @@
 
 namespace {
 
-constexpr double kEndTolerance = 1e-8;   // days beyond RangeHigh
+constexpr double kEndTolerance = 1e-8; // days beyond RangeHigh
 constexpr int kLastYear = 9999;
 constexpr double kDaysPerMonth = 30.4375;
 constexpr double kDaysPerYear = 365.25;
 
-bool WithinEnd(const TAxisSettings& axis, double tick)
-{
-    return tick - axis.RangeHigh < kEndTolerance;
-}
+bool WithinEnd(const TAxisSettings& axis, double tick) { return tick - axis.RangeHigh < kEndTolerance; }
 
 // The largest of `steps` (ascending) not above `limit`; the first one when none is.
 int LargestStepNotAbove(std::initializer_list<int> steps, double limit)
@@ -30,10 +27,7 @@ int LargestStepNotAbove(std::initializer_list<int> steps, double limit)
     return chosen;
 }
 
-double FirstOfMonth(int year, int month)
-{
-    return EncodeDateTime({year, month, 1, 0, 0, 0, 0}).value_or(0);
-}
+double FirstOfMonth(int year, int month) { return EncodeDateTime({year, month, 1, 0, 0, 0, 0}).value_or(0); }
 
 struct TMonth {
     int Year;
@@ -57,17 +51,21 @@ void AddDayTicks(const TAxisSettings& axis, double q, TAxisTicks& result)
     const int step = LargestStepNotAbove({1, 2, 3, 7, 14, 28}, q);
     const int minorStep = step <= 7 ? 1 : 7;
     const double newYear = FirstOfMonth(start->year, 1);
-    const auto first = static_cast<qint64>(newYear + step * std::trunc(std::trunc(axis.RangeLow - newYear) / step));
+    const auto first =
+        static_cast<qint64>(newYear + step * std::trunc(std::trunc(axis.RangeLow - newYear) / step));
     const int advance = axis.ShortTicks ? minorStep : step;
     for (qint64 day = first; WithinEnd(axis, static_cast<double>(day)); day += advance) {
         if (day < axis.RangeLow)
             continue;
         const std::optional<TDateTimeParts> parts = DecodeTickInstant(static_cast<double>(day));
         if (!parts)
-            break;   // beyond the calendar
+            break; // beyond the calendar
         const bool major = (day - first) % step == 0;
-        result.Ticks.push_back({static_cast<double>(day), major, true,
-                                major ? DateLabel(*parts, axis.DateFormat) : QString(), {}});
+        result.Ticks.push_back({static_cast<double>(day),
+                                major,
+                                true,
+                                major ? DateLabel(*parts, axis.DateFormat) : QString(),
+                                {}});
     }
 }
 
@@ -92,7 +90,8 @@ void AddMonthTicks(const TAxisSettings& axis, double q, TAxisTicks& result)
             continue;
         const bool major = aligned(month.Month);
         const TDateTimeParts parts{month.Year, month.Month, 1, 0, 0, 0, 0};
-        result.Ticks.push_back({tick, major, true, major ? MonthLabel(parts, axis.DateFormat) : QString(), {}});
+        result.Ticks.push_back(
+            {tick, major, true, major ? MonthLabel(parts, axis.DateFormat) : QString(), {}});
     }
 }
 
@@ -122,8 +121,11 @@ void AddYearTicks(const TAxisSettings& axis, int minTicks, TAxisTicks& result)
         if (!WithinEnd(axis, tick))
             break;
         const bool isMajor = !axis.ShortTicks || labelYear % major == 0;
-        result.Ticks.push_back(
-            {tick, isMajor, true, isMajor ? YearLabel(labelYear, axis.DateFormat.YearLength) : QString(), {}});
+        result.Ticks.push_back({tick,
+                                isMajor,
+                                true,
+                                isMajor ? YearLabel(labelYear, axis.DateFormat.YearLength) : QString(),
+                                {}});
         if (year > kLastYear)
             break;
     }

@@ -9,20 +9,11 @@ QString Padded(int number, int width)
     return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
 }
 
-int TwelveHourClock(int hour)
-{
-    return hour % 12 == 0 ? 12 : hour % 12;
-}
+int TwelveHourClock(int hour) { return hour % 12 == 0 ? 12 : hour % 12; }
 
-QString AmPm(int hour)
-{
-    return QString::fromLatin1(hour < 12 ? "am" : "pm");
-}
+QString AmPm(int hour) { return QString::fromLatin1(hour < 12 ? "am" : "pm"); }
 
-QString Hundredths(const TDateTimeParts& parts)
-{
-    return QLatin1Char('.') + Padded(parts.msec / 10, 2);
-}
+QString Hundredths(const TDateTimeParts& parts) { return QLatin1Char('.') + Padded(parts.msec / 10, 2); }
 
 // "14:05", "14:05:30", "14:05:30.25"
 QString TwentyFourHourLabel(const TDateTimeParts& parts, TClockLevel level, QChar separator)
@@ -72,9 +63,12 @@ QString MonthPart(const TDateTimeParts& parts, const TDateLabelOptions& options)
 QString YearPart(int year, TYearLength length)
 {
     switch (length) {
-    case TYearLength::ylNone: return {};
-    case TYearLength::ylYY: return Padded(year % 100, 2);
-    case TYearLength::ylYYYY: return Padded(year, 4);
+    case TYearLength::ylNone:
+        return {};
+    case TYearLength::ylYY:
+        return Padded(year % 100, 2);
+    case TYearLength::ylYYYY:
+        return Padded(year, 4);
     }
     return {};
 }
@@ -89,9 +83,12 @@ std::optional<TDateTimeParts> DecodeTickInstant(double days)
 QString ClockLabel(const TDateTimeParts& parts, TClockLevel level, const TDateLabelOptions& options)
 {
     switch (options.TimeFormat) {
-    case TTimeFormat::tfHHMMSS: return TwentyFourHourLabel(parts, level, options.TimeSeparator);
-    case TTimeFormat::tfHHhMM: return HourLetterLabel(parts, level, options.TimeSeparator);
-    case TTimeFormat::tfAMPM: return TwelveHourLabel(parts, level, options.TimeSeparator);
+    case TTimeFormat::tfHHMMSS:
+        return TwentyFourHourLabel(parts, level, options.TimeSeparator);
+    case TTimeFormat::tfHHhMM:
+        return HourLetterLabel(parts, level, options.TimeSeparator);
+    case TTimeFormat::tfAMPM:
+        return TwelveHourLabel(parts, level, options.TimeSeparator);
     }
     return {};
 }
@@ -105,9 +102,12 @@ QString DateLabel(const TDateTimeParts& parts, const TDateLabelOptions& options)
         return options.DateOrder == TDateOrder::doDDMMYY ? day + d + month : month + d + day;
     const QString year = YearPart(parts.year, options.YearLength);
     switch (options.DateOrder) {
-    case TDateOrder::doMMDDYY: return month + d + day + d + year;
-    case TDateOrder::doDDMMYY: return day + d + month + d + year;
-    case TDateOrder::doYYMMDD: return year + d + month + d + day;
+    case TDateOrder::doMMDDYY:
+        return month + d + day + d + year;
+    case TDateOrder::doDDMMYY:
+        return day + d + month + d + year;
+    case TDateOrder::doYYMMDD:
+        return year + d + month + d + day;
     }
     return {};
 }

@@ -5,10 +5,11 @@
 
 namespace {
 
-constexpr double kFirstDay = -693593;   // 1 January of year 1
+constexpr double kFirstDay = -693593; // 1 January of year 1
 constexpr double kLastValue = 3000000;
 
-const QStringList kInvalidLines{QStringLiteral("invalid"), QStringLiteral("DateTime"), QStringLiteral("scale")};
+const QStringList kInvalidLines{QStringLiteral("invalid"), QStringLiteral("DateTime"),
+                                QStringLiteral("scale")};
 const QStringList kTooFineLines{QStringLiteral("DateTime"), QStringLiteral("range is"),
                                 QStringLiteral("below 1"), QStringLiteral("second")};
 
@@ -53,21 +54,38 @@ TAxisTicks DateTimeAxisTicks(const TAxisSettings& axis, int minTicks)
 {
     TAxisTicks result;
     result.Kind = TAxisKind::DateTime;
-    const bool valid = axis.RangeLow <= axis.RangeHigh && axis.RangeLow >= kFirstDay && axis.RangeHigh <= kLastValue;
+    const bool valid =
+        axis.RangeLow <= axis.RangeHigh && axis.RangeLow >= kFirstDay && axis.RangeHigh <= kLastValue;
     if (!valid) {
         SetMessage(result, kInvalidLines);
         return result;
     }
     const double q = (axis.RangeHigh - axis.RangeLow) / minTicks;
     switch (SelectDateTimeLevel(q, IsHorizontal(axis.ScaleType))) {
-    case TDateTimeLevel::TooFine: SetMessage(result, kTooFineLines); break;
-    case TDateTimeLevel::Hundredths: AddSubDayTicks(axis, TClockLevel::Hundredths, minTicks, result); break;
-    case TDateTimeLevel::Seconds: AddSubDayTicks(axis, TClockLevel::Seconds, minTicks, result); break;
-    case TDateTimeLevel::Minutes: AddSubDayTicks(axis, TClockLevel::Minutes, minTicks, result); break;
-    case TDateTimeLevel::Hours: AddSubDayTicks(axis, TClockLevel::Hours, minTicks, result); break;
-    case TDateTimeLevel::Days: AddDayTicks(axis, q, result); break;
-    case TDateTimeLevel::Months: AddMonthTicks(axis, q, result); break;
-    case TDateTimeLevel::Years: AddYearTicks(axis, minTicks, result); break;
+    case TDateTimeLevel::TooFine:
+        SetMessage(result, kTooFineLines);
+        break;
+    case TDateTimeLevel::Hundredths:
+        AddSubDayTicks(axis, TClockLevel::Hundredths, minTicks, result);
+        break;
+    case TDateTimeLevel::Seconds:
+        AddSubDayTicks(axis, TClockLevel::Seconds, minTicks, result);
+        break;
+    case TDateTimeLevel::Minutes:
+        AddSubDayTicks(axis, TClockLevel::Minutes, minTicks, result);
+        break;
+    case TDateTimeLevel::Hours:
+        AddSubDayTicks(axis, TClockLevel::Hours, minTicks, result);
+        break;
+    case TDateTimeLevel::Days:
+        AddDayTicks(axis, q, result);
+        break;
+    case TDateTimeLevel::Months:
+        AddMonthTicks(axis, q, result);
+        break;
+    case TDateTimeLevel::Years:
+        AddYearTicks(axis, minTicks, result);
+        break;
     }
     return result;
 }

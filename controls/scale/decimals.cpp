@@ -9,14 +9,11 @@
 namespace {
 
 constexpr int kMostDecimals = 12;
-constexpr int kMostMantissaDecimals = kLongestTickLabel - 7;   // " 1.2345678E+00"
+constexpr int kMostMantissaDecimals = kLongestTickLabel - 7; // " 1.2345678E+00"
 constexpr long double kNoiseExponent = 1e-9L;
 
 // Widths this large or this small get scientific labels.
-bool NeedsScientific(long double width)
-{
-    return width >= 1000000 || width <= 0.0001L;
-}
+bool NeedsScientific(long double width) { return width >= 1000000 || width <= 0.0001L; }
 
 } // namespace
 
@@ -42,7 +39,7 @@ int LogarithmicDecimals(int decPlaces, double rangeLow, double rangeHigh)
         return kScientificLabels;
     if (lower >= 1)
         return 0;
-    if (lower <= 0)   // no logarithmic ticks to label
+    if (lower <= 0) // no logarithmic ticks to label
         return kScientificLabels;
     return 1 - Round(std::log10(lower));
 }
@@ -72,7 +69,8 @@ TLabelDigits DigitsFor(int decimals, const TLabelNeeds& needs)
     const auto fixedFits = [&](long double value) {
         return FormatTickNumber(value, needs.Decimals).size() <= kLongestTickLabel;
     };
-    const bool fixedWritesApart = needs.Decimals <= kMostDecimals && fixedFits(needs.First) && fixedFits(needs.Last);
+    const bool fixedWritesApart =
+        needs.Decimals <= kMostDecimals && fixedFits(needs.First) && fixedFits(needs.Last);
     const bool scientificWritesApart = needs.MantissaDecimals <= kMostMantissaDecimals;
     const bool scientific = decimals == kScientificLabels ? scientificWritesApart || !fixedWritesApart
                                                           : scientificWritesApart && !fixedWritesApart;

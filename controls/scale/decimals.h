@@ -4,7 +4,7 @@
 
 constexpr int kScientificLabels = -1;
 constexpr int kAutomaticDecimals = -2;
-constexpr int kExponentLabels = -3;   // automatic; on logarithmic axes decades show their exponent
+constexpr int kExponentLabels = -3; // automatic; on logarithmic axes decades show their exponent
 
 // Decimals on a linear axis: the automatic codes resolve from the range's width.
 int LinearDecimals(int decPlaces, double rangeLow, double rangeHigh);
@@ -15,8 +15,8 @@ int LogarithmicDecimals(int decPlaces, double rangeLow, double rangeHigh);
 
 // The digits an axis writes its numeric labels with.
 struct TLabelDigits {
-    int Decimals = 0;           // fixed-point decimals (>= 0), kScientificLabels or kExponentLabels
-    int MantissaDecimals = 1;   // digits after the point of a scientific label's mantissa
+    int Decimals = 0; // fixed-point decimals (>= 0), kScientificLabels or kExponentLabels
+    int MantissaDecimals = 1; // digits after the point of a scientific label's mantissa
 };
 
 // Labels are cut to this many characters.
@@ -29,8 +29,8 @@ int DecimalExponent(long double magnitude);
 // The least digits that write every labeled tick of an axis apart from the others,
 // and the labeled values at the two ends, whose labels are the longest.
 struct TLabelNeeds {
-    int Decimals = 0;           // fixed-point decimals
-    int MantissaDecimals = 1;   // digits after the point of a scientific mantissa
+    int Decimals = 0; // fixed-point decimals
+    int MantissaDecimals = 1; // digits after the point of a scientific mantissa
     long double First = 0;
     long double Last = 0;
 };

@@ -9,16 +9,13 @@ namespace {
 constexpr long double kZeroRatio = 1e-14L;
 constexpr long double kExactZeroWidth = 100000;
 
-QString CutToLength(const QString& label)
-{
-    return label.left(kLongestTickLabel);
-}
+QString CutToLength(const QString& label) { return label.left(kLongestTickLabel); }
 
 // "0.0500" gives "0.05", "2.00" gives "2"; scientific texts stay as they are.
 QString WithoutTrailingZeros(QString label)
 {
     const bool fixedPoint = label.contains(QLatin1Char('.')) && !label.contains(QLatin1Char('e'))
-                            && !label.contains(QLatin1Char('E'));
+        && !label.contains(QLatin1Char('E'));
     if (!fixedPoint)
         return label;
     while (label.endsWith(QLatin1Char('0')))

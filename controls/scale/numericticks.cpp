@@ -10,13 +10,16 @@
 
 namespace {
 
-constexpr long double kEndTolerance = 0.001L;     // of a step, beyond RangeHigh
+constexpr long double kEndTolerance = 0.001L; // of a step, beyond RangeHigh
 constexpr long double kRelativeSlack = 0.999999999L;
 
 // Numbers the labeled ticks and finishes their texts.
 class TLabelWriter {
 public:
-    explicit TLabelWriter(const TAxisSettings& axis) : m_axis(axis) {}
+    explicit TLabelWriter(const TAxisSettings& axis)
+        : m_axis(axis)
+    {
+    }
 
     QString Finish(const QString& number)
     {
@@ -66,7 +69,8 @@ void AddLinearTicks(const TAxisSettings& axis, int minTicks, TAxisTicks& result)
     std::vector<long double> longValues;
     for (int i = 0;; ++i) {
         longValues.push_back(spacing.FirstTick + i * spacing.Step);
-        if (!(dir * (spacing.FirstTick + (i + 1) * spacing.Step - high) <= kEndTolerance * std::fabs(spacing.Step)))
+        if (!(dir * (spacing.FirstTick + (i + 1) * spacing.Step - high)
+              <= kEndTolerance * std::fabs(spacing.Step)))
             break;
     }
     const TLabelNeeds needs = LinearLabelNeeds(spacing.Step, longValues.front(), longValues.back());
@@ -74,7 +78,8 @@ void AddLinearTicks(const TAxisSettings& axis, int minTicks, TAxisTicks& result)
     TLabelWriter labels(axis);
     for (const long double value : longValues) {
         const QString number = LinearTickLabel(value, result.Digits, axis.RangeLow, axis.RangeHigh);
-        result.Ticks.push_back({static_cast<double>(value), true, !axis.ShortTicks, labels.Finish(number), {}});
+        result.Ticks.push_back(
+            {static_cast<double>(value), true, !axis.ShortTicks, labels.Finish(number), {}});
     }
 }
 
@@ -87,7 +92,7 @@ long double DecadeMultiple(int mantissa, int exponent)
 
 struct TLogTick {
     long double Value;
-    int Mantissa;   // 1..9 times a power of ten
+    int Mantissa; // 1..9 times a power of ten
 
     bool Long() const { return Mantissa == 1 || Mantissa == 2 || Mantissa == 5; }
 };
@@ -121,8 +126,9 @@ void AddLogarithmicTicks(const TAxisSettings& axis, int minTicks, double decades
     const auto smallest = std::find_if(positions.begin(), positions.end(), isLong);
     const auto largest = std::find_if(positions.rbegin(), positions.rend(), isLong);
     const int decimals = LogarithmicDecimals(axis.DecPlaces, axis.RangeLow, axis.RangeHigh);
-    result.Digits = smallest == positions.end() ? TLabelDigits{decimals, 1}
-                                                : DigitsFor(decimals, LogarithmicLabelNeeds(smallest->Value, largest->Value));
+    result.Digits = smallest == positions.end()
+        ? TLabelDigits{decimals, 1}
+        : DigitsFor(decimals, LogarithmicLabelNeeds(smallest->Value, largest->Value));
     TLabelWriter labels(axis);
     for (const TLogTick& tick : positions) {
         const double value = static_cast<double>(tick.Value);

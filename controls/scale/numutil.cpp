@@ -4,10 +4,7 @@
 
 #include <limits>
 
-int Sign(double x)
-{
-    return x >= 0 ? 1 : -1;
-}
+int Sign(double x) { return x >= 0 ? 1 : -1; }
 
 int Floor(double x)
 {

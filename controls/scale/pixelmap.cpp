@@ -30,7 +30,9 @@ void RecalcScaling(const TAxisSettings& axis, TPixelMapping& mapping)
 int ValueToPixel(const TAxisSettings& axis, const TPixelMapping& mapping, double value)
 {
     if (axis.Logarithmic && !(value > kLogFloor))
-        return BeyondLowEnd(IsHorizontal(axis.ScaleType), axis.RangeHigh < axis.RangeLow, axis.Width, axis.Height);
-    const double pixel = mapping.PixPerUnit * AxisCoordinate<double>(axis.Logarithmic, value) + mapping.PixOffset;
+        return BeyondLowEnd(IsHorizontal(axis.ScaleType), axis.RangeHigh < axis.RangeLow, axis.Width,
+                            axis.Height);
+    const double pixel =
+        mapping.PixPerUnit * AxisCoordinate<double>(axis.Logarithmic, value) + mapping.PixOffset;
     return RoundToPixel(pixel);
 }

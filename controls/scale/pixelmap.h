@@ -4,8 +4,8 @@
 #include "controls/scale/axissettings.h"
 
 struct TPixelMapping {
-    double PixPerUnit = 1;   // pixels per value unit (per unit of ln on logarithmic axes)
-    double PixOffset = 0;    // pixel of value 0 (of value 1 on logarithmic axes)
+    double PixPerUnit = 1; // pixels per value unit (per unit of ln on logarithmic axes)
+    double PixOffset = 0; // pixel of value 0 (of value 1 on logarithmic axes)
 };
 
 // Recomputes `mapping` so that RangeLow lies at the start of the axis (MarginLeft, or

@@ -51,7 +51,10 @@ void TScale::SetScaleInscript(const QString& value) { Change(m_axis.ScaleInscrip
 void TScale::SetTransparent(bool value) { Change(m_transparent, value, kEvenIfSame); }
 void TScale::SetUserTickText(const QString& value) { Change(m_axis.UserTickText, value, kEvenIfSame); }
 void TScale::SetChartOwned(bool value) { Change(m_chartOwned, value); }
-void TScale::SetMinTicks(int value) { Change(m_axis.MinTicks, std::clamp(value, kFewestTicks, kMostTicks), kEvenIfSame); }
+void TScale::SetMinTicks(int value)
+{
+    Change(m_axis.MinTicks, std::clamp(value, kFewestTicks, kMostTicks), kEvenIfSame);
+}
 void TScale::SetColorScheme(TColorScheme value) { Change(m_colorScheme, value); }
 
 void TScale::SetMargin(int& margin, int value)
@@ -116,8 +119,9 @@ void TScale::SetLabelType(TFigType value)
 
 void TScale::SetLogarithmic(bool value)
 {
-    const bool accepted = !value || m_loading ||
-                          (RangeHasLogarithms(m_axis.RangeLow, m_axis.RangeHigh) && m_axis.LabelType != TFigType::ftDateTime);
+    const bool accepted = !value || m_loading
+        || (RangeHasLogarithms(m_axis.RangeLow, m_axis.RangeHigh)
+            && m_axis.LabelType != TFigType::ftDateTime);
     if (accepted)
         m_axis.Logarithmic = value;
     AxisChanged();
@@ -147,15 +151,9 @@ void TScale::SetScaleType(TScaleType value)
     AxisChanged();
 }
 
-bool TScale::Visible() const
-{
-    return !IsExplicitlyHidden(*this);
-}
+bool TScale::Visible() const { return !IsExplicitlyHidden(*this); }
 
-void TScale::SetVisible(bool value)
-{
-    setVisible(value);
-}
+void TScale::SetVisible(bool value) { setVisible(value); }
 
 void TScale::SetDrawTarget(TCanvas* canvas, int offsetX, int offsetY)
 {
@@ -191,10 +189,7 @@ void TScale::RecalcScaling()
     ::RecalcScaling(m_axis, m_mapping);
 }
 
-int TScale::ValueToPixel(double value) const
-{
-    return ::ValueToPixel(m_axis, m_mapping, value);
-}
+int TScale::ValueToPixel(double value) const { return ::ValueToPixel(m_axis, m_mapping, value); }
 
 void TScale::SetBounds(int left, int top, int width, int height)
 {

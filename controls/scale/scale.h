@@ -228,7 +228,7 @@ private:
     TPixelMapping m_mapping;
     TTickList m_ticks;
     TAxisCaption m_caption;
-    TDTLabel* m_dateFormat;   // owned (child object)
+    TDTLabel* m_dateFormat; // owned (child object)
     TColor m_colorBackGnd = clBtnFace;
     TColor m_colorScale = clBlack;
     TColorScheme m_colorScheme = TColorScheme::csBWG;
@@ -239,8 +239,8 @@ private:
     bool m_transparent = false;
     bool m_suppressPaint = true;
     bool m_chartOwned = false;
-    bool m_loading = true;          // accepts any Logarithmic until Loaded
-    bool m_settingBounds = false;   // SetBounds repaints by itself
+    bool m_loading = true; // accepts any Logarithmic until Loaded
+    bool m_settingBounds = false; // SetBounds repaints by itself
     TCanvas* m_drawTarget = nullptr;
     QPoint m_drawOffset;
 };

@@ -21,15 +21,9 @@ void TScale::CatchUp()
         PropertyChanged();
 }
 
-bool TScale::CanRender() const
-{
-    return !m_drawTarget && !m_transparent && Visible() && !m_suppressPaint;
-}
+bool TScale::CanRender() const { return !m_drawTarget && !m_transparent && Visible() && !m_suppressPaint; }
 
-void TScale::Render()
-{
-    Paint(PictureCanvas(), QPoint());
-}
+void TScale::Render() { Paint(PictureCanvas(), QPoint()); }
 
 void TScale::Paint(TCanvas& target, QPoint offset)
 {
@@ -83,17 +77,22 @@ void TScale::RenderOpaque(TCanvas& target, QPoint offset)
 void TScale::DrawAxis(TCanvas& canvas, int base)
 {
     m_axis.DateFormat = DateLabelOptionsOf(*m_dateFormat);
-    const TAxisDrawing drawing{m_axis, m_mapping, m_caption, m_transparent, m_font.Size(), this, OnScaleTickDrawn};
+    const TAxisDrawing drawing{m_axis,        m_mapping, m_caption,       m_transparent,
+                               m_font.Size(), this,      OnScaleTickDrawn};
     ::DrawAxis(drawing, canvas, base, m_ticks);
 }
 
 int TScale::BaseCoordinate(QPoint offset) const
 {
     switch (m_axis.ScaleType) {
-    case TScaleType::sctXT: return offset.y() + m_axis.MarginTop;
-    case TScaleType::sctYL: return offset.x() + m_axis.MarginLeft;
-    case TScaleType::sctYR: return offset.x() + width() - m_axis.MarginRight - 1;
-    case TScaleType::sctXB: break;
+    case TScaleType::sctXT:
+        return offset.y() + m_axis.MarginTop;
+    case TScaleType::sctYL:
+        return offset.x() + m_axis.MarginLeft;
+    case TScaleType::sctYR:
+        return offset.x() + width() - m_axis.MarginRight - 1;
+    case TScaleType::sctXB:
+        break;
     }
     return offset.y() + height() - m_axis.MarginBottom - 1;
 }

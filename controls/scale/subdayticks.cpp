@@ -9,7 +9,7 @@
 namespace {
 
 constexpr qint64 kMSecsPerDay = 86400000;
-constexpr long double kEndTolerance = 0.001L;   // of a minor step, beyond either end
+constexpr long double kEndTolerance = 0.001L; // of a minor step, beyond either end
 
 struct TStepPair {
     int Major;
@@ -18,7 +18,7 @@ struct TStepPair {
 
 struct TLevelSteps {
     qint64 UnitMSecs;
-    std::array<TStepPair, 6> Steps;   // ascending major steps in units
+    std::array<TStepPair, 6> Steps; // ascending major steps in units
 };
 
 const TLevelSteps& StepsOf(TClockLevel level)
@@ -28,10 +28,14 @@ const TLevelSteps& StepsOf(TClockLevel level)
     static const TLevelSteps kSeconds{1000, {{{1, 1}, {2, 1}, {5, 1}, {10, 2}, {20, 5}, {30, 10}}}};
     static const TLevelSteps kHundredths{10, {{{1, 1}, {2, 1}, {5, 1}, {10, 5}, {20, 10}, {50, 10}}}};
     switch (level) {
-    case TClockLevel::Hours: return kHours;
-    case TClockLevel::Minutes: return kMinutes;
-    case TClockLevel::Seconds: return kSeconds;
-    case TClockLevel::Hundredths: break;
+    case TClockLevel::Hours:
+        return kHours;
+    case TClockLevel::Minutes:
+        return kMinutes;
+    case TClockLevel::Seconds:
+        return kSeconds;
+    case TClockLevel::Hundredths:
+        break;
     }
     return kHundredths;
 }
@@ -47,7 +51,8 @@ TStepPair StepsInMSecs(TClockLevel level, double msecsPerInterval)
         if (pair.Major <= unitsPerInterval)
             chosen = pair;
     }
-    return {static_cast<int>(chosen.Major * steps.UnitMSecs), static_cast<int>(chosen.Minor * steps.UnitMSecs)};
+    return {static_cast<int>(chosen.Major * steps.UnitMSecs),
+            static_cast<int>(chosen.Minor * steps.UnitMSecs)};
 }
 
 qint64 FloorDiv(qint64 a, qint64 b)
@@ -56,20 +61,17 @@ qint64 FloorDiv(qint64 a, qint64 b)
     return quotient * b > a ? quotient - 1 : quotient;
 }
 
-qint64 CeilDiv(qint64 a, qint64 b)
-{
-    return -FloorDiv(-a, b);
-}
+qint64 CeilDiv(qint64 a, qint64 b) { return -FloorDiv(-a, b); }
 
-double ToDays(qint64 msecs)
-{
-    return static_cast<double>(static_cast<long double>(msecs) / kMSecsPerDay);
-}
+double ToDays(qint64 msecs) { return static_cast<double>(static_cast<long double>(msecs) / kMSecsPerDay); }
 
 // Decides which major ticks carry a date line, by the DateForTime option.
 class TDateLineWriter {
 public:
-    explicit TDateLineWriter(const TDateLabelOptions& options) : m_options(options) {}
+    explicit TDateLineWriter(const TDateLabelOptions& options)
+        : m_options(options)
+    {
+    }
 
     QString For(const TDateTimeParts& parts)
     {
@@ -84,34 +86,33 @@ private:
     bool Wanted(const TDateTimeParts& parts) const
     {
         switch (m_options.DateForTime) {
-        case TDateForTime::dtNone: return false;
-        case TDateForTime::dtOnePerChart: return m_written == 0;
-        case TDateForTime::dtOnePerDay: return m_lastDay != parts.day;
-        case TDateForTime::dtAllTicks: return true;
+        case TDateForTime::dtNone:
+            return false;
+        case TDateForTime::dtOnePerChart:
+            return m_written == 0;
+        case TDateForTime::dtOnePerDay:
+            return m_lastDay != parts.day;
+        case TDateForTime::dtAllTicks:
+            return true;
         }
         return false;
     }
 
     const TDateLabelOptions& m_options;
-    int m_lastDay = 0;   // day of the month of the last date written; 0 before the first
+    int m_lastDay = 0; // day of the month of the last date written; 0 before the first
     int m_written = 0;
 };
 
-long double ExactMSecs(double days)
-{
-    return static_cast<long double>(days) * kMSecsPerDay;
-}
+long double ExactMSecs(double days) { return static_cast<long double>(days) * kMSecsPerDay; }
 
-qint64 ToMSecs(double days)
-{
-    return RoundHalfEven(ExactMSecs(days));
-}
+qint64 ToMSecs(double days) { return RoundHalfEven(ExactMSecs(days)); }
 
 } // namespace
 
 void AddSubDayTicks(const TAxisSettings& axis, TClockLevel level, int minTicks, TAxisTicks& result)
 {
-    const TStepPair steps = StepsInMSecs(level, static_cast<double>(ToMSecs(axis.RangeHigh) - ToMSecs(axis.RangeLow)) / minTicks);
+    const TStepPair steps =
+        StepsInMSecs(level, static_cast<double>(ToMSecs(axis.RangeHigh) - ToMSecs(axis.RangeLow)) / minTicks);
     // Ticks lie on whole milliseconds; one that misses an end of the range by rounding
     // noise still counts as inside, one that misses it by more does not.
     const long double tolerance = kEndTolerance * steps.Minor;
@@ -132,7 +133,7 @@ void AddSubDayTicks(const TAxisSettings& axis, TClockLevel level, int minTicks, 
             continue;
         const std::optional<TDateTimeParts> parts = DecodeTickInstant(ToDays(tick));
         if (!parts)
-            break;   // beyond the calendar
+            break; // beyond the calendar
         const bool major = !axis.ShortTicks || tick % steps.Major == 0;
         TAxisTick entry{ToDays(tick), major, true, {}, {}};
         if (major) {

@@ -18,17 +18,11 @@ bool ExponentTooLong(const QString& scientific)
     return e >= 0 && scientific.size() - (e + 2) > kExponentDigits;
 }
 
-QString TwoDigits(qint64 number)
-{
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
+QString TwoDigits(qint64 number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); }
 
 } // namespace
 
-QString FormatTickNumber(long double value, int decimals)
-{
-    return FormatTickNumber(value, decimals, 1);
-}
+QString FormatTickNumber(long double value, int decimals) { return FormatTickNumber(value, decimals, 1); }
 
 QString FormatTickNumber(long double value, int decimals, int mantissaDecimals)
 {
@@ -65,7 +59,7 @@ QString TimeLabel(double seconds, bool withMillis)
     const qint64 wholeSeconds = totalMillis / 1000 % 60;
     const bool negative = seconds < 0 && totalMillis != 0;
     QString text = QLatin1Char(negative ? '-' : ' ') + TwoDigits(hours) + QLatin1Char(':')
-                   + TwoDigits(minutes) + QLatin1Char(':') + TwoDigits(wholeSeconds);
+        + TwoDigits(minutes) + QLatin1Char(':') + TwoDigits(wholeSeconds);
     if (withMillis)
         text += QStringLiteral(".%1").arg(totalMillis % 1000, 3, 10, QLatin1Char('0'));
     return text;

@@ -13,7 +13,7 @@ constexpr long double kFirstTickTolerance = 0.001L;
 constexpr int kMaxFirstTickMoves = 3;
 
 struct TStepChoice {
-    long double Exponent;   // log10 of the step's magnitude
+    long double Exponent; // log10 of the step's magnitude
     std::uint16_t SubIntervals;
 };
 
@@ -55,7 +55,7 @@ TTickSpacing CalcTickSpacing(int numIntervals, long double low, long double high
     // tick; the bound only matters for steps too fine to move `low` at all.
     spacing.FirstTick = (std::trunc(low / spacing.Step) - 1) * spacing.Step;
     for (int moves = 0; moves < kMaxFirstTickMoves
-                        && dir * (low - spacing.FirstTick) > kFirstTickTolerance * std::fabs(spacing.Step);
+         && dir * (low - spacing.FirstTick) > kFirstTickTolerance * std::fabs(spacing.Step);
          ++moves)
         spacing.FirstTick += spacing.Step;
     return spacing;

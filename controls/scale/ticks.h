@@ -4,9 +4,9 @@
 #include <cstdint>
 
 struct TTickSpacing {
-    long double FirstTick = 0;       // first long tick at or after Low, in axis direction
-    long double Step = 0;            // signed distance between long ticks; 0 for Low = High
-    std::uint16_t SubIntervals = 1;  // short-tick intervals per step: 5, 4, 5 for mantissa 1, 2, 5
+    long double FirstTick = 0; // first long tick at or after Low, in axis direction
+    long double Step = 0; // signed distance between long ticks; 0 for Low = High
+    std::uint16_t SubIntervals = 1; // short-tick intervals per step: 5, 4, 5 for mantissa 1, 2, 5
 };
 
 // The spacing of at least `numIntervals` intervals (counts below 1 count as 1) from

@@ -13,14 +13,14 @@ struct TTimeStep {
 };
 
 constexpr TTimeStep kTimeSteps[] = {
-    {0.001, 5}, {0.002, 4}, {0.005, 5}, {0.01, 5}, {0.02, 4},   {0.05, 5},    {0.1, 5},
-    {0.2, 4},   {0.5, 5},   {1, 5},     {2, 4},    {5, 5},      {10, 5},      {20, 4},
-    {30, 6},    {60, 6},    {120, 6},   {180, 6},  {300, 5},    {600, 5},     {1200, 6},
-    {1800, 6},  {3600, 6},  {7200, 4},  {14400, 4}, {21600, 6}, {43200, 6},   {86400, 6},
+    {0.001, 5}, {0.002, 4}, {0.005, 5}, {0.01, 5},  {0.02, 4},  {0.05, 5},  {0.1, 5},
+    {0.2, 4},   {0.5, 5},   {1, 5},     {2, 4},     {5, 5},     {10, 5},    {20, 4},
+    {30, 6},    {60, 6},    {120, 6},   {180, 6},   {300, 5},   {600, 5},   {1200, 6},
+    {1800, 6},  {3600, 6},  {7200, 4},  {14400, 4}, {21600, 6}, {43200, 6}, {86400, 6},
 };
 constexpr std::size_t kStepCount = std::size(kTimeSteps);
-constexpr std::size_t kFirstWholeSecondStep = 9;   // steps before it get milliseconds
-constexpr long double kEndTolerance = 0.001L;      // of a short step, beyond either end
+constexpr std::size_t kFirstWholeSecondStep = 9; // steps before it get milliseconds
+constexpr long double kEndTolerance = 0.001L; // of a short step, beyond either end
 constexpr int kExtraShortSteps = 5;
 
 // Index of the largest step not above `interval`; kStepCount when there is none.
@@ -72,8 +72,11 @@ std::optional<TAxisTicks> TimeAxisTicks(const TAxisSettings& axis, int minTicks)
     for (long long j = 0; j <= count; j += subIntervals) {
         const long double value = start + j * shortStep;
         if (inside(value)) {
-            result.Ticks.push_back({static_cast<double>(value), true, !axis.ShortTicks,
-                                    TimeLabel(static_cast<double>(value), withMillis), {}});
+            result.Ticks.push_back({static_cast<double>(value),
+                                    true,
+                                    !axis.ShortTicks,
+                                    TimeLabel(static_cast<double>(value), withMillis),
+                                    {}});
         }
     }
     return result;

@@ -27,9 +27,9 @@ TEST(CommandLine, ReadsOptionsAndLeavesTheRestToTheCoursewareLink)
     EXPECT_FALSE(line.options.language);
     EXPECT_EQ(line.options.page, 1);
 
-    line = Parse({"--screenshot", "out", "--seed", "7", "--page=4", "--language", "DE",
-                  "/serverhandle=00001234", "lesson", "-platform", "offscreen", "--data",
-                  "cars", "--", "-x"});
+    line =
+        Parse({"--screenshot", "out", "--seed", "7", "--page=4", "--language", "DE", "/serverhandle=00001234",
+               "lesson", "-platform", "offscreen", "--data", "cars", "--", "-x"});
     ASSERT_EQ(line.action, TAction::Run) << line.text.toStdString();
     EXPECT_EQ(line.options.screenshotDir, QStringLiteral("out"));
     EXPECT_EQ(line.options.seed, 7u);
@@ -45,11 +45,8 @@ TEST(CommandLine, ShowTurnsOnTheChartsExtras)
         const char* list;
         TExtrasShown shown;
     } cases[] = {
-        {"squares", {true, false}},
-        {"fit", {false, true}},
-        {"squares,fit", {true, true}},
-        {" FIT , Squares ", {true, true}},
-        {"fit,fit", {false, true}},
+        {"squares", {true, false}},        {"fit", {false, true}},     {"squares,fit", {true, true}},
+        {" FIT , Squares ", {true, true}}, {"fit,fit", {false, true}},
     };
     for (const auto& c : cases) {
         const TCommandLine line = Parse({"--show", c.list});
@@ -66,11 +63,12 @@ TEST(CommandLine, HelpVersionAndErrorsEndAtOnceWithTheirText)
         int exitStatus;
         QStringList textHas;
     } cases[] = {
-        {{"--help"}, TAction::ShowHelp, 0,
-         {"Usage: slopelab [options] [/serverhandle=<id>] [parameters...]", "-h, --help",
-          "-v, --version", "--screenshot <folder>", "--seed <number>", "--page <number>",
-          "--language <code>", "(de, en)", "--show <list>", "names the courseware server",
-          "--data <file|example>"}},
+        {{"--help"},
+         TAction::ShowHelp,
+         0,
+         {"Usage: slopelab [options] [/serverhandle=<id>] [parameters...]", "-h, --help", "-v, --version",
+          "--screenshot <folder>", "--seed <number>", "--page <number>", "--language <code>", "(de, en)",
+          "--show <list>", "names the courseware server", "--data <file|example>"}},
         {{"-h"}, TAction::ShowHelp, 0, {"--language <code>"}},
         {{"--version"}, TAction::ShowVersion, 0, {"slopelab 2.0\n"}},
         {{"--bogus"}, TAction::Fail, 2, {"'bogus'", "slopelab --help"}},
@@ -94,8 +92,8 @@ TEST(CommandLine, HelpVersionAndErrorsEndAtOnceWithTheirText)
         EXPECT_EQ(line.action, c.action) << arguments;
         EXPECT_EQ(line.ExitStatus(), c.exitStatus) << arguments;
         for (const QString& text : c.textHas)
-            EXPECT_TRUE(line.text.contains(text)) << arguments << " lacks " << text.toStdString()
-                                                  << " in:\n" << line.text.toStdString();
+            EXPECT_TRUE(line.text.contains(text)) << arguments << " lacks " << text.toStdString() << " in:\n"
+                                                  << line.text.toStdString();
     }
 }
 
@@ -105,9 +103,8 @@ TEST(CommandLine, LanguageIsTheRequestedOneElseTheSystemsElseEnglish)
         std::optional<QString> requested;
         const char* systemLocale;
         const char* language;
-    } cases[] = {{std::nullopt, "de_DE", "de"}, {std::nullopt, "de_AT", "de"},
-                 {std::nullopt, "de_CH", "de"}, {std::nullopt, "en_GB", "en"},
-                 {std::nullopt, "fr_FR", "en"}, {std::nullopt, "C", "en"},
+    } cases[] = {{std::nullopt, "de_DE", "de"}, {std::nullopt, "de_AT", "de"}, {std::nullopt, "de_CH", "de"},
+                 {std::nullopt, "en_GB", "en"}, {std::nullopt, "fr_FR", "en"}, {std::nullopt, "C", "en"},
                  {"en", "de_DE", "en"},         {"de", "fr_FR", "de"}};
     for (const auto& c : cases)
         EXPECT_EQ(ChooseLanguage(c.requested, QLocale(QString::fromLatin1(c.systemLocale)), Languages),

@@ -1,6 +1,5 @@
 // Data files in the program: opening, saving, the examples, drops, and a data set
 // shown and edited in its own units.
-#include "lastpageform.h"
 #include "app/datacommands.h"
 #include "app/formkit.h"
 #include "app/frmmain.h"
@@ -16,6 +15,7 @@
 #include "courseware/demon.h"
 #include "dataset/examples.h"
 #include "dataset/linefit.h"
+#include "lastpageform.h"
 #include "platform/image.h"
 #include "platform/messagebox.h"
 
@@ -29,8 +29,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -59,13 +59,21 @@ struct TState {
     explicit TState(const TFrmMain& form)
         : x(PointsOf(form.DataX, form.NumPoints).begin(), PointsOf(form.DataX, form.NumPoints).end())
         , y(PointsOf(form.DataY, form.NumPoints).begin(), PointsOf(form.DataY, form.NumPoints).end())
-        , k(form.K), d(form.D)
-        , kLow(form.View.Map.KLow), kHigh(form.View.Map.KHigh)
-        , dLow(form.View.Map.DLow), dHigh(form.View.Map.DHigh)
-        , chartXLow(form.Plotta1->Scale1X()->RangeLow()), chartXHigh(form.Plotta1->Scale1X()->RangeHigh())
-        , chartYLow(form.Plotta1->Scale1Y()->RangeLow()), chartYHigh(form.Plotta1->Scale1Y()->RangeHigh())
+        , k(form.K)
+        , d(form.D)
+        , kLow(form.View.Map.KLow)
+        , kHigh(form.View.Map.KHigh)
+        , dLow(form.View.Map.DLow)
+        , dHigh(form.View.Map.DHigh)
+        , chartXLow(form.Plotta1->Scale1X()->RangeLow())
+        , chartXHigh(form.Plotta1->Scale1X()->RangeHigh())
+        , chartYLow(form.Plotta1->Scale1Y()->RangeLow())
+        , chartYHigh(form.Plotta1->Scale1Y()->RangeHigh())
         , xCaption(form.Plotta1->Scale1X()->Caption())
-        , errMin(form.ErrMin), errMax(form.ErrMax), bestI(form.BestI), bestJ(form.BestJ)
+        , errMin(form.ErrMin)
+        , errMax(form.ErrMax)
+        , bestI(form.BestI)
+        , bestJ(form.BestJ)
         , map(form.Image1->Picture().Image().copy())
         , chart(form.Plotta1->DataAreaPicture().Image().copy())
     {
@@ -90,8 +98,11 @@ TEST_F(DataFiles, ExamplesOpenInTheirOwnUnits)
         const char* name;
         const char* x;
         const char* y;
-    } examples[] = {{"anscombe-1", "x", "y"}, {"anscombe-2", "x", "y"}, {"anscombe-3", "x", "y"},
-                    {"anscombe-4", "x", "y"}, {"cars", "speed_mph", "stopping_distance_ft"},
+    } examples[] = {{"anscombe-1", "x", "y"},
+                    {"anscombe-2", "x", "y"},
+                    {"anscombe-3", "x", "y"},
+                    {"anscombe-4", "x", "y"},
+                    {"cars", "speed_mph", "stopping_distance_ft"},
                     {"women", "height_in", "weight_lb"}};
     ASSERT_EQ(std::size(examples), std::size_t(ExampleNames(Examples()).size()));
     for (const auto& example : examples) {
@@ -154,7 +165,7 @@ TEST_F(DataFiles, BadFilesAreReportedAndChangeNothing)
     const struct {
         const char* file;
         QByteArray bytes;
-        const char* reason;   // the data set library's message
+        const char* reason; // the data set library's message
     } cases[] = {
         {"empty.csv", "", "the file is empty"},
         {"one.csv", "x,y\n1,2\n", "fewer than 2 points"},
@@ -180,13 +191,14 @@ TEST_F(DataFiles, BadFilesAreReportedAndChangeNothing)
         for (const auto& c : cases) {
             SCOPED_TRACE(c.file);
             const QString path = QByteArray(c.file).endsWith(".csv") && QByteArray(c.file) != "missing.csv"
-                                     ? WriteFile(dir, c.file, c.bytes)
-                                     : dir.filePath(c.file);
+                ? WriteFile(dir, c.file, c.bytes)
+                : dir.filePath(c.file);
             messages.clear();
             EXPECT_FALSE(form.OpenDataFile(path));
             ASSERT_EQ(messages.size(), 1);
-            EXPECT_EQ(messages.front().toStdString(),
-                      QStringLiteral("The data file %1 cannot be opened: %2").arg(c.file, c.reason).toStdString());
+            EXPECT_EQ(
+                messages.front().toStdString(),
+                QStringLiteral("The data file %1 cannot be opened: %2").arg(c.file, c.reason).toStdString());
             EXPECT_TRUE(TState(form) == before) << start;
         }
     }
@@ -203,7 +215,7 @@ TEST_F(DataFiles, WithMoreThanTwoColumnsTheUserChoosesTwo)
         return answer;
     };
     ASSERT_TRUE(form.OpenDataFile(path));
-    EXPECT_EQ(offered, (QStringList{"a", "b", "c"}));   // the text column is left out
+    EXPECT_EQ(offered, (QStringList{"a", "b", "c"})); // the text column is left out
     EXPECT_EQ(form.LoadedData->XName, "c");
     EXPECT_EQ(form.LoadedData->YName, "a");
     EXPECT_EQ(std::vector<double>(form.DataX.begin() + 1, form.DataX.begin() + 4),
@@ -361,7 +373,7 @@ TEST_F(DataFiles, TheEditorWorksInTheDataUnits)
     editor.ChartMouseDown(9, 7.5);
     form.PointsEdited();
     EXPECT_EQ(form.View.Map.KLow, window.KLow);
-    for (int i = 0; i < 6; ++i) {   // a falling line
+    for (int i = 0; i < 6; ++i) { // a falling line
         editor.ChartMouseDown(3 + 0.2 * i, 13.5);
         editor.ChartMouseDown(14 - 0.2 * i, 2.5);
     }
@@ -383,7 +395,7 @@ TEST_F(DataFiles, RandomPointsReturnToTheLessonsUnitsAndResetKeepsTheDataSet)
     QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(10, 10));
     form.SBReset->click();
     EXPECT_EQ(form.Page(), 1);
-    EXPECT_EQ(form.Memo->toPlainText(), "memo1data");   // no start line k = 1, d = 0 here
+    EXPECT_EQ(form.Memo->toPlainText(), "memo1data"); // no start line k = 1, d = 0 here
     while (form.SBNext->isEnabled())
         form.SBNext->click();
     EXPECT_TRUE(TState(form) == loaded);

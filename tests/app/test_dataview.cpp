@@ -5,8 +5,8 @@
 #include "dataset/linefit.h"
 #include "platform/random.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -19,8 +19,8 @@ void ExpectViewFits(const PointSet& points, const std::string& name)
     const LineFit fit = FitLine(points).Value();
     const TMapWindow& map = view->Map;
     EXPECT_TRUE(map.HoldsWellInside(fit.slope, fit.intercept, MapMarginShare))
-        << name << ": k " << fit.slope << " in " << map.KLow << ".." << map.KHigh << ", d "
-        << fit.intercept << " in " << map.DLow << ".." << map.DHigh;
+        << name << ": k " << fit.slope << " in " << map.KLow << ".." << map.KHigh << ", d " << fit.intercept
+        << " in " << map.DLow << ".." << map.DHigh;
     const double offK = (fit.slope - view->StartK) / map.KSpan();
     const double offD = (fit.intercept - view->StartD) / map.DSpan();
     EXPECT_GT(std::hypot(offK, offD), 0.05) << name << ": the line lies at the map's middle";
@@ -57,8 +57,12 @@ TEST(DataView, AnySetsLineLiesWellInsideTheMap)
     // or exact, in tiny and in huge units.
     struct Shape {
         double x0, xSpread, y0, slope, noise;
-    } shapes[] = {{0, 1, 0, 1, 0.3},       {1850, 150, 3e5, -40, 2500}, {-5, 10, 2, 0.5, 0},
-                  {1e-6, 1e-7, 5e-9, 3, 1e-10}, {1e9, 1e8, -1e12, 7e3, 1e11}, {0, 100, 7, 0, 1},
+    } shapes[] = {{0, 1, 0, 1, 0.3},
+                  {1850, 150, 3e5, -40, 2500},
+                  {-5, 10, 2, 0.5, 0},
+                  {1e-6, 1e-7, 5e-9, 3, 1e-10},
+                  {1e9, 1e8, -1e12, 7e3, 1e11},
+                  {0, 100, 7, 0, 1},
                   {40, 2, 1000, 0, 0}};
     Random::SetSeed(17);
     int sets = 0;
@@ -68,8 +72,8 @@ TEST(DataView, AnySetsLineLiesWellInsideTheMap)
             for (int m = 0; m < n; ++m) {
                 const double x = shape.x0 + shape.xSpread * (Random::Next() - 0.5);
                 points.x.push_back(m == 1 && n == 2 ? shape.x0 + shape.xSpread : x);
-                points.y.push_back(shape.y0 + shape.slope * points.x.back() +
-                                   shape.noise * (Random::Next() - 0.5));
+                points.y.push_back(shape.y0 + shape.slope * points.x.back()
+                                   + shape.noise * (Random::Next() - 0.5));
             }
             ExpectViewFits(points, "set " + std::to_string(sets++));
         }

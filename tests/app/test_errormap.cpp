@@ -6,8 +6,8 @@
 #include "platform/bitmap.h"
 #include "platform/random.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -49,8 +49,10 @@ TEST(RegressionModel, RandomPointsStayInsideTheirBand)
 TEST(RegressionModel, SumOfSquaresCountsEveryPointUpToTheArraysEnd)
 {
     Points p;
-    p.x[1] = 1; p.y[1] = 2;   // residual 1 for y = x
-    p.x[2] = 2; p.y[2] = 0;   // residual −2
+    p.x[1] = 1;
+    p.y[1] = 2; // residual 1 for y = x
+    p.x[2] = 2;
+    p.y[2] = 0; // residual −2
     p.n = 2;
     EXPECT_DOUBLE_EQ(SumOfSquares(p.x, p.y, p.n, 1, 0), 5.0);
     EXPECT_DOUBLE_EQ(SumOfSquares(p.x, p.y, 0, 1, 0), 0.0);
@@ -209,7 +211,7 @@ TEST(ErrorMap, ScaleStripsAndColorBar)
     EXPECT_EQ(vertical.Canvas().Pixel(8, 2), clWhite);
     EXPECT_EQ(vertical.Canvas().Pixel(4, 150), clBlack);
     EXPECT_EQ(vertical.Canvas().Pixel(4, 1), clWhite);
-    EXPECT_EQ(vertical.Canvas().Pixel(4, 203), clWhite);   // the axis ends at 202
+    EXPECT_EQ(vertical.Canvas().Pixel(4, 203), clWhite); // the axis ends at 202
 
     TBitmap horizontal(201, 9);
     DrawHorizontalTickStrip(horizontal.Canvas(), 201, 9);
@@ -219,16 +221,14 @@ TEST(ErrorMap, ScaleStripsAndColorBar)
     EXPECT_EQ(horizontal.Canvas().Pixel(34, 8), clWhite);
     EXPECT_EQ(horizontal.Canvas().Pixel(33, 1), clWhite);
     EXPECT_EQ(horizontal.Canvas().Pixel(197, 4), clBlack);
-    EXPECT_EQ(horizontal.Canvas().Pixel(198, 4), clWhite);  // the axis ends before width − 3
+    EXPECT_EQ(horizontal.Canvas().Pixel(198, 4), clWhite); // the axis ends before width − 3
 
     TBitmap bar(201, 17);
     DrawColorBar(bar.Canvas(), 201, 17);
     EXPECT_EQ(bar.Canvas().Pixel(0, 0), MapColorLow);
     EXPECT_EQ(bar.Canvas().Pixel(0, 16), MapColorLow);
-    EXPECT_EQ(bar.Canvas().Pixel(200, 8),
-              ColorRamp3(MapColorLow, MapColorMid, MapColorHigh, 200.0 / 201));
-    EXPECT_EQ(bar.Canvas().Pixel(100, 8),
-              ColorRamp3(MapColorLow, MapColorMid, MapColorHigh, 100.0 / 201));
+    EXPECT_EQ(bar.Canvas().Pixel(200, 8), ColorRamp3(MapColorLow, MapColorMid, MapColorHigh, 200.0 / 201));
+    EXPECT_EQ(bar.Canvas().Pixel(100, 8), ColorRamp3(MapColorLow, MapColorMid, MapColorHigh, 100.0 / 201));
 }
 
 TEST(RegressionModel, RemovingAPickedPoint)
@@ -250,7 +250,7 @@ TEST(RegressionModel, RemovingAPickedPoint)
     // The last point goes only for a click within 0.02 in both coordinates.
     EXPECT_FALSE(RemovePickedPoint(p.x, p.y, p.n, 1.9, 1.8, 1.9, 1.75));
     EXPECT_EQ(p.n, 3);
-    EXPECT_FALSE(RemovePickedPoint(p.x, p.y, p.n, 1.9, 1.8, 1.92, 1.8));   // 0.02 is not within
+    EXPECT_FALSE(RemovePickedPoint(p.x, p.y, p.n, 1.9, 1.8, 1.92, 1.8)); // 0.02 is not within
     EXPECT_TRUE(RemovePickedPoint(p.x, p.y, p.n, 1.9, 1.8, 1.91, 1.79));
     EXPECT_EQ(p.n, 2);
     EXPECT_EQ(p.x[1], 0.5);

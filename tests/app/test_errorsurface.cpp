@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 TEST(ErrorSurface, EverySecondCellWithRowsFromHighToLowD)
 {
@@ -25,8 +25,8 @@ TEST(ErrorSurface, EverySecondCellWithRowsFromHighToLowD)
     FillSurfaceMatrix(matrix, grid, n, false);
     ASSERT_EQ(matrix.NrOfColumns(), 50);
     ASSERT_EQ(matrix.NrOfRows(), 50);
-    EXPECT_EQ(matrix.GetElem(1, 50), grid[GridIndex(2, 2, n)]);     // k index 2, d = −1.92
-    EXPECT_EQ(matrix.GetElem(1, 1), grid[GridIndex(2, 100, n)]);    // d = 2.0
+    EXPECT_EQ(matrix.GetElem(1, 50), grid[GridIndex(2, 2, n)]); // k index 2, d = −1.92
+    EXPECT_EQ(matrix.GetElem(1, 1), grid[GridIndex(2, 100, n)]); // d = 2.0
     EXPECT_EQ(matrix.GetElem(50, 1), grid[GridIndex(100, 100, n)]);
     EXPECT_EQ(matrix.GetElem(7, 20), grid[GridIndex(14, 62, n)]);
 
@@ -41,7 +41,7 @@ TEST(ErrorSurface, ZeroCellsStayFiniteOnTheLogarithmicSurface)
     for (int i = 0; i <= n; ++i)
         for (int j = 0; j <= n; ++j)
             grid[GridIndex(i, j, n)] = 0.5 + i + j;
-    grid[GridIndex(10, 10, n)] = 0;   // a line through all points
+    grid[GridIndex(10, 10, n)] = 0; // a line through all points
     TMatrix matrix(nullptr);
     FillSurfaceMatrix(matrix, grid, n, true);
     // The zero cell lies as low as the lowest positive cell, not at minus infinity.
@@ -73,7 +73,7 @@ protected:
 TEST_F(SurfaceWindow, FillingSetsRangesAnglesAndColors)
 {
     plot.SetViewAngles(33, 44);
-    main.FillErrorSurface(window);   // logarithmic at start
+    main.FillErrorSurface(window); // logarithmic at start
     EXPECT_DOUBLE_EQ(plot.RangeZHigh(), std::log(main.ErrMax));
     EXPECT_DOUBLE_EQ(plot.RangeZLow(), -0.5 * std::log(main.ErrMax));
     EXPECT_DOUBLE_EQ(plot.ColorScaleHigh(), std::log(main.ErrMax));
@@ -143,7 +143,7 @@ TEST_F(SurfaceWindow, ResizingRecentersThePlot)
     window.resize(700, 600);
     QResizeEvent event(window.size(), QSize(607, 512));
     QCoreApplication::sendEvent(&window, &event);
-    EXPECT_EQ(plot.CentX(), (700 + 8) / 2);   // half the outer width, with the designed frame
+    EXPECT_EQ(plot.CentX(), (700 + 8) / 2); // half the outer width, with the designed frame
     EXPECT_EQ(plot.CentY(), plot.height() / 2);
     EXPECT_EQ(plot.width(), 700);
     EXPECT_EQ(window.BButClose->geometry().right(), 700 - 7);

@@ -13,11 +13,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QTimer>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,8 +35,8 @@ QColor TextColor(const QLabel* label) { return label->palette().color(QPalette::
 // A move of the pointer over a widget with no button held.
 void HoverOver(QWidget* widget, QPoint position)
 {
-    QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &move);
 }
 
@@ -97,7 +97,7 @@ TEST(AboutBox, ALinkShowsOnlyWhenItsAddressLeadsToAPage)
     } cases[] = {{"https://home.example/", QUrl(QStringLiteral("https://home.example/"))},
                  {"guide.html", QUrl::fromLocalFile(guide.fileName())},
                  {"missing.html", QUrl()},
-                 {"HomePageURL", QUrl()},   // a lookup without a language entry
+                 {"HomePageURL", QUrl()}, // a lookup without a language entry
                  {"", QUrl()}};
     TFrmAbout about;
     about.LocalPagesFolder = folder.path();
@@ -148,8 +148,10 @@ TEST(AboutBox, WindowsShowTheInstalledIconTheLanguageFileNames)
         QApplication::setWindowIcon(QIcon());
         LanguageFileBesideProgram file(c.languageFile);
         StartUp start;
-        for (const QWidget* window : {static_cast<QWidget*>(&start.main), static_cast<QWidget*>(&start.about)})
-            EXPECT_EQ(window->windowIcon().availableSizes().size(), c.iconSizes) << c.languageFile.toStdString();
+        for (const QWidget* window :
+             {static_cast<QWidget*>(&start.main), static_cast<QWidget*>(&start.about)})
+            EXPECT_EQ(window->windowIcon().availableSizes().size(), c.iconSizes)
+                << c.languageFile.toStdString();
     }
 }
 
@@ -208,7 +210,7 @@ TEST(StartUp, TheSplashFollowsTheShownMainWindowWithAllTextsInPlace)
         EXPECT_TRUE(FrmMain->isVisible());
         EXPECT_EQ(FrmMain->SBExit->text(), QStringLiteral("Exit"));
         EXPECT_EQ(FrmAbout->LblName->text(), QStringLiteral("SlopeLab"));
-        EXPECT_TRUE(FrmAbout->LblHomePage->isVisible());   // the guide, without a language file
+        EXPECT_TRUE(FrmAbout->LblHomePage->isVisible()); // the guide, without a language file
         EXPECT_EQ(FrmPlot3D->BButClose->text(), QStringLiteral("Close"));
         FrmAbout->accept();
     });
@@ -240,8 +242,8 @@ TEST(StartUp, TheAboutBoxAndTheErrorSurfaceAreCenteredOnTheScreenAtEveryShowing)
             const QPoint offset =
                 dialog->frameGeometry().center() - dialog->screen()->availableGeometry().center();
             EXPECT_LE(offset.manhattanLength(), 1)
-                << dialog->objectName().toStdString() << " showing " << showing << " is off by "
-                << offset.x() << "," << offset.y();
+                << dialog->objectName().toStdString() << " showing " << showing << " is off by " << offset.x()
+                << "," << offset.y();
             dialog->hide();
             // Where the learner may have dragged it.
             dialog->move(main.pos());

@@ -9,9 +9,9 @@
 
 #include <QCheckBox>
 #include <QPaintEvent>
-#include <QScreen>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -164,8 +164,7 @@ TEST_F(MainWindow, PickingKAndDByPressingAndDragging)
     ExpectLearnerMarkerAt(150, 50);
     EXPECT_EQ(form.NLk->DisplayText(), QStringLiteral("1.50"));
     EXPECT_EQ(form.NLd->DisplayText(), QStringLiteral("1.00"));
-    EXPECT_EQ(form.NLSum_e2->Value(),
-              SumOfSquares(form.DataX, form.DataY, form.NumPoints, 1.5, 1));
+    EXPECT_EQ(form.NLSum_e2->Value(), SumOfSquares(form.DataX, form.DataY, form.NumPoints, 1.5, 1));
     EXPECT_EQ(form.NLSum_e2->DisplayText(), QString::number(form.NLSum_e2->Value(), 'f', 4));
 
     // Y = 0 and positions outside the image are ignored.
@@ -219,8 +218,8 @@ TEST_F(MainWindow, TheSumOfSquaresGivesUpDecimalsBeforeItOverflows)
     const struct {
         double sum;
         const char* shown;
-    } cases[] = {{12.3456, "12.3456"},     {999.99994, "999.9999"}, {999.99996, "1000.000"},
-                 {12345.678, "12345.68"},  {1234567.8, "1234568"},  {1e15, "*********"},
+    } cases[] = {{12.3456, "12.3456"},    {999.99994, "999.9999"}, {999.99996, "1000.000"},
+                 {12345.678, "12345.68"}, {1234567.8, "1234568"},  {1e15, "*********"},
                  {0.5, "0.5000"}};
     for (const auto& c : cases) {
         form.DataY[1] = std::sqrt(c.sum);
@@ -255,13 +254,16 @@ TEST(MainWindowTexts, DesignTextsAreTranslatedThroughTheLanguageFile)
     LanguageFileBesideProgram file("[Exit]=Ende|$$\r\n"
                                    "[memo1]=Erste Seite\\nzweite Zeile|$$\r\n"
                                    "[3D Plot]=Raumbild|$$\r\n"
-                                   "[large residual]=gro\xc3\x9f" "es Residuum|$$\r\n");
+                                   "[large residual]=gro\xc3\x9f"
+                                   "es Residuum|$$\r\n");
     TFrmMain form(1);
     EXPECT_EQ(form.SBExit->text(), QStringLiteral("Ende"));
     EXPECT_EQ(form.SBReset->text(), QStringLiteral("Reset"));
     EXPECT_EQ(form.SB3dPlot->text(), QStringLiteral("3D Plot"));
     EXPECT_EQ(form.Memo->toPlainText(), QStringLiteral("Erste Seite\nzweite Zeile"));
-    EXPECT_EQ(form.Label6->text(), QString::fromUtf8("gro\xc3\x9f" "es Residuum"));
+    EXPECT_EQ(form.Label6->text(),
+              QString::fromUtf8("gro\xc3\x9f"
+                                "es Residuum"));
     // The right-aligned label keeps its right edge at the end of the color bar.
     EXPECT_EQ(form.Label6->geometry().right(), 232);
 }
@@ -274,7 +276,7 @@ TEST_F(MainWindow, TheChartShowsPointsResidualsAndTheLine)
     EXPECT_EQ(items.Count(), n + 2);
     EXPECT_EQ(items.KindCount(TItemKind::ikMark), n);
 
-    Next(2);   // page 3 shows the residuals
+    Next(2); // page 3 shows the residuals
     ASSERT_TRUE(form.CBSquares->isChecked());
     EXPECT_EQ(items.Count(), 3 * n + 2);
     EXPECT_EQ(items.KindCount(TItemKind::ikMoveTo), n + 1);
@@ -285,7 +287,7 @@ TEST_F(MainWindow, TheChartShowsPointsResidualsAndTheLine)
     EXPECT_EQ(residual.Kind, TItemKind::ikLineTo);
     EXPECT_EQ(residual.Color, clRed);
     EXPECT_EQ(residual.LineWidth, 1);
-    EXPECT_DOUBLE_EQ(residual.Y, form.DataX[1]);   // on the line y = x
+    EXPECT_DOUBLE_EQ(residual.Y, form.DataX[1]); // on the line y = x
     form.Plotta1->GetItem(3 * n, lineStart);
     form.Plotta1->GetItem(3 * n + 1, lineEnd);
     EXPECT_EQ(lineStart.Kind, TItemKind::ikMoveTo);
@@ -304,11 +306,10 @@ TEST_F(MainWindow, TheChartShowsPointsResidualsAndTheLine)
     EXPECT_GT(red, 20);
 
     // A pick in the map moves the line.
-    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(100, 100));   // k = 0, d = 0
+    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(100, 100)); // k = 0, d = 0
     form.Plotta1->GetItem(3 * n + 1, lineEnd);
     EXPECT_EQ(QPointF(lineEnd.X, lineEnd.Y), QPointF(2.5, 0));
 }
-
 
 namespace {
 
@@ -349,7 +350,7 @@ TEST_F(MainWindow, APickRepaintsOnlyWhatItChanges)
 {
     Next(3);
     form.show();
-    QCoreApplication::removePostedEvents(&form, QEvent::MetaCall);   // no splash
+    QCoreApplication::removePostedEvents(&form, QEvent::MetaCall); // no splash
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QTest::mousePress(form.Image1, Qt::LeftButton, {}, QPoint(100, 100));
     QCoreApplication::processEvents();
@@ -359,9 +360,9 @@ TEST_F(MainWindow, APickRepaintsOnlyWhatItChanges)
     QCoreApplication::processEvents();
     auto& painted = recorder.Painted;
     for (const auto& [widget, region] : painted) {
-        const bool expected = widget == form.Image1 || widget == form.Plotta1 ||
-                              widget->parent() == form.Plotta1 ||   // its axes, drawn into it
-                              widget == form.NLk || widget == form.NLd || widget == form.NLSum_e2;
+        const bool expected = widget == form.Image1 || widget == form.Plotta1
+            || widget->parent() == form.Plotta1 || // its axes, drawn into it
+            widget == form.NLk || widget == form.NLd || widget == form.NLSum_e2;
         EXPECT_TRUE(expected) << widget->objectName().toStdString() << " was painted";
     }
     EXPECT_EQ(painted[form.Image1], QRegion(99, 99, 3, 3) + QRegion(109, 79, 3, 3));

@@ -3,12 +3,12 @@
 #include "app/datacommands.h"
 #include "app/errormap.h"
 #include "app/errormapview.h"
+#include "app/formkit.h"
 #include "app/frmabout.h"
 #include "app/frmmain.h"
-#include "app/picturecommands.h"
-#include "app/formkit.h"
 #include "app/lessoncommands.h"
 #include "app/lessonextras.h"
+#include "app/picturecommands.h"
 #include "app/program.h"
 #include "controls/chart/plotta.h"
 #include "controls/numlab/numlab.h"
@@ -78,21 +78,19 @@ protected:
 
 TEST_F(MainWindowKeys, MenuEntriesAreEnabledExactlyWhenTheirButtonsAre)
 {
-    EXPECT_EQ(MenuTexts(Menu()),
-              QStringList({"Next page\tCtrl+N", "Reset\tCtrl+R", "-",
-                           "Squares of the residuals\tCtrl+2", "Least-squares line\tCtrl+L", "-",
-                           "Open...\tCtrl+O", "Save...\tCtrl+S", "Examples\t",
-                           "Save picture...\tCtrl+E", "Copy\tCtrl+C", "-",
-                           "Data Points\u2026\tCtrl+D", "3D Plot\u2026\tCtrl+3", "-",
-                           "About\u2026\tF1", "-", "Exit\tCtrl+Q"}));
-    EXPECT_EQ(Menu().actions()[8]->menu()->actions().size(), 6);   // the examples
+    EXPECT_EQ(
+        MenuTexts(Menu()),
+        QStringList({"Next page\tCtrl+N", "Reset\tCtrl+R", "-", "Squares of the residuals\tCtrl+2",
+                     "Least-squares line\tCtrl+L", "-", "Open...\tCtrl+O", "Save...\tCtrl+S", "Examples\t",
+                     "Save picture...\tCtrl+E", "Copy\tCtrl+C", "-", "Data Points\u2026\tCtrl+D",
+                     "3D Plot\u2026\tCtrl+3", "-", "About\u2026\tF1", "-", "Exit\tCtrl+Q"}));
+    EXPECT_EQ(Menu().actions()[8]->menu()->actions().size(), 6); // the examples
     QList<QAction*> entries = MenuEntries(Menu());
     for (const QAction* entry : entries)
         EXPECT_TRUE(entry->isShortcutVisibleInContextMenu()) << entry->text().toStdString();
     // The chart's extras and the data commands have no button; they work on every page.
-    for (QAction* extra : {form.Extras->SquaresCommand, form.Extras->FitCommand,
-                           form.DataCommands->Open, form.DataCommands->Save,
-                           Menu().actions()[8], form.PictureCommands->SavePicture,
+    for (QAction* extra : {form.Extras->SquaresCommand, form.Extras->FitCommand, form.DataCommands->Open,
+                           form.DataCommands->Save, Menu().actions()[8], form.PictureCommands->SavePicture,
                            form.PictureCommands->Copy}) {
         EXPECT_TRUE(extra->isEnabled());
         entries.removeOne(extra);
@@ -128,9 +126,9 @@ TEST(LessonCommands, GroupsKeepTheirOrderAndACommandFollowsTheControlItShares)
     TLessonCommands commands(window, translator);
     int runs = 0;
     commands.Add(TCommandGroup::Quit, {QStringLiteral("Exit"), {}, [] {}});
-    QAction* squares = commands.Add(TCommandGroup::Lesson,
-                                    {QStringLiteral("Squares"), QKeySequence(Qt::CTRL | Qt::Key_U),
-                                     [&runs] { ++runs; }, box});
+    QAction* squares = commands.Add(
+        TCommandGroup::Lesson,
+        {QStringLiteral("Squares"), QKeySequence(Qt::CTRL | Qt::Key_U), [&runs] { ++runs; }, box});
     commands.Add(TCommandGroup::File, {QStringLiteral("Open"), {}, [] {}});
     commands.Add(TCommandGroup::Lesson, {QStringLiteral("Fit line"), {}, [] {}});
     EXPECT_EQ(MenuTexts(commands.Menu()),
@@ -139,7 +137,7 @@ TEST(LessonCommands, GroupsKeepTheirOrderAndACommandFollowsTheControlItShares)
 
     squares->trigger();
     EXPECT_EQ(runs, 1);
-    panel->hide();   // the control disappears with its panel
+    panel->hide(); // the control disappears with its panel
     EXPECT_FALSE(squares->isEnabled());
     panel->show();
     EXPECT_TRUE(squares->isEnabled());
@@ -151,10 +149,10 @@ TEST(LessonCommands, GroupsKeepTheirOrderAndACommandFollowsTheControlItShares)
 
 TEST_F(MainWindowKeys, TheMenuOpensOnARightClickOutsideTheMapAndFromTheKeyboard)
 {
-    Next(3);   // page 4: the map and the color panel are shown, Data Points is disabled
+    Next(3); // page 4: the map and the color panel are shown, Data Points is disabled
     const struct {
         QWidget* target;
-        int key;   // 0: a right click, as the window system reports it
+        int key; // 0: a right click, as the window system reports it
         Qt::KeyboardModifiers modifiers;
         bool opens;
     } cases[] = {
@@ -163,8 +161,8 @@ TEST_F(MainWindowKeys, TheMenuOpensOnARightClickOutsideTheMapAndFromTheKeyboard)
         {form.SBDataPts, 0, {}, true},
         {form.Panel2, 0, {}, true},
         {&form, 0, {}, true},
-        {form.Image1, 0, {}, false},   // every button picks there
-        {form.Memo->viewport(), 0, {}, false},   // the memo's own menu is empty
+        {form.Image1, 0, {}, false}, // every button picks there
+        {form.Memo->viewport(), 0, {}, false}, // the memo's own menu is empty
         {form.Image1, Qt::Key_F10, Qt::ShiftModifier, true},
         {form.CBSquares, Qt::Key_F10, Qt::ShiftModifier, true},
         {form.RBNormal, Qt::Key_Menu, {}, true},
@@ -188,7 +186,7 @@ TEST_F(MainWindowKeys, TheMenuOpensOnARightClickOutsideTheMapAndFromTheKeyboard)
 
 TEST_F(MainWindowKeys, ArrowKeysPickAsTheMouseDoesOnTheNeighboringCell)
 {
-    Next(3);   // page 4: color map, both markers, the sum
+    Next(3); // page 4: color map, both markers, the sum
     const struct {
         QPoint start;
         Qt::Key key;
@@ -206,8 +204,8 @@ TEST_F(MainWindowKeys, ArrowKeysPickAsTheMouseDoesOnTheNeighboringCell)
         {{199, 50}, Qt::Key_Right, Qt::ShiftModifier, {199, 50}},
     };
     for (const auto& c : cases) {
-        const std::string name = QStringLiteral("from %1,%2 key %3")
-                                     .arg(c.start.x()).arg(c.start.y()).arg(c.key).toStdString();
+        const std::string name =
+            QStringLiteral("from %1,%2 key %3").arg(c.start.x()).arg(c.start.y()).arg(c.key).toStdString();
         Click(c.start);
         QTest::keyClick(form.Image1, c.key, c.modifiers);
         EXPECT_FALSE(form.MouseIsDown) << name;
@@ -268,9 +266,9 @@ TEST_F(MainWindowKeys, AssistiveTechnologyReadsTheControlsAndThePickedLine)
 
 TEST_F(MainWindowKeys, HoveringOverTheMapShowsWhatAPickThereWouldShow)
 {
-    Next(1);   // page 2: no sum of squares yet
+    Next(1); // page 2: no sum of squares yet
     EXPECT_EQ(ToolTipAt({50, 50}), QStringLiteral("k = -1.50, d = 1.00"));
-    EXPECT_EQ(form.Image1->ToolTipAt(50, 0), QString());   // no pick there
+    EXPECT_EQ(form.Image1->ToolTipAt(50, 0), QString()); // no pick there
     Next(1);
     const QString tip = ToolTipAt({150, 170});
     Click({150, 170});
@@ -331,8 +329,9 @@ TEST(MainWindowKeyboard, TheLessonRunsOnShortcutsAndTabReachesEveryControlInOrde
             EXPECT_TRUE(FrmMain->Image1->FocusFrameShown());
         }
     }
-    EXPECT_EQ(order, QStringList({"SBReset", "SBDataPts", "SpeedButton4", "SB3dPlot", "Image1",
-                                  "CBSquares", "RBLogarithmic", "SBExit", "SBReset"}));
+    EXPECT_EQ(order,
+              QStringList({"SBReset", "SBDataPts", "SpeedButton4", "SB3dPlot", "Image1", "CBSquares",
+                           "RBLogarithmic", "SBExit", "SBReset"}));
 
     // A click into the map takes the focus without the frame.
     QTest::mouseClick(FrmMain->Image1, Qt::LeftButton, {}, QPoint(40, 40));

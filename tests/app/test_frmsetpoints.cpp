@@ -41,7 +41,7 @@ TEST_F(PointEditor, SettingUpTo35PointsSwitchesToRemove)
         editor.ChartMouseDown(0.1 * i, 2.2);
     EXPECT_EQ(main.NumPoints, 35);
     EXPECT_EQ(main.DataX[35], 0.1 * 14);
-    EXPECT_EQ(main.DataY[35], 2.2);   // outside the random band: the click's exact position
+    EXPECT_EQ(main.DataY[35], 2.2); // outside the random band: the click's exact position
     EXPECT_TRUE(editor.SBRemove->Down());
     EXPECT_FALSE(editor.SBSet->isEnabled());
     EXPECT_EQ(MarksShown(), 35);
@@ -162,8 +162,8 @@ TEST_F(PointEditor, AClickOutsideTheDataAreaDoesNothing)
             editor.SBRemove->click();
         for (const QPoint& pixel : inRims) {
             QTest::mouseClick(&chart, Qt::LeftButton, {}, pixel);
-            EXPECT_EQ(main.NumPoints, 21) << (removing ? "remove at " : "set at ") << pixel.x()
-                                          << "," << pixel.y();
+            EXPECT_EQ(main.NumPoints, 21)
+                << (removing ? "remove at " : "set at ") << pixel.x() << "," << pixel.y();
         }
     }
     EXPECT_EQ(MarksShown(), 21);

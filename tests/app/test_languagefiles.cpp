@@ -93,12 +93,26 @@ QSet<QString> KeysTheWindowsLookUp()
 TEST(LanguageFiles, EveryLanguageHasEveryTextTheWindowsLookUp)
 {
     const QSet<QString> needed = KeysTheWindowsLookUp();
-    for (const char* key : {"linear regression", "exit", "memo1", "memo5", "data points",
-                            "homepage", "appiconname", "$dlglanguage$", "explain3d", "stop",
-                            "auto rotate", "at least 2 data points are required", "open...",
-                            "examples", "save data file", "all files (*)", "cancel",
+    for (const char* key : {"linear regression",
+                            "exit",
+                            "memo1",
+                            "memo5",
+                            "data points",
+                            "homepage",
+                            "appiconname",
+                            "$dlglanguage$",
+                            "explain3d",
+                            "stop",
+                            "auto rotate",
+                            "at least 2 data points are required",
+                            "open...",
+                            "examples",
+                            "save data file",
+                            "all files (*)",
+                            "cancel",
                             "the data file <%1%> cannot be opened: <%2%>",
-                            "the numbers in <%1%> are too large to show", "memo1data",
+                            "the numbers in <%1%> are too large to show",
+                            "memo1data",
                             "memo2data"})
         EXPECT_TRUE(needed.contains(QString::fromLatin1(key))) << key;
 
@@ -109,7 +123,8 @@ TEST(LanguageFiles, EveryLanguageHasEveryTextTheWindowsLookUp)
         const QSet<QString> missing =
             QSet<QString>(needed).subtract(KeysOfFile(LanguageFolder + "/" + language + "/slopelab.itl"));
         EXPECT_TRUE(missing.isEmpty())
-            << language.toStdString() << " lacks: " << QStringList(missing.values()).join(" | ").toStdString();
+            << language.toStdString()
+            << " lacks: " << QStringList(missing.values()).join(" | ").toStdString();
     }
 }
 
@@ -135,7 +150,8 @@ TEST(LanguageFiles, LessonPagesStateNoNumbersThatTheDataMayChange)
         for (const QString key : {"memo1", "memo2", "memo3", "memo4", "memo5", "memo1data", "memo2data"}) {
             const QString text = translator.LookupText(key);
             EXPECT_FALSE(otherNumber.match(text).hasMatch())
-                << file << " " << key.toStdString() << ": " << otherNumber.match(text).captured().toStdString();
+                << file << " " << key.toStdString() << ": "
+                << otherNumber.match(text).captured().toStdString();
         }
     }
 }

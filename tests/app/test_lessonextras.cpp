@@ -1,8 +1,8 @@
 // Seeing more in the lesson's chart: the residuals' squares and the least-squares line.
+#include "app/formkit.h"
 #include "app/frmmain.h"
 #include "app/lessoncommands.h"
 #include "app/lessonextras.h"
-#include "app/formkit.h"
 #include "controls/chart/plotta.h"
 #include "controls/numlab/numlab.h"
 
@@ -49,10 +49,7 @@ protected:
                 count += wanted(picture.pixel(x, y));
         return count;
     }
-    int ItemsOfKind(TItemKind kind) const
-    {
-        return form.Plotta1->DisplayList().KindCount(kind);
-    }
+    int ItemsOfKind(TItemKind kind) const { return form.Plotta1->DisplayList().KindCount(kind); }
 };
 
 bool IsSquarePixel(QRgb pixel)
@@ -116,8 +113,9 @@ TEST_F(LessonExtras, FitLineShowsItsEquationAndHowFarTheLearnersSumIsAbove)
         std::vector<TPoint> points;
         QString text;
     } cases[] = {
-        {noisy, QString::fromUtf8("Least-squares line: y = 2.00·x + 1.00, r = 0.998, R² = 0.996\n"
-                                  "Your sum is 6.0 × the smallest possible")},
+        {noisy,
+         QString::fromUtf8("Least-squares line: y = 2.00·x + 1.00, r = 0.998, R² = 0.996\n"
+                           "Your sum is 6.0 × the smallest possible")},
         {{{0, 1.5}, {1, 0.5}, {2, -0.5}},
          QString::fromUtf8("Least-squares line: y = −1.00·x + 1.50, r = −1.00, R² = 1.00\n"
                            "The points lie on one line: the smallest possible sum is 0")},

@@ -1,10 +1,10 @@
 // Pictures of the main window's parts: PNG as on the screen, SVG and PDF with the
 // chart as vectors, the commands that save and copy them.
-#include "lastpageform.h"
 #include "app/formkit.h"
 #include "app/frmmain.h"
 #include "app/picturecommands.h"
 #include "controls/chart/plotta.h"
+#include "lastpageform.h"
 #include "platform/bitmap.h"
 #include "platform/messagebox.h"
 
@@ -33,8 +33,8 @@ protected:
 
 TEST_F(Pictures, PngIsThePixelsOnTheScreen)
 {
-    const QRect map = QRect(form.Panel3->pos(), form.Panel3->size())
-                          .united(QRect(form.Panel2->pos(), form.Panel2->size()));
+    const QRect map =
+        QRect(form.Panel3->pos(), form.Panel3->size()).united(QRect(form.Panel2->pos(), form.Panel2->size()));
     const struct {
         TPictureTarget target;
         QImage expected;

@@ -67,9 +67,11 @@ TEST(ProgramStart, DataNamedOnTheCommandLineIsShownOrItsTroubleReported)
         int exitCode;
         QString error;
     } cases[] = {
-        {{"--data", bad.fileName()}, 2,
+        {{"--data", bad.fileName()},
+         2,
          "slopelab: " + bad.fileName() + ": line 3: \"abc\" is not a number\n"},
-        {{"--data", "anscombe-9"}, 2,
+        {{"--data", "anscombe-9"},
+         2,
          "slopelab: anscombe-9: no such file, and no example of that name (anscombe-1, "
          "anscombe-2, anscombe-3, anscombe-4, cars, women)\n"},
         {{"--screenshot", dir.filePath("shots"), "--page", "5", "--data", "anscombe-3"}, 0, ""},
@@ -84,8 +86,7 @@ TEST(ProgramStart, DataNamedOnTheCommandLineIsShownOrItsTroubleReported)
         program.start(QCoreApplication::applicationDirPath() + "/slopelab", c.arguments);
         ASSERT_TRUE(program.waitForFinished(20000));
         EXPECT_EQ(program.exitCode(), c.exitCode) << c.arguments.join(' ').toStdString();
-        EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()).toStdString(),
-                  c.error.toStdString());
+        EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()).toStdString(), c.error.toStdString());
     }
     // The screenshots show the example, not random points.
     const QImage example(dir.filePath("shots/main.png"));

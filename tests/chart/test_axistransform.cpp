@@ -11,11 +11,17 @@
 
 TEST(AxisTransform, PixelsMatchTheLongDoubleEvaluationAlsoAtHalfPixels)
 {
-    struct Map { long double K, D; };
+    struct Map {
+        long double K, D;
+    };
     // The main window's axes (-0.5..2.5 over 292 and 197 pixels), a reversed axis, a
     // huge and a tiny scale.
-    const Map maps[] = {{292.0L / 3, 41 + 292.0L / 6}, {-197.0L / 3, 217 - 197.0L / 6},
-                        {-1.0L / 7, 100}, {1e12L, 0.5L}, {3e-9L, -0.25L}, {0, 176.5L}};
+    const Map maps[] = {{292.0L / 3, 41 + 292.0L / 6},
+                        {-197.0L / 3, 217 - 197.0L / 6},
+                        {-1.0L / 7, 100},
+                        {1e12L, 0.5L},
+                        {3e-9L, -0.25L},
+                        {0, 176.5L}};
     std::mt19937_64 random(5);
     std::uniform_real_distribution<double> pixel(-40000, 40000);
     for (const Map& map : maps) {
@@ -30,6 +36,7 @@ TEST(AxisTransform, PixelsMatchTheLongDoubleEvaluationAlsoAtHalfPixels)
             }
         }
         for (double v : {1e300, -1e300, 0.0, -0.0})
-            EXPECT_EQ(t.ToPixel(v), int(RoundHalfEven(std::clamp(map.K * v + map.D, -2147483647.0L, 2147483647.0L))));
+            EXPECT_EQ(t.ToPixel(v),
+                      int(RoundHalfEven(std::clamp(map.K * v + map.D, -2147483647.0L, 2147483647.0L))));
     }
 }

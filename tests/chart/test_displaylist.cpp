@@ -98,11 +98,11 @@ TEST(DisplayList, CountsEveryKindUntilClearItems)
 TEST(DisplayList, FindNearestItemHonoursWildcardsAndKeepsTheFirstOfEqualDistances)
 {
     TPlotta chart;
-    chart.AddMoveTo(0, 0);          // 0: the nearest of all, but a move-to
-    chart.AddMark(7, 1, 0);         // 1
+    chart.AddMoveTo(0, 0); // 0: the nearest of all, but a move-to
+    chart.AddMark(7, 1, 0); // 1
     chart.SetClassDefault(3);
-    chart.AddLineTo(0, 1);          // 2: as near as item 1, class 3
-    chart.AddMark(7, 5, 5);         // 3: class 3
+    chart.AddLineTo(0, 1); // 2: as near as item 1, class 3
+    chart.AddMark(7, 5, 5); // 3: class 3
 
     double dist = 0;
     EXPECT_EQ(chart.FindNearestItem(0, kAnyItemClass, 0, 0, dist), -1);
@@ -113,10 +113,10 @@ TEST(DisplayList, FindNearestItemHonoursWildcardsAndKeepsTheFirstOfEqualDistance
     EXPECT_EQ(chart.FindNearestItem(TKindWildcard::AnyButMoveTo, kAnyItemClass, 0, 0, dist), 1);
     EXPECT_DOUBLE_EQ(dist, 1);
     EXPECT_EQ(chart.FindNearestItem(TKindWildcard::AnyButMoveTo, 3, 0, 0, dist), 2);
-    EXPECT_EQ(chart.FindNearestItem(11, 3, 0, 0, dist), 2);   // callers may pass the number
+    EXPECT_EQ(chart.FindNearestItem(11, 3, 0, 0, dist), 2); // callers may pass the number
     EXPECT_EQ(chart.FindNearestItem(TItemKind::ikMark, 3, 0, 0, dist), 3);
     EXPECT_DOUBLE_EQ(dist, std::sqrt(50.0));
-    EXPECT_EQ(chart.FindNearestItem(TItemKind::ikMark, 0, 4, 4, dist), 1);   // distances in data units
+    EXPECT_EQ(chart.FindNearestItem(TItemKind::ikMark, 0, 4, 4, dist), 1); // distances in data units
     EXPECT_DOUBLE_EQ(dist, 5);
     EXPECT_EQ(chart.FindNearestItem(TItemKind::ikEllipse, kAnyItemClass, 0, 0, dist), -1);
     EXPECT_DOUBLE_EQ(dist, std::sqrt(1.7e308));
@@ -149,11 +149,11 @@ TEST(DisplayList, ItemsKeepTheAttributesCurrentWhenTheyWereAppended)
 
     chart.SetPenStyle(TPenStyle::psDot);
     chart.SetClassDefault(9);
-    chart.SetClassDefault(255);     // the wildcard is no class
+    chart.SetClassDefault(255); // the wildcard is no class
     chart.SetCurrentLayer(4);
-    chart.SetCurrentLayer(17);      // no such layer
+    chart.SetCurrentLayer(17); // no such layer
     chart.SetItemTag(-12);
-    chart.SetLineWidth(256);        // not a byte
+    chart.SetLineWidth(256); // not a byte
     chart.AddLine(0, 1, 2, 3);
     const TPlottaItem line = ItemAt(chart, 5);
     EXPECT_EQ(line.PenStyle, TPenStyle::psDot);

@@ -47,7 +47,7 @@ TEST(ChartLayers, NewChartMapsTheUnitRangeOntoItsDataArea)
 TEST(ChartLayers, MapsFollowSizeRimsAndShadow)
 {
     TPlotta chart;
-    chart.resize(400, 300);   // hidden: no resize event arrives yet
+    chart.resize(400, 300); // hidden: no resize event arrives yet
     EXPECT_EQ(chart.DataToPixel(1, 1, 0), QPoint(380, 260));
     chart.SetShadowWidth(40);
     EXPECT_EQ(chart.ShadowWidth(), 32);
@@ -78,10 +78,10 @@ TEST(ChartLayers, LogarithmicAndDegenerateMaps)
     x.SetRangeLow(1);
     x.SetLogarithmic(true);
     EXPECT_EQ(chart.DataToPixel(1, 10, 0).x(), 155);
-    EXPECT_EQ(chart.DataToPixel(1, 0, 0).x(), 0);           // no logarithm
+    EXPECT_EQ(chart.DataToPixel(1, 0, 0).x(), 0); // no logarithm
     EXPECT_NEAR(chart.PixelToData(1, 155, 0).x(), 10, 1e-9);
     x.SetRangeLow(100);
-    x.SetRangeHigh(1);                                      // reversed axis
+    x.SetRangeHigh(1); // reversed axis
     EXPECT_EQ(chart.DataToPixel(1, 0, 0).x(), 280);
 
     TScaleProps& y = *chart.Scale1Y();
@@ -106,7 +106,7 @@ TEST(ScaleProps, RangeSettersKeepMinRangeApart)
     int changes = 0;
     axis.OnChange = [&](QObject*) { ++changes; };
 
-    axis.SetMinRange(0.25);            // the range is wide enough already
+    axis.SetMinRange(0.25); // the range is wide enough already
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(axis.MinRange(), 0.25);
     axis.SetRangeLow(0.9);
@@ -117,7 +117,7 @@ TEST(ScaleProps, RangeSettersKeepMinRangeApart)
     EXPECT_DOUBLE_EQ(axis.RangeHigh(), 1.0);
     EXPECT_EQ(changes, 2);
 
-    axis.SetMinRange(1);               // widened about the center 0.875
+    axis.SetMinRange(1); // widened about the center 0.875
     EXPECT_DOUBLE_EQ(axis.RangeLow(), 0.375);
     EXPECT_DOUBLE_EQ(axis.RangeHigh(), 1.375);
     EXPECT_EQ(changes, 3);
@@ -150,16 +150,16 @@ TEST(ScaleProps, ClampsDecPlacesAndChecksLogarithmicOnceLoaded)
     chart.Loaded();
     int changes = 0;
     axis.OnChange = [&](QObject*) { ++changes; };
-    axis.SetLogarithmic(true);         // date/time labels
+    axis.SetLogarithmic(true); // date/time labels
     axis.SetLabelType(TFigType::ftNum);
-    axis.SetLogarithmic(true);         // range starts at 0
+    axis.SetLogarithmic(true); // range starts at 0
     EXPECT_FALSE(axis.Logarithmic());
     EXPECT_EQ(changes, 3);
     axis.SetRangeHigh(10);
     axis.SetRangeLow(1);
     axis.SetLogarithmic(true);
     EXPECT_TRUE(axis.Logarithmic());
-    axis.SetRangeLow(1e-101);          // refused on a logarithmic axis
+    axis.SetRangeLow(1e-101); // refused on a logarithmic axis
     EXPECT_EQ(axis.RangeLow(), 1);
 }
 
@@ -180,7 +180,7 @@ TEST(ScaleProps, DateFormatStaysTheAxisOwnObject)
     EXPECT_EQ(own->DateOrder(), TDateOrder::doYYMMDD);
     EXPECT_EQ(own->DateSeparator(), QChar(u'/'));
     EXPECT_EQ(changes, 1);
-    own->SetMonthName(false);          // the label's own changes are the axis's
+    own->SetMonthName(false); // the label's own changes are the axis's
     EXPECT_EQ(changes, 2);
 }
 
@@ -225,7 +225,7 @@ TEST(JointLayers, RefusesJoinsThatWouldChainOrDangle)
     joints.SetControlledBy(1, TJointAxis::Y, 2);
     EXPECT_EQ(joints.property("L01yControlledBy").toInt(), 2);
     EXPECT_EQ(joints.property("L03xControlledBy").toInt(), 1);
-    joints.setProperty("L03xControlledBy", 3);   // released
+    joints.setProperty("L03xControlledBy", 3); // released
     EXPECT_EQ(joints.ControlledBy(3, TJointAxis::X), 3);
 }
 
@@ -262,7 +262,7 @@ TEST(JointLayers, FollowersTakeTheirLeadersRange)
     chart.Scale1X()->SetRangeHigh(3);
     EXPECT_EQ(chart.ScaleX(2)->RangeHigh(), 3);
     EXPECT_EQ(chart.DataToPixel(2, 3, 0).x(), 260);
-    chart.ScaleX(2)->SetRangeLow(-1);        // a follower keeps its leader's range
+    chart.ScaleX(2)->SetRangeLow(-1); // a follower keeps its leader's range
     EXPECT_EQ(chart.ScaleX(2)->RangeLow(), 0);
 }
 
@@ -332,7 +332,7 @@ TEST(ChartLayouts, OtherLayoutsPlaceTheirAxes)
 TEST(ChartLayers, IsometricStretchesTheYRanges)
 {
     TPlotta chart;
-    chart.SetIsometric(true);   // data-area bitmap 211 x 141
+    chart.SetIsometric(true); // data-area bitmap 211 x 141
     EXPECT_DOUBLE_EQ(chart.Scale1Y()->RangeHigh(), 141.0 / 211);
     EXPECT_DOUBLE_EQ(chart.ScaleY(9)->RangeHigh(), 141.0 / 211);
     chart.SetLRim(60);

@@ -45,7 +45,7 @@ void ExpectRange(const TScaleProps* axis, double low, double high)
 TEST(ChartMouse, PanningFollowsTheMouseWithinThePanLimits)
 {
     TPlotta chart;
-    chart.resize(290, 200);   // a data area of 220 x 140 pixels
+    chart.resize(290, 200); // a data area of 220 x 140 pixels
     chart.SetMouseAction(TMouseActMode::maPan);
     int zoomPans = 0;
     chart.OnZoomPan = [&](QObject*) { ++zoomPans; };
@@ -54,7 +54,7 @@ TEST(ChartMouse, PanningFollowsTheMouseWithinThePanLimits)
     ExpectRange(chart.Scale1Y(), 0, 1);
     EXPECT_EQ(zoomPans, 1);
     EXPECT_EQ(chart.ZoomHistory().Count(), 2);
-    QTest::mouseClick(&chart, Qt::LeftButton, {}, {100, 90});   // the view stays
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, {100, 90}); // the view stays
     EXPECT_EQ(chart.ZoomHistory().Count(), 2);
 
     // Moves outside the data area are ignored; maPanVert keeps X.
@@ -68,10 +68,10 @@ TEST(ChartMouse, PanningFollowsTheMouseWithinThePanLimits)
     // Limits on X alone leave Y free; a pan keeps the width at the limit.
     chart.SetMouseAction(TMouseActMode::maPan);
     chart.SetPanLimits({{-0.5, 1}, {0, 0}});
-    Drag(chart, {100, 90}, {210, 125});   // X would be -0.75..0.25
+    Drag(chart, {100, 90}, {210, 125}); // X would be -0.75..0.25
     ExpectRange(chart.Scale1X(), -0.5, 0.5);
     ExpectRange(chart.Scale1Y(), 0, 1);
-    Drag(chart, {230, 90}, {65, 90});     // X would be 0.25..1.25
+    Drag(chart, {230, 90}, {65, 90}); // X would be 0.25..1.25
     ExpectRange(chart.Scale1X(), 0, 1);
 }
 
@@ -79,14 +79,14 @@ TEST(ChartMouse, ZoomDragShrinksAboutTheCenterDownToMinRange)
 {
     TPlotta chart;
     chart.SetMouseAction(TMouseActMode::maZoomDrag);
-    Drag(chart, {100, 90}, {240, 90});   // right by half the control's width
+    Drag(chart, {100, 90}, {240, 90}); // right by half the control's width
     ExpectRange(chart.Scale1X(), 0.25, 0.75);
     ExpectRange(chart.Scale1Y(), 0, 1);
 
     chart.Scale1Y()->SetMinRange(0.6);
-    Drag(chart, {100, 60}, {100, 30});   // up by 0.15 of the height: Y would be 0.85 wide
+    Drag(chart, {100, 60}, {100, 30}); // up by 0.15 of the height: Y would be 0.85 wide
     ExpectRange(chart.Scale1Y(), 0.075, 0.925);
-    Drag(chart, {100, 150}, {100, 50});  // Y would be 0.425 wide: refused
+    Drag(chart, {100, 150}, {100, 50}); // Y would be 0.425 wide: refused
     ExpectRange(chart.Scale1Y(), 0.075, 0.925);
     ExpectRange(chart.Scale1X(), 0.25, 0.75);
 }
@@ -145,12 +145,12 @@ TEST(ChartMouse, LogarithmicAxesZoomAndPanByRatios)
     chart.Scale1X()->SetRangeHigh(1000);
     chart.Scale1X()->SetLogarithmic(true);
     chart.SetMouseAction(TMouseActMode::maZoomWindPos);
-    Drag(chart, {120, 34}, {190, 90});   // a third to two thirds of the width
+    Drag(chart, {120, 34}, {190, 90}); // a third to two thirds of the width
     EXPECT_NEAR(chart.Scale1X()->RangeLow(), 10, 1e-9);
     EXPECT_NEAR(chart.Scale1X()->RangeHigh(), 100, 1e-9);
 
     chart.SetMouseAction(TMouseActMode::maPanHoriz);
-    Drag(chart, {100, 90}, {170, 90});   // right by a third
+    Drag(chart, {100, 90}, {170, 90}); // right by a third
     const double f = std::pow(10, -1.0 / 3);
     EXPECT_NEAR(chart.Scale1X()->RangeLow(), 10 * f, 1e-9);
     EXPECT_NEAR(chart.Scale1X()->RangeHigh(), 100 * f, 1e-9);
@@ -203,7 +203,7 @@ TEST(ChartMouse, ZoomHistoryKeepsTheLastSixteenSnapshots)
 TEST(ChartMouse, ZoomBackReturnsToTheViewBeforeTheZoomAndReportsIt)
 {
     TPlotta chart;
-    UsePixelUnits(chart);   // ranges set by code are not in the history
+    UsePixelUnits(chart); // ranges set by code are not in the history
     int zoomPans = 0;
     chart.OnZoomPan = [&](QObject*) { ++zoomPans; };
     chart.SetMouseAction(TMouseActMode::maZoomWindPos);
@@ -235,13 +235,13 @@ TEST(ChartMouse, CrossHairNearestToTheDragStartFollows)
     EXPECT_DOUBLE_EQ(chart.CrossHair1()->PosY(), 0.5);
     EXPECT_EQ(moved, QList<int>({1}));
 
-    chart.CrossHair2()->SetPosX(0.2);   // column 92
+    chart.CrossHair2()->SetPosX(0.2); // column 92
     chart.CrossHair2()->SetMode(TCrossHMode::chVert);
-    chart.CrossHair3()->SetPosY(0.5);   // row 90
+    chart.CrossHair3()->SetPosY(0.5); // row 90
     chart.CrossHair3()->SetMode(TCrossHMode::chHoriz);
     Drag(chart, {95, 60}, {71, 34});
     EXPECT_DOUBLE_EQ(chart.CrossHair2()->PosX(), 0.1);
-    Drag(chart, {155, 88}, {71, 34});   // right on crosshair 1, which is off
+    Drag(chart, {155, 88}, {71, 34}); // right on crosshair 1, which is off
     EXPECT_DOUBLE_EQ(chart.CrossHair3()->PosY(), 0.9);
     EXPECT_EQ(moved, QList<int>({1, 2, 3}));
 }
@@ -309,7 +309,7 @@ TEST(ChartMouse, CursorFollowsTheModeUnlessFixed)
     chart.SetMouseAction(TMouseActMode::maNone);
     Move(chart, {100, 90});
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
-    Move(chart, {20, 90});   // beside the data area
+    Move(chart, {20, 90}); // beside the data area
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     Move(chart, {100, 90});
@@ -330,7 +330,11 @@ TEST(ChartMouse, EventsAndMousePositionInTheirOrder)
     chart.OnMouseMove = [&](QObject*, TShiftState, int, int) { events << "move"; };
     chart.OnZoomPan = [&](QObject*) { events << "zoompan"; };
     chart.OnMouseMoveInChart = [&](QObject*, bool inChart, TShiftState shift, double x, double y) {
-        events << QStringLiteral("in chart %1 %2 %3 %4").arg(inChart).arg(bool(shift & TShiftFlag::ssLeft)).arg(x).arg(y);
+        events << QStringLiteral("in chart %1 %2 %3 %4")
+                      .arg(inChart)
+                      .arg(bool(shift & TShiftFlag::ssLeft))
+                      .arg(x)
+                      .arg(y);
     };
     chart.OnMouseUp = [&](QObject*, TMouseButton, TShiftState, int, int) {
         events << QStringLiteral("up, history %1").arg(chart.ZoomHistory().Count());
@@ -338,7 +342,7 @@ TEST(ChartMouse, EventsAndMousePositionInTheirOrder)
 
     QTest::mousePress(&chart, Qt::LeftButton, {}, {155, 90});
     Move(chart, {155, 90}, Qt::LeftButton);
-    Move(chart, {260, 20}, Qt::LeftButton);   // the point taken moves with the mouse
+    Move(chart, {260, 20}, Qt::LeftButton); // the point taken moves with the mouse
     Move(chart, {155, 195}, Qt::LeftButton);
     QTest::mouseRelease(&chart, Qt::LeftButton, {}, {155, 195});
     EXPECT_EQ(events.join(" | ").toStdString(),

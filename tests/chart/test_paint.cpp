@@ -9,8 +9,8 @@
 #include <QFont>
 #include <QImage>
 #include <QMap>
-#include <QSet>
 #include <QPixmap>
+#include <QSet>
 #include <QTemporaryDir>
 
 TEST(ChartPaint, ShowItemsRedrawsOnlyTheDataAreaWhileAutoRedrawIsOn)
@@ -52,7 +52,7 @@ TEST(ChartPaint, AChartNeverShownFollowsANewSizeAtOnce)
     TPlotta chart;
     chart.SetIsometric(true);
     const auto shown = [&] { return chart.grab().toImage().convertToFormat(QImage::Format_RGB32); };
-    chart.resize(400, 300);   // a data-area bitmap of 331 x 241
+    chart.resize(400, 300); // a data-area bitmap of 331 x 241
     EXPECT_DOUBLE_EQ(chart.Scale1Y()->RangeHigh(), 241.0 / 331);
     chart.ShowItems();
     const QImage picture = chart.Picture().Image().convertToFormat(QImage::Format_RGB32);
@@ -204,7 +204,8 @@ TEST(ChartPaint, AxisControlsDrawAlongTheDataAreaEdges)
     QMap<TScaleType, QSet<QPoint>> ticks;
     chart.OnScaleTickDrawn = [&](QObject* sender, TCanvas*&, TScaleType type, double, int x, int y) {
         EXPECT_EQ(sender, &chart);
-        ticks[type].insert(QPoint(type == TScaleType::sctXT || type == TScaleType::sctXB ? 0 : x, type == TScaleType::sctXT || type == TScaleType::sctXB ? y : 0));
+        ticks[type].insert(QPoint(type == TScaleType::sctXT || type == TScaleType::sctXB ? 0 : x,
+                                  type == TScaleType::sctXT || type == TScaleType::sctXB ? y : 0));
     };
     chart.SetStandardLayout(TrcLayout::rcl_X1Bottom_Y2Both);
     // Bottom axis on the data area's bottom edge, left axis on its left edge, the

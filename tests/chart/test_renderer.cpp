@@ -162,11 +162,11 @@ TEST(ChartRenderer, PointsThatAreNoNumbersBreakTheLineAndMarksThereAreLeftOut)
     chart.AddMoveTo(10, 10);
     chart.AddLineTo(30, 10);
     chart.AddLineTo(nan, 10);
-    chart.AddLineTo(50, 10);   // starts afresh
+    chart.AddLineTo(50, 10); // starts afresh
     chart.AddLineTo(70, 10);
     chart.AddLineTo(80, inf);
     chart.AddMoveTo(-inf, 10);
-    chart.AddLineTo(90, 10);   // starts afresh
+    chart.AddLineTo(90, 10); // starts afresh
     chart.AddLineTo(110, 10);
     chart.AddMark(0, 120, nan);
     // Rendered onto the whole control's area, which such points used to reach.

@@ -26,7 +26,8 @@ private:
 };
 
 const QString kMyself = QStringLiteral("Plotta: Cannot share data with myself");
-const QString kForeign = QStringLiteral("Plotta: Cannot use foreign data. Other Plottas are using my own data.");
+const QString kForeign =
+    QStringLiteral("Plotta: Cannot use foreign data. Other Plottas are using my own data.");
 const QString kTooMany = QStringLiteral("Plotta: Max. number of data shares exceeded");
 
 } // namespace

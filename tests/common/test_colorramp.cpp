@@ -19,8 +19,8 @@ TEST(ColorRamp3, HitsTheThreeColorsAndTruncatesBetweenThem)
     EXPECT_EQ(Ramp(0.0), kLow);
     EXPECT_EQ(Ramp(0.5), kMid);
     EXPECT_EQ(Ramp(1.0), kHigh);
-    EXPECT_EQ(Ramp(0.25), 0x0A7445u);   // red 69.5 -> 69, green 116.5 -> 116
-    EXPECT_EQ(Ramp(0.75), 0x89B4C5u);   // blue 137.5 -> 137
+    EXPECT_EQ(Ramp(0.25), 0x0A7445u); // red 69.5 -> 69, green 116.5 -> 116
+    EXPECT_EQ(Ramp(0.75), 0x89B4C5u); // blue 137.5 -> 137
     // Just below the middle the lower half still applies and every rising channel
     // falls one short of the middle color.
     EXPECT_EQ(Ramp(0.4999999), RGBColor(138, 105, 19));

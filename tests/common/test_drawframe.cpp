@@ -13,7 +13,7 @@ constexpr TColor kDarkShadow = 0x00FFFF;
 constexpr TColor kLine = 0xFF00FF;
 constexpr TColor kBackground = 0x123456;
 
-const std::map<TColor, char> kLegend = {{kBackground, '.'}, {kHighlight, 'H'}, {kLightFace, 'F'},
+const std::map<TColor, char> kLegend = {{kBackground, '.'}, {kHighlight, 'H'},  {kLightFace, 'F'},
                                         {kShadow, 'S'},     {kDarkShadow, 'D'}, {kLine, 'L'}};
 
 // A 10 × 8 bitmap with a frame from (1, 1) to (8, 6), read back as letters.
@@ -30,14 +30,8 @@ TArt Frame(TFrameStyle style)
 TArt Bevel(char a, char b, char c, char d)
 {
     TArt art = {
-        "..........",
-        ".aaaaaaaa.",
-        ".accccccb.",
-        ".ac....db.",
-        ".ac....db.",
-        ".addddddb.",
-        ".bbbbbbbb.",
-        "..........",
+        "..........", ".aaaaaaaa.", ".accccccb.", ".ac....db.",
+        ".ac....db.", ".addddddb.", ".bbbbbbbb.", "..........",
     };
     for (std::string& row : art)
         for (char& ch : row)
@@ -53,16 +47,17 @@ TEST(DrawFrame, NothingForNoneOrUnknownStylesAndAnOutlineForSimple)
     EXPECT_EQ(Frame(TFrameStyle::fsNone), untouched);
     EXPECT_EQ(Frame(static_cast<TFrameStyle>(6)), untouched);
     EXPECT_EQ(Frame(static_cast<TFrameStyle>(255)), untouched);
-    EXPECT_EQ(Frame(TFrameStyle::fsSimple), (TArt{
-                                   "..........",
-                                   ".LLLLLLLL.",
-                                   ".L......L.",
-                                   ".L......L.",
-                                   ".L......L.",
-                                   ".L......L.",
-                                   ".LLLLLLLL.",
-                                   "..........",
-                               }));
+    EXPECT_EQ(Frame(TFrameStyle::fsSimple),
+              (TArt{
+                  "..........",
+                  ".LLLLLLLL.",
+                  ".L......L.",
+                  ".L......L.",
+                  ".L......L.",
+                  ".L......L.",
+                  ".LLLLLLLL.",
+                  "..........",
+              }));
 }
 
 TEST(DrawFrame, ThreeDStylesPaintTheTwoOuterRings)

@@ -24,7 +24,11 @@ const std::set<int> kFilledMarks = {7, 8, 9, 13, 14, 15, 24, 26, 28, 29, 30, 34,
 
 class DrawMarkTest : public ::testing::Test {
 protected:
-    DrawMarkTest() : bitmap(kSize, kSize) { Reset(); }
+    DrawMarkTest()
+        : bitmap(kSize, kSize)
+    {
+        Reset();
+    }
 
     void Reset()
     {
@@ -43,8 +47,8 @@ protected:
         Reset();
         DrawMark(bitmap.Canvas(), markType, kCenter, kCenter);
         const int side = 2 * radius + 1;
-        TArt art = ArtOf(bitmap, kCenter - radius, kCenter - radius, side, side,
-                         {{kBackground, '.'}, {kPen, '#'}});
+        TArt art =
+            ArtOf(bitmap, kCenter - radius, kCenter - radius, side, side, {{kBackground, '.'}, {kPen, '#'}});
         EXPECT_EQ(ChangedPixels(bitmap, kBackground), CountOf(art, '#')) << "mark " << int(markType);
         return art;
     }
@@ -65,8 +69,10 @@ TEST_F(DrawMarkTest, PixelAndFilledSquares)
 TEST_F(DrawMarkTest, LineFiguresLeaveOutTheirEndPixels)
 {
     EXPECT_EQ(Draw(10, 2), (TArt{".....", ".###.", ".#.#.", ".###.", "....."}));
-    EXPECT_EQ(Draw(19, 3), (TArt{"...#...", "..#.#..", ".#...#.", "#.....#", ".#...#.", "..#.#..", "...#..."}));
-    EXPECT_EQ(Draw(20, 3), (TArt{".......", ".......", ".......", "...#...", "..#.#..", ".#...#.", "......."}));
+    EXPECT_EQ(Draw(19, 3),
+              (TArt{"...#...", "..#.#..", ".#...#.", "#.....#", ".#...#.", "..#.#..", "...#..."}));
+    EXPECT_EQ(Draw(20, 3),
+              (TArt{".......", ".......", ".......", "...#...", "..#.#..", ".#...#.", "......."}));
     // Stem: a seven-pixel foot and a stroke of eight pixels upwards.
     const TArt stem = Draw(37, 8);
     EXPECT_EQ(stem[0], ".................");
@@ -78,9 +84,12 @@ TEST_F(DrawMarkTest, LineFiguresLeaveOutTheirEndPixels)
 
 TEST_F(DrawMarkTest, DotPatternsOnScreen)
 {
-    EXPECT_EQ(Draw(3, 3), (TArt{"...#...", "...#...", "...#...", "#######", "...#...", "...#...", "...#..."}));
-    EXPECT_EQ(Draw(18, 3), (TArt{"#.#.#.#", ".#.#.#.", "#.#.#.#", ".#.#.#.", "#.#.#.#", ".#.#.#.", "#.#.#.#"}));
-    EXPECT_EQ(Draw(25, 3), (TArt{"##...##", "###.###", ".#####.", "..###..", ".#####.", "###.###", "##...##"}));
+    EXPECT_EQ(Draw(3, 3),
+              (TArt{"...#...", "...#...", "...#...", "#######", "...#...", "...#...", "...#..."}));
+    EXPECT_EQ(Draw(18, 3),
+              (TArt{"#.#.#.#", ".#.#.#.", "#.#.#.#", ".#.#.#.", "#.#.#.#", ".#.#.#.", "#.#.#.#"}));
+    EXPECT_EQ(Draw(25, 3),
+              (TArt{"##...##", "###.###", ".#####.", "..###..", ".#####.", "###.###", "##...##"}));
 }
 
 TEST_F(DrawMarkTest, FiguresRestoreTheBrushColorAndFillOnlyWithThePen)
@@ -114,12 +123,14 @@ TEST_F(DrawMarkTest, MarksNearTheEndsOfTheIntRangeStayOffTheSurface)
 {
     constexpr int kMax = std::numeric_limits<int>::max();
     constexpr int kMin = std::numeric_limits<int>::min();
-    const std::vector<QPoint> farAway = {{kMax - 1, kCenter}, {kMin + 1, kCenter}, {kCenter, kMax}, {kCenter, kMin}};
+    const std::vector<QPoint> farAway = {
+        {kMax - 1, kCenter}, {kMin + 1, kCenter}, {kCenter, kMax}, {kCenter, kMin}};
     for (int type : {3, 9, 10, 12, 17, 37, 39, 65}) {
         for (QPoint p : farAway) {
             Reset();
             DrawMark(bitmap.Canvas(), std::uint8_t(type), p.x(), p.y());
-            EXPECT_EQ(ChangedPixels(bitmap, kBackground), 0) << "mark " << type << " at " << p.x() << ", " << p.y();
+            EXPECT_EQ(ChangedPixels(bitmap, kBackground), 0)
+                << "mark " << type << " at " << p.x() << ", " << p.y();
         }
     }
     // Off the surface a mark still leaves the pen at the end of its lines; one that
@@ -134,8 +145,13 @@ TEST_F(DrawMarkTest, MarksNearTheEndsOfTheIntRangeStayOffTheSurface)
 TEST_F(DrawMarkTest, CharacterMarksAreCenteredText)
 {
     TBitmap reference(kSize, kSize);
-    for (auto [code, character] : std::vector<std::pair<int, QChar>>{
-             {48, u'0'}, {65, u'A'}, {119, u'w'}, {255, u'\u00FF'}, {128, u'\u20AC'}, {150, u'\u2013'}, {159, u'\u0178'}}) {
+    for (auto [code, character] : std::vector<std::pair<int, QChar>>{{48, u'0'},
+                                                                     {65, u'A'},
+                                                                     {119, u'w'},
+                                                                     {255, u'\u00FF'},
+                                                                     {128, u'\u20AC'},
+                                                                     {150, u'\u2013'},
+                                                                     {159, u'\u0178'}}) {
         Reset();
         Clear(reference, kBackground);
         for (TCanvas* canvas : {&bitmap.Canvas(), &reference.Canvas()}) {
@@ -194,12 +210,14 @@ TEST(MarkPainter, ReplaysExactlyWhatDrawingDoes)
         canvas.Pen = pen;
         canvas.Brush = {clYellow, brush};
         canvas.MoveTo(3, 4);
-        canvas.LineTo(9, 4);   // a pattern position the marks must restart or keep
+        canvas.LineTo(9, 4); // a pattern position the marks must restart or keep
     };
     const QPoint centers[] = {{20, 20}, {33, 21}, {2, 30}, {47, 47}, {-3, 10}};
     for (int type = 0; type < 48; ++type) {
-        for (const TPen& pen : {TPen{clRed, 1, TPenStyle::psSolid, TPenMode::pmCopy}, TPen{clBlue, 2, TPenStyle::psDash, TPenMode::pmCopy},
-                                TPen{clGreen, 3, TPenStyle::psDot, TPenMode::pmXor}, TPen{clRed, 1, TPenStyle::psDashDot, TPenMode::pmXor}}) {
+        for (const TPen& pen : {TPen{clRed, 1, TPenStyle::psSolid, TPenMode::pmCopy},
+                                TPen{clBlue, 2, TPenStyle::psDash, TPenMode::pmCopy},
+                                TPen{clGreen, 3, TPenStyle::psDot, TPenMode::pmXor},
+                                TPen{clRed, 1, TPenStyle::psDashDot, TPenMode::pmXor}}) {
             for (TBrushStyle brush : {TBrushStyle::bsSolid, TBrushStyle::bsClear}) {
                 TBitmap drawn(48, 48), replayed(48, 48);
                 prepare(drawn, pen, brush);
@@ -220,8 +238,8 @@ TEST(MarkPainter, ReplaysExactlyWhatDrawingDoes)
                 painter.Draw(replayed.Canvas(), std::uint8_t(type), mirrored);
                 drawn.Canvas().LineTo(40, 3);
                 replayed.Canvas().LineTo(40, 3);
-                const std::string what = "type " + std::to_string(type) + " width " + std::to_string(pen.Width)
-                                       + " brush " + std::to_string(brush);
+                const std::string what = "type " + std::to_string(type) + " width "
+                    + std::to_string(pen.Width) + " brush " + std::to_string(brush);
                 EXPECT_EQ(drawn.Image(), replayed.Image()) << what;
                 EXPECT_EQ(drawn.Canvas().Brush.Style, replayed.Canvas().Brush.Style) << what;
                 EXPECT_EQ(drawn.Canvas().Brush.Color, replayed.Canvas().Brush.Color) << what;

@@ -94,7 +94,7 @@ TYPED_TEST(MatrixTest, AllElementsAtOnceGoColumnAfterColumnWithOneNotice)
     EXPECT_EQ(m.GetElem(2, 1), 4);
     EXPECT_EQ(this->changes, changesBefore + 1);
 
-    m.SetElems({7, 8, 9, 10, 11});   // not the matrix's size
+    m.SetElems({7, 8, 9, 10, 11}); // not the matrix's size
     EXPECT_EQ(m.GetElem(1, 1), 1);
     EXPECT_EQ(this->changes, changesBefore + 1);
 }
@@ -107,14 +107,14 @@ TYPED_TEST(MatrixTest, ResizeKeepsTheOverlapOnly)
     EXPECT_TRUE(m.Resize(3, 2));
     EXPECT_EQ(m.GetElem(1, 1), 11);
     EXPECT_EQ(m.GetElem(2, 2), 22);
-    EXPECT_EQ(m.GetElem(1, 3), 0);   // row 3 is gone
-    EXPECT_EQ(m.GetElem(3, 1), 0);   // new column starts at 0
+    EXPECT_EQ(m.GetElem(1, 3), 0); // row 3 is gone
+    EXPECT_EQ(m.GetElem(3, 1), 0); // new column starts at 0
     EXPECT_EQ(m.GetElem(3, 2), 0);
 
     m.Resize(1, 1);
     m.Resize(2, 2);
     EXPECT_EQ(m.GetElem(1, 1), 11);
-    EXPECT_EQ(m.GetElem(2, 2), 0);   // dropped values do not come back
+    EXPECT_EQ(m.GetElem(2, 2), 0); // dropped values do not come back
 }
 
 TYPED_TEST(MatrixTest, CountSettersRaiseToOneAndKeepTheOtherCount)
@@ -130,7 +130,7 @@ TYPED_TEST(MatrixTest, CountSettersRaiseToOneAndKeepTheOtherCount)
     EXPECT_EQ(m.NrOfColumns(), 1);
     EXPECT_EQ(m.NrOfRows(), 3);
     m.SetNrOfColumns(2);
-    EXPECT_EQ(m.GetElem(2, 1), 0);   // was dropped when NrOfRows went to 1
+    EXPECT_EQ(m.GetElem(2, 1), 0); // was dropped when NrOfRows went to 1
 }
 
 TYPED_TEST(MatrixTest, AbsurdSizeRaisesAndLeavesTheMatrixAlone)
@@ -142,7 +142,7 @@ TYPED_TEST(MatrixTest, AbsurdSizeRaisesAndLeavesTheMatrixAlone)
 
     m.setObjectName(QStringLiteral("ErrGrid"));
     try {
-        m.Resize(INT_MAX, INT_MAX);   // more elements than a vector can count
+        m.Resize(INT_MAX, INT_MAX); // more elements than a vector can count
         FAIL() << "no error raised";
     } catch (const EGryphMatrixError& e) {
         EXPECT_EQ(e.Message(), QStringLiteral("Component \"ErrGrid\": not enough memory on heap"));
@@ -178,10 +178,10 @@ TEST(Matrix, ResizeRulesDifferBetweenTheTwoKinds)
     real.Resize(3, 3);
     real.SetElem(3, 3, 1.5);
     changes = 0;
-    EXPECT_TRUE(real.Resize(3, 3));   // same size still reallocates and notifies
+    EXPECT_TRUE(real.Resize(3, 3)); // same size still reallocates and notifies
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(real.GetElem(3, 3), 1.5);
-    EXPECT_TRUE(real.Resize(0, -2));  // never below 1 x 1
+    EXPECT_TRUE(real.Resize(0, -2)); // never below 1 x 1
     EXPECT_EQ(real.NrOfColumns(), 1);
     EXPECT_EQ(real.NrOfRows(), 1);
 
@@ -211,7 +211,7 @@ TEST(Matrix, MinMaxScansTheClampedRectangleInEitherOrder)
     for (int c = 1; c <= 4; ++c)
         for (int r = 1; r <= 4; ++r)
             m.SetElem(c, r, c * r * (c == r ? -1.0 : 1.0));
-    m.MinMax(2, 1, 3, 2, lo, hi);   // 2, 3, -4, 6
+    m.MinMax(2, 1, 3, 2, lo, hi); // 2, 3, -4, 6
     EXPECT_EQ(lo, -4.0);
     EXPECT_EQ(hi, 6.0);
     double lo2 = 0, hi2 = 0;
@@ -219,7 +219,7 @@ TEST(Matrix, MinMaxScansTheClampedRectangleInEitherOrder)
     EXPECT_EQ(lo2, lo);
     EXPECT_EQ(hi2, hi);
 
-    m.MinMax(-5, 4, 99, 99, lo, hi);   // the last row: 4, 8, 12, -16
+    m.MinMax(-5, 4, 99, 99, lo, hi); // the last row: 4, 8, 12, -16
     EXPECT_EQ(lo, -16.0);
     EXPECT_EQ(hi, 12.0);
 }

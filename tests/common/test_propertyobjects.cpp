@@ -57,7 +57,7 @@ TEST(CrossHair, EverySetNotifiesEvenWithTheSameValue)
         cross.SetLineWid(3);
     }
     EXPECT_EQ(counter.Count, 14);
-    EXPECT_EQ(cross.Layer(), 99);   // not range-checked
+    EXPECT_EQ(cross.Layer(), 99); // not range-checked
     EXPECT_EQ(cross.LineType(), TPenStyle::psDot);
 }
 

@@ -17,8 +17,8 @@ QString ProgramBesideTests(const QString& name)
 
 } // namespace
 
-TDemonEnvironment TestEnvironment(TProcessProbe& probe, const QStringList& arguments,
-                                  const QString& setting, int replyTimeoutMs)
+TDemonEnvironment TestEnvironment(TProcessProbe& probe, const QStringList& arguments, const QString& setting,
+                                  int replyTimeoutMs)
 {
     TDemonEnvironment environment;
     environment.programPath = QCoreApplication::applicationFilePath();
@@ -33,13 +33,12 @@ TDemonEnvironment TestEnvironment(TProcessProbe& probe, const QStringList& argum
 
 QString UniqueServerId()
 {
-    return QStringLiteral("t%1").arg(QRandomGenerator::global()->generate64(), 16, 16,
-                                     QLatin1Char('0'));
+    return QStringLiteral("t%1").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
 }
 
 TInProcessServer::TInProcessServer(QHash<QString, QString> parameters)
     : server(std::make_unique<TCoursewareServer>(
-          TCoursewareServerSettings{id, files.path(), std::move(parameters)}))
+        TCoursewareServerSettings{id, files.path(), std::move(parameters)}))
 {
     EXPECT_TRUE(server->Open());
 }
@@ -91,20 +90,11 @@ bool TChildProgram::WaitForEnd(int timeoutMs)
     return QTest::qWaitFor([&] { return m_process.state() == QProcess::NotRunning; }, timeoutMs);
 }
 
-void TChildProgram::Send(const QString& line)
-{
-    m_process.write((line + QLatin1Char('\n')).toUtf8());
-}
+void TChildProgram::Send(const QString& line) { m_process.write((line + QLatin1Char('\n')).toUtf8()); }
 
-QString ServerProgram()
-{
-    return ProgramBesideTests(QStringLiteral("slopelab-courseware-server"));
-}
+QString ServerProgram() { return ProgramBesideTests(QStringLiteral("slopelab-courseware-server")); }
 
-QString ClientProgram()
-{
-    return ProgramBesideTests(QStringLiteral("courseware-testclient"));
-}
+QString ClientProgram() { return ProgramBesideTests(QStringLiteral("courseware-testclient")); }
 
 std::string ErrorOf(const std::function<void()>& action)
 {

@@ -18,7 +18,7 @@ std::string ErrorOf(const std::function<void()>& action);
 // What a link under test asked of the process instead of doing it.
 struct TProcessProbe {
     int terminations = 0; // the application was asked to end
-    int endings = 0;      // the process was ended at once
+    int endings = 0; // the process was ended at once
 };
 
 inline const QString TestTitle = QStringLiteral("courseware link test");

@@ -27,10 +27,7 @@ struct Form {
     TkdbDemonClient* link;
 };
 
-QByteArray Block(const QByteArray& content)
-{
-    return QByteArray(8, '\x01') + content;
-}
+QByteArray Block(const QByteArray& content) { return QByteArray(8, '\x01') + content; }
 
 } // namespace
 
@@ -88,8 +85,8 @@ TEST(CoursewareLink, ServerIdentifierComesFromTheSettingOrTheLastSwitch)
     TProcessProbe probe;
     TkdbDemonClient settingWins(nullptr, TestEnvironment(probe, {bySwitch.ServerSwitch()}, bySetting.id));
     EXPECT_EQ(settingWins.ServerEntity().Handle(), bySetting.server->Handle());
-    TkdbDemonClient absentSetting(
-        nullptr, TestEnvironment(probe, {bySwitch.ServerSwitch().toUpper()}, "00000000"));
+    TkdbDemonClient absentSetting(nullptr,
+                                  TestEnvironment(probe, {bySwitch.ServerSwitch().toUpper()}, "00000000"));
     EXPECT_EQ(absentSetting.ServerEntity().Handle(), bySwitch.server->Handle());
     EXPECT_EQ(absentSetting.ParamStr(1), bySwitch.ServerSwitch().toUpper());
     TkdbDemonClient noServer(nullptr, TestEnvironment(probe, {"/serverhandle=nosuchserver"}));
@@ -109,8 +106,7 @@ TEST(CoursewareLink, LoadingReadsTheLanguageFileTranslatesAndTakesTheLock)
     Form form(probe);
     form.link->Loaded();
     EXPECT_EQ(form.exit->text(), QStringLiteral("Ende"));
-    EXPECT_EQ(form.link->Translator().LookupText(QStringLiteral("MEMO1")),
-              QStringLiteral("Erste\nZeile"));
+    EXPECT_EQ(form.link->Translator().LookupText(QStringLiteral("MEMO1")), QStringLiteral("Erste\nZeile"));
     EXPECT_EQ(form.link->OwnEntity().AuxHandle(), quint32(QCoreApplication::applicationPid()));
     EXPECT_EQ(probe.endings, 0);
 
@@ -227,7 +223,6 @@ TEST(CoursewareLink, OtherMessagesGoToOnGotAMessage)
     EXPECT_EQ(received, 1);
     EXPECT_EQ(probe.terminations, 0);
     // A quit message without its flag byte reads past the data.
-    EXPECT_EQ(ErrorOf([&] { link.ReceiveDataBlock(1, QuilletCode::Quit, Block("")); }),
-              "Stream read error");
+    EXPECT_EQ(ErrorOf([&] { link.ReceiveDataBlock(1, QuilletCode::Quit, Block("")); }), "Stream read error");
     EXPECT_TRUE(link.WindowExists());
 }

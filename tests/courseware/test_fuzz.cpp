@@ -67,9 +67,17 @@ std::vector<std::pair<quint32, QByteArray>> WellFormedBlocks()
         {QuilletCode::Reply, Message(record)},
         {QuilletCode::Register, Message(record)},
         {QuilletCode::Unregister, Message(record)},
-        {QuilletCode::FindEntity, Message([](auto& s) { s.WriteByte(2); s.WriteString("Prog"); })},
-        {QuilletCode::FindEntity, Message([](auto& s) { s.WriteByte(1); s.WriteInt32(77); })},
-        {QuilletCode::NewParameters, Message([](auto& s) { s.WriteLines({"/opt/prog", "a b"}); })},
+        {QuilletCode::FindEntity, Message([](auto& s) {
+             s.WriteByte(2);
+             s.WriteString("Prog");
+         })},
+        {QuilletCode::FindEntity, Message([](auto& s) {
+             s.WriteByte(1);
+             s.WriteInt32(77);
+         })},
+        {QuilletCode::NewParameters, Message([](auto& s) {
+             s.WriteLines({"/opt/prog", "a b"});
+         })},
         {QuilletCode::FetchFile, Message([](auto& s) { s.WriteString("notes.txt"); })},
         {QuilletCode::ServerFileName, Message([](auto& s) { s.WriteString("/opt/prog"); })},
         {QuilletCode::ServerString, Message([](auto& s) { s.WriteString("x"); })},

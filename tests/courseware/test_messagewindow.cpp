@@ -20,8 +20,7 @@ struct Received {
 
 // A window that writes down what it receives, optionally doing more with it.
 struct RecordingWindow {
-    explicit RecordingWindow(const QString& name,
-                             std::function<void(const Received&)> react = {})
+    explicit RecordingWindow(const QString& name, std::function<void(const Received&)> react = {})
         : window(QStringLiteral("RecordingWindowClass"), name,
                  [this, react](TWindowHandle sender, quint32 code, const QByteArray& data) {
                      received.push_back({sender, code, data});
@@ -119,9 +118,8 @@ TEST(MessageWindow, ProcedureErrorsStayInTheReceiver)
 TEST(MessageWindow, ForeignBytesOnTheSocketAreDropped)
 {
     RecordingWindow target(UniqueServerId());
-    for (const QByteArray& junk :
-         {QByteArray("GET / HTTP/1.0\r\n\r\n"), Header("QMW1", 0xffffffffu) + "xyz",
-          Header("QMW1", 100) + "short"}) {
+    for (const QByteArray& junk : {QByteArray("GET / HTTP/1.0\r\n\r\n"), Header("QMW1", 0xffffffffu) + "xyz",
+                                   Header("QMW1", 100) + "short"}) {
         QLocalSocket socket;
         socket.connectToServer(WindowDirectory::SocketPath(target.window.Handle()));
         ASSERT_TRUE(socket.waitForConnected(1000));
@@ -191,8 +189,7 @@ TEST(FrameReader, TakesFramesInPiecesAndRefusesBadHeaders)
     TFrameReader wrongMarker;
     EXPECT_EQ(wrongMarker.Append(Header("XXXX", 1)), TFrameReader::Status::Invalid);
     TFrameReader tooLong;
-    EXPECT_EQ(tooLong.Append(Header("QMW1", quint32(kMaxDataBlockSize + 1))),
-              TFrameReader::Status::Invalid);
+    EXPECT_EQ(tooLong.Append(Header("QMW1", quint32(kMaxDataBlockSize + 1))), TFrameReader::Status::Invalid);
     TFrameReader empty;
     EXPECT_EQ(empty.Append(Header("QMW1", 0)), TFrameReader::Status::Complete);
     EXPECT_TRUE(empty.Frame().data.isEmpty());

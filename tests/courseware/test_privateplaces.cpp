@@ -16,7 +16,7 @@ namespace {
 
 int ModeOf(const QString& path)
 {
-    struct stat info {};
+    struct stat info { };
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
 }
 
@@ -42,14 +42,13 @@ TEST(RuntimeFolder, OnlyARealFolderOfTheUserForTheUserAloneIsPrivate)
         uid_t owner;
         const char* fault;
     };
-    for (const Case& c : {Case{S_IFDIR | 0700, user, ""},
-                          Case{S_IFDIR | 0700, 1001, "belongs to user 1001"},
-                          Case{S_IFDIR | 0755, user, "has mode 0755, not 0700"},
-                          Case{S_IFDIR | 0500, user, "has mode 0500, not 0700"},
-                          Case{S_IFDIR | 01700, user, "has mode 1700, not 0700"},
-                          Case{S_IFLNK | 0777, user, "is a symbolic link"},
-                          Case{S_IFREG | 0700, user, "is not a folder"}}) {
-        struct stat info {};
+    for (const Case& c :
+         {Case{S_IFDIR | 0700, user, ""}, Case{S_IFDIR | 0700, 1001, "belongs to user 1001"},
+          Case{S_IFDIR | 0755, user, "has mode 0755, not 0700"},
+          Case{S_IFDIR | 0500, user, "has mode 0500, not 0700"},
+          Case{S_IFDIR | 01700, user, "has mode 1700, not 0700"},
+          Case{S_IFLNK | 0777, user, "is a symbolic link"}, Case{S_IFREG | 0700, user, "is not a folder"}}) {
+        struct stat info { };
         info.st_mode = c.mode;
         info.st_uid = c.owner;
         EXPECT_EQ(PrivateFolderFault(info, user), QString::fromUtf8(c.fault)) << c.mode;
@@ -98,7 +97,11 @@ TEST(SingleCopyLock, OnlyALiveHolderKeepsItAndWhateverElseIsInTheWayGoes)
         {"nothing", [] {}},
         {"empty file", [&] { WriteFile(path, {}); }},
         {"junk", [&] { WriteFile(path, "\xff\xfe junk from another machine"); }},
-        {"file nobody may open", [&] { WriteFile(path, "1"); SetMode(path, 0); }},
+        {"file nobody may open",
+         [&] {
+             WriteFile(path, "1");
+             SetMode(path, 0);
+         }},
         {"pipe", [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0); }},
         {"link", [&] { ASSERT_TRUE(QFile::link(elsewhere, path)); }},
         {"empty folder", [&] { ASSERT_TRUE(QDir().mkdir(path)); }},

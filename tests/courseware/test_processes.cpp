@@ -28,34 +28,25 @@ QProcessEnvironment ClientEnvironment(bool useServer, int timeoutMs = 0)
 }
 
 // The runtime folder this test process and its children share.
-QString RuntimeFolder()
-{
-    return qEnvironmentVariable("XDG_RUNTIME_DIR");
-}
+QString RuntimeFolder() { return qEnvironmentVariable("XDG_RUNTIME_DIR"); }
 
-QString ClientLockFile()
-{
-    return RuntimeFolder() + QStringLiteral("/QL_courseware-testclient.lock");
-}
+QString ClientLockFile() { return RuntimeFolder() + QStringLiteral("/QL_courseware-testclient.lock"); }
 
 // The client window of the one client program running.
-TWindowHandle RunningClientWindow()
-{
-    return WindowDirectory::Find(QuilletClientWindowClass, QString());
-}
+TWindowHandle RunningClientWindow() { return WindowDirectory::Find(QuilletClientWindowClass, QString()); }
 
 // The files a window has in the directory: its socket and its record.
 QStringList FilesOfWindow(TWindowHandle handle)
 {
     const QFileInfo socket(WindowDirectory::SocketPath(handle));
-    return QDir(socket.path()).entryList({socket.fileName() + QLatin1Char('*')},
-                                         QDir::AllEntries | QDir::System | QDir::Hidden);
+    return QDir(socket.path())
+        .entryList({socket.fileName() + QLatin1Char('*')}, QDir::AllEntries | QDir::System | QDir::Hidden);
 }
 
 // The permission bits of a file or folder.
 int ModeOf(const QString& path)
 {
-    struct stat info {};
+    struct stat info { };
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
 }
 
@@ -150,8 +141,8 @@ TEST(CoursewarePrograms, ACrashedCopyLeavesNothingThatStopsOrMisleadsTheNextAndC
     EXPECT_EQ(FilesOfWindow(crashed).size(), 2);
     // A record that is not one, with its socket, as a power cut might leave them.
     const TWindowHandle garbled = 0x0badf00d;
-    for (const QString& path : {WindowDirectory::SocketPath(garbled),
-                                WindowDirectory::SocketPath(garbled) + ".window"}) {
+    for (const QString& path :
+         {WindowDirectory::SocketPath(garbled), WindowDirectory::SocketPath(garbled) + ".window"}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("\x01\xfe not a record");
@@ -193,9 +184,9 @@ TEST(CoursewarePrograms, ServerThatStallsOrVanishesIsGivenUp)
     // Its window is not found any more, although it had no chance to withdraw it.
     ASSERT_TRUE(stalling.program.WaitForEnd());
     EXPECT_FALSE(patient.ServerEntity().Alive());
-    EXPECT_EQ(WindowDirectory::Find(QuilletServerWindowClass(stalling.id),
-                                    QuilletServerWindowName(stalling.id)),
-              0u);
+    EXPECT_EQ(
+        WindowDirectory::Find(QuilletServerWindowClass(stalling.id), QuilletServerWindowName(stalling.id)),
+        0u);
 }
 
 TEST(CoursewarePrograms, OnlyALiveCopyHoldsTheLock)
@@ -256,8 +247,7 @@ TEST(CoursewarePrograms, RuntimeFolderNotPrivateToTheUserIsNeverUsed)
     TChildProgram alone(ClientProgram(), {}, environment);
     EXPECT_TRUE(alone.WaitForLine("loaded Exit"));
     EndNormally(alone);
-    EXPECT_TRUE(alone.ErrorText().contains("without the courseware link"))
-        << alone.ErrorText().toStdString();
+    EXPECT_TRUE(alone.ErrorText().contains("without the courseware link")) << alone.ErrorText().toStdString();
     for (const QString& folder : {shared, fallback})
         EXPECT_TRUE(QDir(folder).isEmpty()) << folder.toStdString();
     EXPECT_EQ(ModeOf(shared), 0755);
@@ -267,10 +257,9 @@ TEST(CoursewarePrograms, IdleConnectionsDoNotDeafenTheWindow)
 {
     ServerProgramRun server;
     // Few descriptors, so that keeping every connection would soon run out of them.
-    TChildProgram client("/bin/sh",
-                         {"-c", "ulimit -n 128 && exec \"$0\" \"$@\"", ClientProgram(),
-                          server.ServerSwitch()},
-                         ClientEnvironment(true, 500));
+    TChildProgram client(
+        "/bin/sh", {"-c", "ulimit -n 128 && exec \"$0\" \"$@\"", ClientProgram(), server.ServerSwitch()},
+        ClientEnvironment(true, 500));
     ASSERT_TRUE(client.WaitForLine("loaded Exit"));
     ASSERT_TRUE(server.program.WaitForLine("registered " + ClientTitle));
     const QString socketPath = WindowDirectory::SocketPath(RunningClientWindow());

@@ -54,7 +54,11 @@ TEST(QuilletStream, WritesAndReadsThePayloadEncodings)
     stream.WriteByte(2);
     stream.WriteString(QStringLiteral("Grüße"));
     stream.WriteInt32(-5);
-    EXPECT_EQ(stream.Content(), QByteArray("\x02") + Int32(7) + "Gr\xc3\xbc\xc3\x9f" "e" + Int32(-5));
+    EXPECT_EQ(stream.Content(),
+              QByteArray("\x02") + Int32(7)
+                  + "Gr\xc3\xbc\xc3\x9f"
+                    "e"
+                  + Int32(-5));
     EXPECT_EQ(stream.DataBlock(), Int32(0x11223344) + Int32(0x55667788) + stream.Content());
 
     stream.SetPosition(0);
@@ -116,5 +120,8 @@ TEST(QuilletStream, TextLinesBreakAtAnyLineEnd)
     EXPECT_EQ(StreamOf("x\ny\rz").ReadLines(), (QStringList{"x", "y", "z"}));
     EXPECT_EQ(StreamOf("").ReadLines(), QStringList());
     // Text from a program that writes Windows-1252 stays readable.
-    EXPECT_EQ(StreamOf("Gr\xfc\xdf" "e\r\n").ReadLines(), QStringList{QStringLiteral("Grüße")});
+    EXPECT_EQ(StreamOf("Gr\xfc\xdf"
+                       "e\r\n")
+                  .ReadLines(),
+              QStringList{QStringLiteral("Grüße")});
 }

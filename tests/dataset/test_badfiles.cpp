@@ -32,8 +32,7 @@ std::vector<BadFile> BadFiles()
 {
     return {
         {"text cell", "x,y\n1,2\n2,3\n3,4\n4,5\n5,6\nabc,7\n", "line 7: \"abc\" is not a number"},
-        {"first fault of the file counts", "x,y\n1,2\n2,abc\nfoo,3\n",
-         "line 3: \"abc\" is not a number"},
+        {"first fault of the file counts", "x,y\n1,2\n2,abc\nfoo,3\n", "line 3: \"abc\" is not a number"},
         {"too many fields", "x,y\n1,2\n3,4,5\n", "line 3: 3 fields, but line 1 has 2"},
         {"too few fields", "\nx,y,z\r1,2,3\r4\r", "line 4: 1 field, but line 2 has 3"},
         {"decimal comma with comma separator", "x,y\n1,5,2\n", "line 2: 3 fields, but line 1 has 2"},
@@ -136,11 +135,21 @@ TEST(BadFiles, MutatedExamplesNeverCrashOrHang)
             const qsizetype at = below(bytes.size());
             const qsizetype length = std::min<qsizetype>(1 + below(16), bytes.size() - at);
             switch (below(5)) {
-            case 0: bytes[at] = alphabet[below(alphabet.size())]; break;
-            case 1: bytes.insert(at, alphabet[below(alphabet.size())]); break;
-            case 2: bytes.remove(at, length); break;
-            case 3: bytes.insert(at, bytes.mid(at, length).repeated(1 + below(50))); break;
-            default: bytes.truncate(at); break;
+            case 0:
+                bytes[at] = alphabet[below(alphabet.size())];
+                break;
+            case 1:
+                bytes.insert(at, alphabet[below(alphabet.size())]);
+                break;
+            case 2:
+                bytes.remove(at, length);
+                break;
+            case 3:
+                bytes.insert(at, bytes.mid(at, length).repeated(1 + below(50)));
+                break;
+            default:
+                bytes.truncate(at);
+                break;
             }
         }
         QElapsedTimer clock;
@@ -152,8 +161,8 @@ TEST(BadFiles, MutatedExamplesNeverCrashOrHang)
             ASSERT_EQ(data.columns.size(), static_cast<std::size_t>(data.names.size()));
             for (const std::vector<double>& column : data.columns) {
                 ASSERT_EQ(column.size(), data.columns[0].size());
-                ASSERT_TRUE(std::all_of(column.begin(), column.end(),
-                                        [](double v) { return std::isfinite(v); }));
+                ASSERT_TRUE(
+                    std::all_of(column.begin(), column.end(), [](double v) { return std::isfinite(v); }));
             }
             const Result<PointSet> points = PickPoints(data, 0, 1);
             if (points.Ok()) {

@@ -32,8 +32,8 @@ void ExpectRoundsTo(double computed, Published published, const char* what)
 
 TEST(Examples, AreFoundBesideTheProgramByName)
 {
-    EXPECT_EQ(ExampleNames(BuiltExamples()), QStringList({"anscombe-1", "anscombe-2", "anscombe-3", "anscombe-4",
-                                           "cars", "women"}));
+    EXPECT_EQ(ExampleNames(BuiltExamples()),
+              QStringList({"anscombe-1", "anscombe-2", "anscombe-3", "anscombe-4", "cars", "women"}));
     EXPECT_TRUE(ExampleFile("cars", BuiltExamples()).endsWith("/share/slopelab/examples/cars.csv"));
     EXPECT_TRUE(QFileInfo(ExampleFile("cars", BuiltExamples())).isFile());
     EXPECT_EQ(ExampleFile("README", BuiltExamples()), "");

@@ -42,34 +42,39 @@ std::vector<GoodFile> GoodFiles()
     return {
         {"header, commas", "x,y\n1,2\n3,4.5\n", xy, {{1, 3}, {2, 4.5}}},
         {"no header", "1,2\n3,4\n", xy, xy1234},
-        {"no header, three columns", "1,2,3\n4,5,6\n", {"column 1", "column 2", "column 3"},
+        {"no header, three columns",
+         "1,2,3\n4,5,6\n",
+         {"column 1", "column 2", "column 3"},
          {{1, 4}, {2, 5}, {3, 6}}},
         {"semicolons, decimal comma", "a;b\n1,5;2\n-0,25;1.5\n", {"a", "b"}, {{1.5, -0.25}, {2, 1.5}}},
         {"tabs", "a\tb\n1\t2\n3\t4\n", {"a", "b"}, xy1234},
-        {"quoted fields", "\"say \"\"hi\"\"\",\"a, b\"\n\"1\",2\n3,\" 4 \"\n",
-         {"say \"hi\"", "a, b"}, xy1234},
+        {"quoted fields",
+         "\"say \"\"hi\"\"\",\"a, b\"\n\"1\",2\n3,\" 4 \"\n",
+         {"say \"hi\"", "a, b"},
+         xy1234},
         {"blank lines", "\n\nx,y\n\n1,2\n  \n,\n3,4\n\n\n", xy, xy1234},
         {"UTF-8 byte-order mark", "\xEF\xBB\xBFx,y\n1,2\n3,4\n", xy, xy1234},
         {"CR LF", "x,y\r\n1,2\r\n3,4\r\n", xy, xy1234},
         {"CR", "x,y\r1,2\r3,4\r", xy, xy1234},
         {"no line end at the end", "x,y\n1,2\n3,4", xy, xy1234},
-        {"label column, unnamed column", "\"\",name,h,w\n1,Ann,150,50\n2,Bob,160,60\n",
-         {"column 1", "h", "w"}, {{1, 2}, {150, 160}, {50, 60}}},
-        {"Windows-1252", "Gr\xF6\xDF" "e,\x80\n1,2\n3,4\n", {"Größe", "€"}, xy1234},
-        {"UTF-16 with byte-order mark", Utf16LeWithMark("h\tw\r\n1\t2\r\n3\t4\r\n"), {"h", "w"},
+        {"label column, unnamed column",
+         "\"\",name,h,w\n1,Ann,150,50\n2,Bob,160,60\n",
+         {"column 1", "h", "w"},
+         {{1, 2}, {150, 160}, {50, 60}}},
+        {"Windows-1252",
+         "Gr\xF6\xDF"
+         "e,\x80\n1,2\n3,4\n",
+         {"Größe", "€"},
          xy1234},
+        {"UTF-16 with byte-order mark", Utf16LeWithMark("h\tw\r\n1\t2\r\n3\t4\r\n"), {"h", "w"}, xy1234},
         {"number forms", "x,y\n+1,.5\n2.,-3E-2\n 4 , 1e-400\n", xy, {{1, 2, 4}, {0.5, -0.03, 0}}},
-        {"line break in a quoted name", "\"first\r\nsecond\",y\n1,2\n3,4\n", {"first second", "y"},
-         xy1234},
+        {"line break in a quoted name", "\"first\r\nsecond\",y\n1,2\n3,4\n", {"first second", "y"}, xy1234},
         {"quoted numbers as names", "\"1990\",\"2000\"\n1,2\n3,4\n", {"1990", "2000"}, xy1234},
         LargestFile(),
     };
 }
 
-std::uint64_t Bits(double value)
-{
-    return std::bit_cast<std::uint64_t>(value);
-}
+std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
 
 } // namespace
 

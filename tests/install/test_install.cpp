@@ -22,7 +22,7 @@ struct TRun {
 
 // Runs a program to its end, two minutes at most.
 TRun RunToEnd(const QString& program, const QStringList& arguments,
-         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -57,8 +57,9 @@ QImage MainWindowShot(const QString& program, const QStringList& options, const 
     environment.remove(QStringLiteral("LANGUAGE"));
     environment.remove(QStringLiteral("LC_MESSAGES"));
     environment.insert(QStringLiteral("LC_ALL"), locale);
-    const TRun run = RunToEnd(program, QStringList{"--screenshot", dir.path(), "--seed", "1", "--page", "4"} + options,
-                         environment);
+    const TRun run =
+        RunToEnd(program, QStringList{"--screenshot", dir.path(), "--seed", "1", "--page", "4"} + options,
+                 environment);
     EXPECT_EQ(run.status, 0) << program.toStdString() << ": " << run.output.toStdString();
     return QImage(dir.filePath(QStringLiteral("main.png")));
 }
@@ -77,7 +78,10 @@ TEST(Install, DesktopFilesValidateAndFitTheProgram)
     const TRun desktop = RunToEnd("desktop-file-validate", {desktopFile});
     EXPECT_EQ(desktop.status, 0) << desktop.output.toStdString();
     EXPECT_FALSE(desktop.output.contains("error")) << desktop.output.toStdString();
-    const TRun metainfo = RunToEnd("appstreamcli", {"validate", "--no-net", Under(prefix.path(), SLOPELAB_INSTALL_DATAROOTDIR, "metainfo/" + AppId + ".metainfo.xml")});
+    const TRun metainfo =
+        RunToEnd("appstreamcli",
+                 {"validate", "--no-net",
+                  Under(prefix.path(), SLOPELAB_INSTALL_DATAROOTDIR, "metainfo/" + AppId + ".metainfo.xml")});
     EXPECT_EQ(metainfo.status, 0) << metainfo.output.toStdString();
 
     // The menu entry starts the installed program and shows the icon the windows show:
@@ -86,9 +90,8 @@ TEST(Install, DesktopFilesValidateAndFitTheProgram)
     EXPECT_TRUE(entry.contains(QRegularExpression("^Exec=slopelab$", QRegularExpression::MultilineOption)));
     const QString program = Under(prefix.path(), SLOPELAB_INSTALL_BINDIR, "slopelab");
     EXPECT_TRUE(QFileInfo(program).isExecutable());
-    const QString iconName = QRegularExpression("^Icon=(.*)$", QRegularExpression::MultilineOption)
-                                 .match(entry)
-                                 .captured(1);
+    const QString iconName =
+        QRegularExpression("^Icon=(.*)$", QRegularExpression::MultilineOption).match(entry).captured(1);
     const QDir languages(Under(prefix.path(), SLOPELAB_INSTALL_DATADIR, "lang"));
     EXPECT_EQ(languages.entryList(QDir::Dirs | QDir::NoDotAndDotDot), (QStringList{"de", "en"}));
     for (const QString& language : languages.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -102,7 +105,8 @@ TEST(Install, DesktopFilesValidateAndFitTheProgram)
         const QString png = QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(iconName);
         EXPECT_EQ(QImage(Under(prefix.path(), SLOPELAB_INSTALL_ICONDIR, png)).size(), QSize(size, size));
     }
-    EXPECT_TRUE(QFile::exists(Under(prefix.path(), SLOPELAB_INSTALL_ICONDIR, "scalable/apps/" + iconName + ".svg")));
+    EXPECT_TRUE(
+        QFile::exists(Under(prefix.path(), SLOPELAB_INSTALL_ICONDIR, "scalable/apps/" + iconName + ".svg")));
 
     // The manual page describes every option --help lists.
     const TRun help = RunToEnd(program, {"--help"});
@@ -116,7 +120,8 @@ TEST(Install, DesktopFilesValidateAndFitTheProgram)
 
     // Each page of the guide finds its pictures.
     for (const char* language : {"en", "de"}) {
-        const QString page = Under(prefix.path(), SLOPELAB_INSTALL_DOCDIR, QStringLiteral("guide/%1/index.html").arg(language));
+        const QString page = Under(prefix.path(), SLOPELAB_INSTALL_DOCDIR,
+                                   QStringLiteral("guide/%1/index.html").arg(language));
         auto pictures = QRegularExpression("src=\"([^\"]+)\"").globalMatch(ReadText(page));
         int count = 0;
         for (; pictures.hasNext(); ++count) {
@@ -131,7 +136,9 @@ TEST(Package, UnpackedProgramFindsItsLanguagesAndSpeaksTheChosenOne)
 {
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
-    const TRun pack = RunToEnd(SLOPELAB_CPACK, {"--config", BuildDir + "/CPackConfig.cmake", "-G", "DEB", "-B", scratch.filePath("out")});
+    const TRun pack =
+        RunToEnd(SLOPELAB_CPACK,
+                 {"--config", BuildDir + "/CPackConfig.cmake", "-G", "DEB", "-B", scratch.filePath("out")});
     ASSERT_EQ(pack.status, 0) << pack.output.toStdString();
     const QStringList packages = QDir(scratch.filePath("out")).entryList({"*.deb"});
     ASSERT_EQ(packages.size(), 1);

@@ -1,5 +1,5 @@
-#include "controls/numlab/numlab.h"
 #include "controls/common/gryph_error.h"
+#include "controls/numlab/numlab.h"
 
 #include "numlabtesting.h"
 
@@ -30,15 +30,28 @@ struct FormLabel : TNumLab {
 
 TEST(NumLab, StartsWithItsDefaultsAndPublishesThem)
 {
-    const TSettings defaults = {
-        {"Value", 0.0}, {"DisplayType", QVariant::fromValue(TDisplay::dtFixP)}, {"Precision", 2},
-        {"DTFormat", "mmm-dd, yyyy"}, {"StateText", "undefined"}, {"OverflowIndicator", "*********"},
-        {"Empty", false}, {"Comma", false}, {"ForcePlusSign", false}, {"LeftText", ""}, {"RightText", ""},
-        {"LeftSpace", 35}, {"LabelWidth", 80}, {"Alignment", QVariant::fromValue(TAlignment::taCenter)},
-        {"LeftTextAlignment", QVariant::fromValue(TAlignment::taRightJustify)},
-        {"RightTextAlignment", QVariant::fromValue(TAlignment::taLeftJustify)}, {"FrameStyle", QVariant::fromValue(TFrameStyle::fsLowered)},
-        {"ColorScheme", QVariant::fromValue(TColorScheme::csBWG)}, {"ColorLabBakG", clBtnFace}, {"ColorLabText", clBlack},
-        {"ColorOutBakG", clBtnFace}, {"ColorOutText", clBlack}};
+    const TSettings defaults = {{"Value", 0.0},
+                                {"DisplayType", QVariant::fromValue(TDisplay::dtFixP)},
+                                {"Precision", 2},
+                                {"DTFormat", "mmm-dd, yyyy"},
+                                {"StateText", "undefined"},
+                                {"OverflowIndicator", "*********"},
+                                {"Empty", false},
+                                {"Comma", false},
+                                {"ForcePlusSign", false},
+                                {"LeftText", ""},
+                                {"RightText", ""},
+                                {"LeftSpace", 35},
+                                {"LabelWidth", 80},
+                                {"Alignment", QVariant::fromValue(TAlignment::taCenter)},
+                                {"LeftTextAlignment", QVariant::fromValue(TAlignment::taRightJustify)},
+                                {"RightTextAlignment", QVariant::fromValue(TAlignment::taLeftJustify)},
+                                {"FrameStyle", QVariant::fromValue(TFrameStyle::fsLowered)},
+                                {"ColorScheme", QVariant::fromValue(TColorScheme::csBWG)},
+                                {"ColorLabBakG", clBtnFace},
+                                {"ColorLabText", clBlack},
+                                {"ColorOutBakG", clBtnFace},
+                                {"ColorOutText", clBlack}};
     TNumLab label;
     for (const auto& [name, value] : defaults)
         EXPECT_EQ(label.property(name), value) << name;
@@ -144,14 +157,25 @@ TEST(NumLab, MouseAreaIsSetBeforeTheMoveHandlerRuns)
 
 TEST(NumLab, AssignCopiesTheLookAndValueButNotFormatDetails)
 {
-    const TSettings copied = {
-        {"LeftSpace", 120}, {"Empty", true}, {"LabelWidth", 70}, {"Precision", 5}, {"LeftText", "left"},
-        {"RightText", "right"}, {"FrameStyle", QVariant::fromValue(TFrameStyle::fsRaised)},
-        {"Alignment", QVariant::fromValue(TAlignment::taLeftJustify)}, {"RightTextAlignment", QVariant::fromValue(TAlignment::taCenter)},
-        {"LeftTextAlignment", QVariant::fromValue(TAlignment::taLeftJustify)}, {"OverflowIndicator", "##"}, {"Value", 2.25},
-        {"StateText", "off"}, {"ColorLabBakG", clYellow}, {"ColorLabText", clRed}, {"ColorOutBakG", clAqua},
-        {"ColorOutText", clBlue}, {"ColorScheme", QVariant::fromValue(TColorScheme::csSystem)},
-        {"DisplayType", QVariant::fromValue(TDisplay::dtFloat)}};
+    const TSettings copied = {{"LeftSpace", 120},
+                              {"Empty", true},
+                              {"LabelWidth", 70},
+                              {"Precision", 5},
+                              {"LeftText", "left"},
+                              {"RightText", "right"},
+                              {"FrameStyle", QVariant::fromValue(TFrameStyle::fsRaised)},
+                              {"Alignment", QVariant::fromValue(TAlignment::taLeftJustify)},
+                              {"RightTextAlignment", QVariant::fromValue(TAlignment::taCenter)},
+                              {"LeftTextAlignment", QVariant::fromValue(TAlignment::taLeftJustify)},
+                              {"OverflowIndicator", "##"},
+                              {"Value", 2.25},
+                              {"StateText", "off"},
+                              {"ColorLabBakG", clYellow},
+                              {"ColorLabText", clRed},
+                              {"ColorOutBakG", clAqua},
+                              {"ColorOutText", clBlue},
+                              {"ColorScheme", QVariant::fromValue(TColorScheme::csSystem)},
+                              {"DisplayType", QVariant::fromValue(TDisplay::dtFloat)}};
     const TSettings kept = {{"Comma", true}, {"ForcePlusSign", true}, {"DTFormat", "yyyy"}};
     TNumLab source;
     source.resize(300, 30);
@@ -169,7 +193,7 @@ TEST(NumLab, AssignCopiesTheLookAndValueButNotFormatDetails)
     for (const auto& [name, value] : kept)
         EXPECT_EQ(dest.property(name), fresh.property(name)) << name;
     EXPECT_EQ(dest.font(), fresh.font());
-    EXPECT_EQ(PixelAt(dest, 0, 0), clAqua);   // drawn at once
+    EXPECT_EQ(PixelAt(dest, 0, 0), clAqua); // drawn at once
 
     TNumLab other;
     source.AssignTo(&other);

@@ -22,8 +22,9 @@ TArt Field(TFrameStyle style)
     label.SetColorOutBakG(clYellow);
     label.SetColorLabBakG(clAqua);
     label.SetFrameStyle(style);
-    label.resize(20, 8);   // the picture follows the new size
-    const std::map<TColor, char> legend = {{clYellow, '.'}, {clAqua, 'a'}, {clBlack, 'k'}, {clGray, 'g'}, {clWhite, 'w'}};
+    label.resize(20, 8); // the picture follows the new size
+    const std::map<TColor, char> legend = {
+        {clYellow, '.'}, {clAqua, 'a'}, {clBlack, 'k'}, {clGray, 'g'}, {clWhite, 'w'}};
     TArt rows(8, std::string(20, '?'));
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 20; ++x)
@@ -36,8 +37,9 @@ TArt Field(TFrameStyle style)
 // a flat field is a full-height rectangle.
 TArt Frame(char r, char u, char l, bool flat = false)
 {
-    TArt art = {"...rrrrrrrrrrrr.....", "...ruuuuuuuuuurl....", "...ruaaaaaaaaarl....", "...ruaaaaaaaaarl....",
-                "...ruaaaaaaaaarl....", "...ruaaaaaaaaarl....", "...rrrrrrrrrrrrl....", "....llllllllllll...."};
+    TArt art = {"...rrrrrrrrrrrr.....", "...ruuuuuuuuuurl....", "...ruaaaaaaaaarl....",
+                "...ruaaaaaaaaarl....", "...ruaaaaaaaaarl....", "...ruaaaaaaaaarl....",
+                "...rrrrrrrrrrrrl....", "....llllllllllll...."};
     if (flat) {
         art.assign(8, "...raaaaaaaaaar.....");
         art.front() = art.back() = "...rrrrrrrrrrrr.....";

@@ -9,8 +9,8 @@ namespace {
 // The text for value, or "<out>" when the type cannot show it.
 QString Text(TDisplay type, int precision, double value)
 {
-    const std::optional<QString> text =
-        FormatDisplayValue(value, {type, precision, QStringLiteral("yyyy-mm-dd hh:nn"), QStringLiteral("busy")});
+    const std::optional<QString> text = FormatDisplayValue(
+        value, {type, precision, QStringLiteral("yyyy-mm-dd hh:nn"), QStringLiteral("busy")});
     return text ? *text : QStringLiteral("<out>");
 }
 

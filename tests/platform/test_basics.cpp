@@ -10,10 +10,10 @@
 #include <QPalette>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 #include <cfenv>
 #include <climits>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <vector>
 
@@ -105,7 +105,8 @@ TEST(Events, TranslateButtonsAndModifiers)
     const QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::RightButton, Qt::NoButton,
                             Qt::ShiftModifier | Qt::ControlModifier);
     EXPECT_EQ(MouseButtonOf(press), TMouseButton::mbRight);
-    EXPECT_EQ(ShiftStateOf(press), TShiftState(TShiftFlag::ssRight | TShiftFlag::ssShift | TShiftFlag::ssCtrl));
+    EXPECT_EQ(ShiftStateOf(press),
+              TShiftState(TShiftFlag::ssRight | TShiftFlag::ssShift | TShiftFlag::ssCtrl));
 
     const QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::MiddleButton,
                               Qt::AltModifier);
@@ -136,7 +137,7 @@ TEST(Bitmap, ResizingKeepsContentAndCanvasState)
 
     bitmap.SetSize(0, 5);
     EXPECT_TRUE(bitmap.Empty());
-    c.LineTo(0, 0);   // drawing on an empty bitmap does nothing
+    c.LineTo(0, 0); // drawing on an empty bitmap does nothing
     bitmap.SetHeight(-3);
     EXPECT_EQ(bitmap.Height(), 0);
 }

@@ -6,9 +6,9 @@
 #include <QElapsedTimer>
 #include <QFont>
 #include <QPdfWriter>
-#include <gtest/gtest.h>
 #include <climits>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -60,11 +60,23 @@ TEST(Canvas, LineToSetsBresenhamPixelsAndLeavesOutTheEnd)
     steep.Canvas().Pen.Color = clBlue;
     steep.Canvas().MoveTo(2, 1);
     steep.Canvas().LineTo(4, 8);
-    steep.Canvas().MoveTo(10, 9);   // the same slope drawn up and to the left
+    steep.Canvas().MoveTo(10, 9); // the same slope drawn up and to the left
     steep.Canvas().LineTo(8, 2);
     EXPECT_EQ(PixelsIn(steep.Canvas(), clBlue),
-              (PixelSet{{2, 1}, {2, 2}, {3, 3}, {3, 4}, {3, 5}, {3, 6}, {4, 7},
-                        {10, 9}, {10, 8}, {9, 7}, {9, 6}, {9, 5}, {9, 4}, {8, 3}}));
+              (PixelSet{{2, 1},
+                        {2, 2},
+                        {3, 3},
+                        {3, 4},
+                        {3, 5},
+                        {3, 6},
+                        {4, 7},
+                        {10, 9},
+                        {10, 8},
+                        {9, 7},
+                        {9, 6},
+                        {9, 5},
+                        {9, 4},
+                        {8, 3}}));
 
     TBitmap dot(5, 5);
     dot.Canvas().MoveTo(2, 2);
@@ -132,7 +144,7 @@ TEST(Canvas, RectangleExcludesRightAndBottom)
     TCanvas& c = bitmap.Canvas();
     c.Pen.Color = clRed;
     c.Brush.Color = clBlue;
-    c.Rectangle(7, 6, 2, 3);   // corners in either order
+    c.Rectangle(7, 6, 2, 3); // corners in either order
     EXPECT_EQ(PixelsIn(c, clBlue), (PixelSet{{3, 4}, {4, 4}, {5, 4}}));
     EXPECT_EQ(PixelsIn(c, clRed).size(), 12u);
     EXPECT_TRUE(InsideBox(PixelsNotIn(c, clWhite), 2, 3, 7, 6));
@@ -175,10 +187,11 @@ TEST(Canvas, EllipseStaysInItsBox)
         c.Brush.Color = clBlue;
         c.Ellipse(2, 3, 13, 12);
         const PixelSet drawn = PixelsNotIn(c, clWhite);
-        const int grow = width / 2;   // a wide outline is centered on the box's edge
+        const int grow = width / 2; // a wide outline is centered on the box's edge
         EXPECT_TRUE(InsideBox(drawn, 2 - grow, 3 - grow, 13 + grow, 12 + grow));
         const PixelSet outline = PixelsIn(c, clRed);
-        EXPECT_TRUE(outline.count({2, 7}) && outline.count({12, 7}) && outline.count({7, 3}) && outline.count({7, 11}));
+        EXPECT_TRUE(outline.count({2, 7}) && outline.count({12, 7}) && outline.count({7, 3})
+                    && outline.count({7, 11}));
         EXPECT_EQ(c.Pixel(7, 7), clBlue);
     }
     TBitmap tiny(5, 5);
@@ -289,7 +302,8 @@ TEST(Canvas, DrawsBitmapsAndSystemColors)
     c.Draw(3, 4, picture);
     EXPECT_EQ(c.Pixel(3, 4), clRed);
     c.StretchDraw(Rect(0, 0, 6, 6), picture);
-    EXPECT_EQ(PixelsIn(c, clRed), (PixelSet{{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}));
+    EXPECT_EQ(PixelsIn(c, clRed),
+              (PixelSet{{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}));
 
     c.Pen.Color = clBtnShadow;
     c.MoveTo(0, 9);

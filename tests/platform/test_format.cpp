@@ -12,12 +12,10 @@ constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 constexpr long double kInf = std::numeric_limits<long double>::infinity();
 
 // Standard strings make failures readable.
-std::string Fixed(long double value, int decimals)
-{
-    return FormatFixed(value, decimals).toStdString();
-}
+std::string Fixed(long double value, int decimals) { return FormatFixed(value, decimals).toStdString(); }
 
-std::string Exponent(long double value, int digits, int exponentDigits, TPositiveSign sign = TPositiveSign::None)
+std::string Exponent(long double value, int digits, int exponentDigits,
+                     TPositiveSign sign = TPositiveSign::None)
 {
     return FormatExponent(value, digits, exponentDigits, sign).toStdString();
 }
@@ -112,7 +110,8 @@ void ExpectParts(double value, const TDateTimeParts& expected)
 {
     const auto parts = DecodeDateTime(value);
     ASSERT_TRUE(parts) << value;
-    EXPECT_EQ(std::tie(parts->year, parts->month, parts->day, parts->hour, parts->minute, parts->second, parts->msec),
+    EXPECT_EQ(std::tie(parts->year, parts->month, parts->day, parts->hour, parts->minute, parts->second,
+                       parts->msec),
               std::tie(expected.year, expected.month, expected.day, expected.hour, expected.minute,
                        expected.second, expected.msec))
         << value;
@@ -137,9 +136,9 @@ TEST(DateTime, EncodeAndDecodeRoundTripAcrossBoundaries)
 {
     EXPECT_EQ(EncodeDateTime(Parts(1899, 12, 28, 18)), -1.25);
     EXPECT_EQ(EncodeDateTime(Parts(2000, 1, 1)), 36526.0);
-    for (const TDateTimeParts& p : {Parts(1, 1, 1), Parts(1899, 12, 29, 23, 59, 59, 999), Parts(1900, 2, 28, 6),
-                                    Parts(1999, 12, 31, 12, 30, 1, 1), Parts(2024, 2, 29, 0, 0, 0, 1),
-                                    Parts(9999, 12, 31, 23, 59, 59, 999)}) {
+    for (const TDateTimeParts& p : {Parts(1, 1, 1), Parts(1899, 12, 29, 23, 59, 59, 999),
+                                    Parts(1900, 2, 28, 6), Parts(1999, 12, 31, 12, 30, 1, 1),
+                                    Parts(2024, 2, 29, 0, 0, 0, 1), Parts(9999, 12, 31, 23, 59, 59, 999)}) {
         const auto value = EncodeDateTime(p);
         ASSERT_TRUE(value);
         ExpectParts(*value, p);
@@ -148,9 +147,10 @@ TEST(DateTime, EncodeAndDecodeRoundTripAcrossBoundaries)
     ExpectParts(*EncodeDateTime(Parts(1900, 2, 28)) + 1, Parts(1900, 3, 1));
     ExpectParts(*EncodeDateTime(Parts(1999, 12, 31, 18)) + 0.25, Parts(2000, 1, 1));
     ExpectParts(*EncodeDateTime(Parts(1, 1, 1)) + 365, Parts(2, 1, 1));
-    for (const TDateTimeParts& bad : {Parts(0, 1, 1), Parts(10000, 1, 1), Parts(1900, 2, 29), Parts(2001, 13, 1),
-                                      Parts(2001, 4, 31), Parts(2001, 1, 1, 24), Parts(2001, 1, 1, 0, 60),
-                                      Parts(2001, 1, 1, 0, 0, -1), Parts(2001, 1, 1, 0, 0, 0, 1000)})
+    for (const TDateTimeParts& bad :
+         {Parts(0, 1, 1), Parts(10000, 1, 1), Parts(1900, 2, 29), Parts(2001, 13, 1), Parts(2001, 4, 31),
+          Parts(2001, 1, 1, 24), Parts(2001, 1, 1, 0, 60), Parts(2001, 1, 1, 0, 0, -1),
+          Parts(2001, 1, 1, 0, 0, 0, 1000)})
         EXPECT_FALSE(EncodeDateTime(bad)) << bad.year << "-" << bad.month << "-" << bad.day;
 }
 

@@ -11,7 +11,11 @@ TEST(MouseEvents, ClicksNeedALeftPressAndReleaseInsideTheControl)
     QStringList seen;
     image.OnMouseDown = [&](QObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
         EXPECT_EQ(sender, &image);
-        seen << QStringLiteral("down %1 %2 %3,%4").arg(button).arg(bool(shift & TShiftFlag::ssLeft)).arg(x).arg(y);
+        seen << QStringLiteral("down %1 %2 %3,%4")
+                    .arg(button)
+                    .arg(bool(shift & TShiftFlag::ssLeft))
+                    .arg(x)
+                    .arg(y);
     };
     image.OnMouseUp = [&](QObject*, TMouseButton button, TShiftState, int x, int y) {
         seen << QStringLiteral("up %1 %2,%3").arg(button).arg(x).arg(y);

@@ -2,8 +2,8 @@
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 
 namespace {
@@ -14,10 +14,11 @@ bool StrictlyInside(const QVector<QPoint>& corners, int x, int y)
     bool inside = false;
     for (qsizetype i = 0; i < corners.size(); ++i) {
         const QPoint a = corners[i], b = corners[(i + 1) % corners.size()];
-        const long long cross = (long long)(b.x() - a.x()) * (y - a.y()) - (long long)(b.y() - a.y()) * (x - a.x());
-        if (cross == 0 && std::min(a.x(), b.x()) <= x && x <= std::max(a.x(), b.x()) &&
-            std::min(a.y(), b.y()) <= y && y <= std::max(a.y(), b.y()))
-            return false;   // on an edge
+        const long long cross =
+            (long long)(b.x() - a.x()) * (y - a.y()) - (long long)(b.y() - a.y()) * (x - a.x());
+        if (cross == 0 && std::min(a.x(), b.x()) <= x && x <= std::max(a.x(), b.x())
+            && std::min(a.y(), b.y()) <= y && y <= std::max(a.y(), b.y()))
+            return false; // on an edge
         if ((a.y() > y) != (b.y() > y) && (cross > 0) == (b.y() > a.y()))
             inside = !inside;
     }
@@ -74,7 +75,8 @@ TEST(CanvasShapes, FilledPolygonsCoverExactlyWhatTheirOutlineEncloses)
         for (int y = 0; y < kSize; ++y) {
             for (int x = 0; x < kSize; ++x) {
                 if (StrictlyInside(corners, x, y)) {
-                    ASSERT_TRUE(shape.fill.count({x, y}) || outline.count({x, y})) << "hole at " << x << "," << y;
+                    ASSERT_TRUE(shape.fill.count({x, y}) || outline.count({x, y}))
+                        << "hole at " << x << "," << y;
                 }
             }
         }
@@ -111,8 +113,8 @@ TEST(CanvasShapes, EllipsesAreSymmetricRoundAndFillTheirOutline)
             }
             // Round: a thin outline, rows that widen towards the middle, corners left out.
             for (const auto& [x, y] : outline) {
-                const bool inner = all.count({x - 1, y}) && all.count({x + 1, y}) && all.count({x, y - 1}) &&
-                                   all.count({x, y + 1});
+                const bool inner = all.count({x - 1, y}) && all.count({x + 1, y}) && all.count({x, y - 1})
+                    && all.count({x, y + 1});
                 EXPECT_FALSE(inner) << "outline pixel inside the ellipse at " << x << "," << y;
             }
             std::vector<int> rowWidths(h);
@@ -121,8 +123,8 @@ TEST(CanvasShapes, EllipsesAreSymmetricRoundAndFillTheirOutline)
             for (int row = 0; row < h / 2; ++row)
                 EXPECT_LE(rowWidths[row], rowWidths[row + 1]);
             if (w >= 3 && h >= 3) {
-                EXPECT_FALSE(all.count({2, 2}) || all.count({1 + w, 2}) || all.count({2, 1 + h}) ||
-                             all.count({1 + w, 1 + h}));
+                EXPECT_FALSE(all.count({2, 2}) || all.count({1 + w, 2}) || all.count({2, 1 + h})
+                             || all.count({1 + w, 1 + h}));
             }
         }
     }
@@ -141,11 +143,13 @@ TEST(CanvasShapes, WidePensAreAlikeAtBothEndsAndCenteredOnTheOnePixelOutline)
         SCOPED_TRACE(testing::Message() << "width " << width << " from " << a.x() << "," << a.y() << " to "
                                         << b.x() << "," << b.y());
         const auto line = [&](QPoint from, QPoint to) {
-            return DrawShape(kSize, false, [&](TCanvas& c) {
-                       c.Pen.Width = width;
-                       c.MoveTo(from.x(), from.y());
-                       c.LineTo(to.x(), to.y());
-                   }).outline;
+            return DrawShape(kSize, false,
+                             [&](TCanvas& c) {
+                                 c.Pen.Width = width;
+                                 c.MoveTo(from.x(), from.y());
+                                 c.LineTo(to.x(), to.y());
+                             })
+                .outline;
         };
         const PixelSet forward = line(a, b);
         EXPECT_EQ(line(b, a), forward);
@@ -153,16 +157,19 @@ TEST(CanvasShapes, WidePensAreAlikeAtBothEndsAndCenteredOnTheOnePixelOutline)
         // pixel above (or left of) the segment.
         const bool flat = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
         const int shift = width % 2 == 0 ? 1 : 0;
-        EXPECT_EQ(Mirrored(forward, a.x() + b.x() - (flat ? 0 : shift), a.y() + b.y() - (flat ? shift : 0)), forward);
+        EXPECT_EQ(Mirrored(forward, a.x() + b.x() - (flat ? 0 : shift), a.y() + b.y() - (flat ? shift : 0)),
+                  forward);
     }
     // Width 3 along the axes and diagonals: the one-pixel line with its end, one pixel to
     // either side across it and a pixel of round cap beyond each end.
     const auto wide3 = [](QPoint from, QPoint to) {
-        return DrawShape(kSize, false, [&](TCanvas& c) {
-                   c.Pen.Width = 3;
-                   c.MoveTo(from.x(), from.y());
-                   c.LineTo(to.x(), to.y());
-               }).outline;
+        return DrawShape(kSize, false,
+                         [&](TCanvas& c) {
+                             c.Pen.Width = 3;
+                             c.MoveTo(from.x(), from.y());
+                             c.LineTo(to.x(), to.y());
+                         })
+            .outline;
     };
     PixelSet horizontal, vertical;
     for (int along = 9; along <= 31; ++along) {
@@ -206,7 +213,8 @@ TEST(CanvasShapes, WidePensAreAlikeAtBothEndsAndCenteredOnTheOnePixelOutline)
         };
         const PixelSet thinRing = ellipse(1).outline;
         const Drawn ring = ellipse(width);
-        EXPECT_TRUE(std::includes(ring.outline.begin(), ring.outline.end(), thinRing.begin(), thinRing.end()));
+        EXPECT_TRUE(
+            std::includes(ring.outline.begin(), ring.outline.end(), thinRing.begin(), thinRing.end()));
         EXPECT_EQ(Mirrored(ring.outline, 37, -1), ring.outline);
         EXPECT_EQ(Mirrored(ring.outline, -1, 35), ring.outline);
         EXPECT_EQ(std::min_element(ring.outline.begin(), ring.outline.end())->first, 8 - grow);

@@ -69,12 +69,14 @@ TEST(CanvasText, DigitsKeepTheirShapesAndABlankColumnBetweenThem)
     bold13.Style = TFontStyle::fsBold;
     const int holes[10] = {1, 0, 0, 0, 1, 0, 1, 0, 2, 1};
     for (const TFont& font : {arial11, arial13, bold13, widgetDefault}) {
-        SCOPED_TRACE(testing::Message() << font.Name.toStdString() << " " << font.Height << " px, style " << font.Style);
+        SCOPED_TRACE(testing::Message()
+                     << font.Name.toStdString() << " " << font.Height << " px, style " << font.Style);
         for (int digit = 0; digit <= 9; ++digit) {
             int w = 0, h = 0;
             const PixelSet ink = Ink(font, QString::number(digit), w, h);
             EXPECT_EQ(InkPieces(ink), 1) << digit;
-            EXPECT_EQ(EnclosedBy(ink, w, h).empty() ? 0 : InkPieces(EnclosedBy(ink, w, h)), holes[digit]) << digit;
+            EXPECT_EQ(EnclosedBy(ink, w, h).empty() ? 0 : InkPieces(EnclosedBy(ink, w, h)), holes[digit])
+                << digit;
         }
         int w = 0, h = 0;
         EXPECT_EQ(InkedColumnGroups(Ink(font, "0123456789", w, h)), 10);

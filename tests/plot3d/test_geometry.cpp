@@ -26,7 +26,7 @@ TEST(Plot3DGeometry, ViewMatrixIsCleanedOfRoundingNoise)
         EXPECT_EQ(element, 0);
 
     const TViewMatrix edgeOn = TViewMatrix::FromAngles(90, 90);
-    EXPECT_EQ(edgeOn.m33, 0.0);   // cos 90 degrees is not exactly 0 before cleaning
+    EXPECT_EQ(edgeOn.m33, 0.0); // cos 90 degrees is not exactly 0 before cleaning
     EXPECT_EQ(edgeOn.m11, 0.0);
     EXPECT_EQ(edgeOn.m22, 0.0);
     EXPECT_DOUBLE_EQ(edgeOn.m12, -1);
@@ -35,7 +35,8 @@ TEST(Plot3DGeometry, ViewMatrixIsCleanedOfRoundingNoise)
 
     const TViewMatrix usual = TViewMatrix::FromAngles(60, 15);
     EXPECT_DOUBLE_EQ(usual.m21, 0.5 * std::sin(15 * std::numbers::pi / 180));
-    EXPECT_DOUBLE_EQ(usual.m32, std::sin(60 * std::numbers::pi / 180) * std::cos(15 * std::numbers::pi / 180));
+    EXPECT_DOUBLE_EQ(usual.m32,
+                     std::sin(60 * std::numbers::pi / 180) * std::cos(15 * std::numbers::pi / 180));
     // The depth of the unit corners: 0 is the farthest and 7 the nearest.
     EXPECT_LT(usual.Depth(UnitCorner(0)), usual.Depth(UnitCorner(6)));
     EXPECT_DOUBLE_EQ(usual.Depth(UnitCorner(7)), -usual.Depth(UnitCorner(0)));
@@ -50,16 +51,16 @@ TEST(Plot3DGeometry, HeightAndGridFillTheCube)
     const THeightMapping mapping = THeightMapping::FromRange(-0.5, 1);
     EXPECT_DOUBLE_EQ(mapping.CubeZ(1), 150);
     EXPECT_DOUBLE_EQ(mapping.CubeZ(-0.5), -150);
-    EXPECT_DOUBLE_EQ(mapping.CubeZ(2.5), 450);   // not clipped
+    EXPECT_DOUBLE_EQ(mapping.CubeZ(2.5), 450); // not clipped
     const THeightMapping reversed = THeightMapping::FromRange(1, -1);
     EXPECT_DOUBLE_EQ(reversed.CubeZ(1), -150);
 
     EXPECT_DOUBLE_EQ(GridCoordinate(1, 50), -150);
     EXPECT_DOUBLE_EQ(GridCoordinate(50, 50), 150);
-    EXPECT_DOUBLE_EQ(GridCoordinate(2, 3), 0);   // count/2 is not truncated
+    EXPECT_DOUBLE_EQ(GridCoordinate(2, 3), 0); // count/2 is not truncated
     EXPECT_DOUBLE_EQ(GridCoordinate(2, 2), 150);
     EXPECT_DOUBLE_EQ(GridCoordinate(1, 1), 0);
-    EXPECT_DOUBLE_EQ(GridCoordinate(3, 1), 2);   // spacing 1 outside a single line
+    EXPECT_DOUBLE_EQ(GridCoordinate(3, 1), 2); // spacing 1 outside a single line
 }
 
 TEST(Plot3DGeometry, ProjectionScalesRotatesZoomsAndRoundsHalvesToEven)

@@ -32,7 +32,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 TEST_F(Plot3DTest, Defaults)
 {
     EXPECT_EQ(plot.size(), QSize(650, 500));
-    QWidget window;   // a layout gives it its default size
+    QWidget window; // a layout gives it its default size
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new TPlot3D);
@@ -87,7 +87,7 @@ TEST_F(Plot3DTest, ViewAnglesNormalizeAndRenderOnlyOnChange)
     EXPECT_EQ(renders, 4);
     plot.SetViewAngles(90, 15);
     EXPECT_EQ(renders, 4);
-    plot.SetViewAngles(90, 17);   // one angle changing is enough
+    plot.SetViewAngles(90, 17); // one angle changing is enough
     EXPECT_EQ(renders, 5);
 
     plot.SetViewAngleX(kNaN);
@@ -140,7 +140,7 @@ TEST_F(Plot3DTest, RangeEndsNeverMeet)
     plot.SetRangeZHigh(-1);
     EXPECT_EQ(plot.RangeZHigh(), 0);
     EXPECT_DOUBLE_EQ(plot.HeightMapping().CubeZ(0), 150);
-    plot.SetRangeXLow(3);   // Low above High is allowed
+    plot.SetRangeXLow(3); // Low above High is allowed
     EXPECT_EQ(plot.RangeXLow(), 3);
 
     // Too large for a step of 1 to count: the next number still keeps them apart.
@@ -165,7 +165,7 @@ TEST_F(Plot3DTest, SurfaceChangesResizeTheScreenMatricesWithoutRendering)
 {
     TMatrix& surface = *plot.SurfaceMatrix();
     int ownerNotices = 0;
-    surface.OnChange = [&](QObject*) { ++ownerNotices; };   // the owner's handler does not displace the plot's
+    surface.OnChange = [&](QObject*) { ++ownerNotices; }; // the owner's handler does not displace the plot's
     surface.Resize(50, 40);
     EXPECT_EQ(ownerNotices, 1);
     EXPECT_EQ(plot.ScreenXMatrix().NrOfColumns(), 50);
@@ -192,7 +192,7 @@ TEST_F(Plot3DTest, SurfaceChangesResizeTheScreenMatricesWithoutRendering)
     plot.SetMagnification(0.5);
     const TProjection projection = plot.Projection();
     EXPECT_EQ(projection.Project(plot.GridPoint(1, 1)), QPoint(325 - 75, 250 - 75));
-    EXPECT_EQ(projection.Project(plot.GridPoint(50, 2)), QPoint(325 + 75, 178));   // 250 + (-150 + 300/49) / 2
+    EXPECT_EQ(projection.Project(plot.GridPoint(50, 2)), QPoint(325 + 75, 178)); // 250 + (-150 + 300/49) / 2
 }
 
 TEST_F(Plot3DTest, RendersBackgroundAndFrameAtTheControlsSize)

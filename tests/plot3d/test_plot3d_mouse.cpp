@@ -27,7 +27,7 @@ void Drag(TPlot3D& plot, QPoint from, QPoint to, Qt::MouseButtons buttons = Qt::
 
 TEST(Plot3DMouse, RotationFollowsTheTotalDisplacement)
 {
-    TPlot3D plot;   // 650 x 500
+    TPlot3D plot; // 650 x 500
     int actions = 0;
     plot.OnMouseAction = [&](QObject*, int&, int&, double&, double&, double&, TShiftState shift) {
         EXPECT_TRUE(shift & TShiftFlag::ssLeft);
@@ -35,16 +35,18 @@ TEST(Plot3DMouse, RotationFollowsTheTotalDisplacement)
     };
     Move(plot, {100, 300});
     Move(plot, {120, 280}, Qt::LeftButton);
-    Move(plot, {165, 175}, Qt::LeftButton);   // 10 % right and 25 % up in all
+    Move(plot, {165, 175}, Qt::LeftButton); // 10 % right and 25 % up in all
     EXPECT_DOUBLE_EQ(plot.ViewAngleZ(), 339);
     EXPECT_DOUBLE_EQ(plot.ViewAngleX(), 150);
     EXPECT_EQ(plot.ViewMatrix().m33, TViewMatrix::FromAngles(150, 339).m33);
     EXPECT_EQ(actions, 2);
-    Move(plot, {700, 175}, Qt::LeftButton);   // outside: nothing happens
+    Move(plot, {700, 175}, Qt::LeftButton); // outside: nothing happens
     EXPECT_EQ(actions, 2);
 
     // A handler may hold the elevation, bypassing the setters.
-    plot.OnMouseAction = [](QObject*, int&, int&, double& angleX, double&, double&, TShiftState) { angleX = 60; };
+    plot.OnMouseAction = [](QObject*, int&, int&, double& angleX, double&, double&, TShiftState) {
+        angleX = 60;
+    };
     Drag(plot, {100, 300}, {100, 200});
     EXPECT_EQ(plot.ViewAngleX(), 60);
 
@@ -81,7 +83,7 @@ TEST(Plot3DMouse, ZoomAndPan)
     plot.SetMouseAction(TMouseActMode::maPan);
     plot.SetCentX(5000);
     Drag(plot, {100, 100}, {200, 90});
-    EXPECT_EQ(plot.CentX(), 1400);   // past the setter's limit of 2 x 650
+    EXPECT_EQ(plot.CentX(), 1400); // past the setter's limit of 2 x 650
     EXPECT_EQ(plot.CentY(), 240);
 }
 
@@ -102,21 +104,23 @@ TEST(Plot3DMouse, CellUnderThePointer)
 {
     TPlot3D plot;
     std::vector<std::tuple<bool, int, int>> reports;
-    plot.OnMouseMoveOverPlot = [&](QObject*, bool over, TShiftState, int c, int r) { reports.push_back({over, c, r}); };
+    plot.OnMouseMoveOverPlot = [&](QObject*, bool over, TShiftState, int c, int r) {
+        reports.push_back({over, c, r});
+    };
     plot.SurfaceMatrix()->Resize(4, 2);
-    Move(plot, {325, 250});   // nothing drawn yet
+    Move(plot, {325, 250}); // nothing drawn yet
     EXPECT_EQ(reports.back(), std::tuple(false, 0, 0));
 
     // From above the cells span x 175..275, 275..375 and 375..475.
     plot.SetViewAngles(0, 0);
     Move(plot, {200, 120});
     EXPECT_EQ(reports.back(), std::tuple(true, 1, 1));
-    Move(plot, {375, 250});   // the shared edge: the cell drawn last wins
+    Move(plot, {375, 250}); // the shared edge: the cell drawn last wins
     EXPECT_EQ(reports.back(), std::tuple(true, 3, 1));
-    plot.SetViewAngleZ(360);   // same picture, columns drawn from the right
+    plot.SetViewAngleZ(360); // same picture, columns drawn from the right
     Move(plot, {375, 250});
     EXPECT_EQ(reports.back(), std::tuple(true, 2, 1));
-    Move(plot, {175, 100});   // a corner of the mesh lies on two edges
+    Move(plot, {175, 100}); // a corner of the mesh lies on two edges
     EXPECT_EQ(reports.back(), std::tuple(false, 0, 0));
     Move(plot, {600, 250});
     EXPECT_EQ(reports.back(), std::tuple(false, 0, 0));

@@ -12,7 +12,7 @@ namespace {
 
 std::uint64_t PixelHash(const QImage& image)
 {
-    std::uint64_t hash = 14695981039346656037ull;   // FNV-1a
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x)

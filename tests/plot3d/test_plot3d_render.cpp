@@ -11,10 +11,7 @@
 
 namespace {
 
-TColor PixelAt(TPlot3D& plot, QPoint p)
-{
-    return FromQColor(plot.CurrentPicture().Image().pixelColor(p));
-}
+TColor PixelAt(TPlot3D& plot, QPoint p) { return FromQColor(plot.CurrentPicture().Image().pixelColor(p)); }
 
 // The screen point in the middle of the given cube corners.
 QPoint MiddleOf(const TPlot3D& plot, std::initializer_list<int> corners)
@@ -65,7 +62,7 @@ TEST_F(Plot3DRenderTest, BackWallsAreShadedByHowSquarelyTheyFaceTheViewer)
     EXPECT_EQ(PixelAt(plot, MiddleOf(plot, {1, 5, 7, 3})), ShadeColor(low, high, 100));
     EXPECT_EQ(PixelAt(plot, MiddleOf(plot, {4, 5, 7, 6})), ShadeColor(low, high, 45));
     EXPECT_EQ(PixelAt(plot, MiddleOf(plot, {2, 3, 7, 6})), ShadeColor(low, high, 167));
-    EXPECT_GT(CountPixels(plot, 0x123456), 100);   // the edges from corner 0
+    EXPECT_GT(CountPixels(plot, 0x123456), 100); // the edges from corner 0
 
     // Channels move toward the high color, truncated toward zero both ways.
     EXPECT_EQ(ShadeColor(0xC0C0C0, 0xFEEEEE, 45), RGBColor(202, 202, 205));
@@ -98,7 +95,12 @@ TEST_F(Plot3DRenderTest, BoundBoxStyles)
 
 TEST(Plot3DColorRamp, RampsClampAndRoundHalvesToEven)
 {
-    TColorRamp ramp{RGBColor(0, 0, 0), RGBColor(10, 20, 30), RGBColor(1, 3, 255), 0, 100, TColorCodingMode::ccmThreeColors};
+    TColorRamp ramp{RGBColor(0, 0, 0),
+                    RGBColor(10, 20, 30),
+                    RGBColor(1, 3, 255),
+                    0,
+                    100,
+                    TColorCodingMode::ccmThreeColors};
     EXPECT_EQ(ramp.ColorOf(50), RGBColor(10, 20, 30));
     EXPECT_EQ(ramp.ColorOf(0), ramp.Low);
     EXPECT_EQ(ramp.ColorOf(-7), ramp.Low);
@@ -107,7 +109,7 @@ TEST(Plot3DColorRamp, RampsClampAndRoundHalvesToEven)
     EXPECT_EQ(ramp.ColorOf(25), RGBColor(5, 10, 15));
 
     ramp.Mode = TColorCodingMode::ccmTwoColors;
-    EXPECT_EQ(ramp.ColorOf(50), RGBColor(0, 2, 128));   // 0.5, 1.5 and 127.5 round to even
+    EXPECT_EQ(ramp.ColorOf(50), RGBColor(0, 2, 128)); // 0.5, 1.5 and 127.5 round to even
     EXPECT_EQ(ramp.ColorOf(std::numeric_limits<double>::quiet_NaN()), ramp.Low);
 }
 
@@ -115,11 +117,13 @@ TEST_F(Plot3DRenderTest, CellsAreColoredDrawnInViewOrderAndKeyed)
 {
     TMatrix& surface = *plot.SurfaceMatrix();
     surface.Resize(3, 2);
-    for (auto [c, r, h] : {std::tuple{1, 1, 1.0}, {1, 2, 2.0}, {2, 1, 3.0}, {2, 2, 10.0}, {3, 1, 0.0}, {3, 2, 0.0}})
+    for (auto [c, r, h] :
+         {std::tuple{1, 1, 1.0}, {1, 2, 2.0}, {2, 1, 3.0}, {2, 2, 10.0}, {3, 1, 0.0}, {3, 2, 0.0}})
         surface.SetElem(c, r, h);
     plot.SetMeshVisible(false);
     std::vector<std::pair<QPoint, TColor>> cells;
-    plot.OnBeforeRenderPolygon = [&](QObject*, TCanvas&, bool& handled, int c, int r, const TQuad&, TColor& color) {
+    plot.OnBeforeRenderPolygon = [&](QObject*, TCanvas&, bool& handled, int c, int r, const TQuad&,
+                                     TColor& color) {
         cells.push_back({QPoint(c, r), color});
         handled = c == 2;
         if (c == 1)
@@ -128,7 +132,7 @@ TEST_F(Plot3DRenderTest, CellsAreColoredDrawnInViewOrderAndKeyed)
     plot.SetViewAngles(0, 0);
     const TColorRamp ramp = plot.ColorRamp();
     ASSERT_EQ(cells.size(), 2u);
-    EXPECT_EQ(cells[0], std::pair(QPoint(1, 1), ramp.ColorOf(10)));   // the largest corner
+    EXPECT_EQ(cells[0], std::pair(QPoint(1, 1), ramp.ColorOf(10))); // the largest corner
     EXPECT_EQ(cells[1].first, QPoint(2, 1));
     // The handler's color is used; the handled cell is left to its handler.
     EXPECT_EQ(PixelAt(plot, QPoint(plot.CentX() - 75, plot.CentY())), clRed);
@@ -139,7 +143,7 @@ TEST_F(Plot3DRenderTest, CellsAreColoredDrawnInViewOrderAndKeyed)
 
     cells.clear();
     plot.SetColorCodeAvg(true);
-    EXPECT_EQ(cells[0].second, ramp.ColorOf(4));   // the mean of 1, 2, 10 and 3
+    EXPECT_EQ(cells[0].second, ramp.ColorOf(4)); // the mean of 1, 2, 10 and 3
 
     // Turned past 180 degrees the columns are drawn from the right.
     cells.clear();
@@ -174,10 +178,13 @@ TEST(Plot3DAxes, TickLabelsAndWhereTheyStart)
     plot.SetRangeZHigh(1e6);
     plot.SetDecPlaceZ(-1);
     render();
-    EXPECT_EQ(labels[TP3ScaleKind::skXAxis], (std::vector<QString>{"-3.0", "-2.0", "-1.0", "0.0", "1.0", "2.0", "3.0"}));
-    EXPECT_EQ(labels[TP3ScaleKind::skYAxis], (std::vector<QString>{"0.0", " 2.0E+0005", " 4.0E+0005", " 6.0E+0005", " 8.0E+0005",
-                                                     " 1.0E+0006"}));
-    EXPECT_EQ(labels[TP3ScaleKind::skZAxis], (std::vector<QString>{"-1.0E+0006", "-5.0E+0005", "0.0", " 5.0E+0005", " 1.0E+0006"}));
+    EXPECT_EQ(labels[TP3ScaleKind::skXAxis],
+              (std::vector<QString>{"-3.0", "-2.0", "-1.0", "0.0", "1.0", "2.0", "3.0"}));
+    EXPECT_EQ(
+        labels[TP3ScaleKind::skYAxis],
+        (std::vector<QString>{"0.0", " 2.0E+0005", " 4.0E+0005", " 6.0E+0005", " 8.0E+0005", " 1.0E+0006"}));
+    EXPECT_EQ(labels[TP3ScaleKind::skZAxis],
+              (std::vector<QString>{"-1.0E+0006", "-5.0E+0005", "0.0", " 5.0E+0005", " 1.0E+0006"}));
 
     // Default view: X from corner 2 to 6, Y from 4 to 6 and Z from corner 4 up to 5.
     const TProjection projection = plot.Projection();

@@ -50,7 +50,8 @@ inline std::vector<double> OutsideValues(const TAxisTicks& ticks, const TAxisSet
 {
     const double lower = std::min(axis.RangeLow, axis.RangeHigh);
     const double upper = std::max(axis.RangeLow, axis.RangeHigh);
-    return ValuesWhere(ticks, [&](const TAxisTick& tick) { return tick.Value < lower || tick.Value > upper; });
+    return ValuesWhere(ticks,
+                       [&](const TAxisTick& tick) { return tick.Value < lower || tick.Value > upper; });
 }
 
 inline QStringList LongLabels(const TAxisTicks& ticks)

@@ -27,7 +27,7 @@ TEST(AxisDrawing, HorizontalLabelsAreCenteredOnTheirTicksButKeptInsideTheControl
     Prepare(scale, 200, 60);
     scale.SetMarginLeft(0);
     scale.SetMarginRight(0);
-    scale.SetRangeHigh(2);   // labels 0.00 at x 0, 1.00 and 2.00 at x 199
+    scale.SetRangeHigh(2); // labels 0.00 at x 0, 1.00 and 2.00 at x 199
     scale.SetMinTicks(2);
     scale.SetCaption(QStringLiteral("t [s]"));
     scale.SetCaptionAnchor(TScaleUnitAnchor::uaSclBotRgt);
@@ -39,7 +39,8 @@ TEST(AxisDrawing, HorizontalLabelsAreCenteredOnTheirTicksButKeptInsideTheControl
     const int base = 60 - 20 - 1;
     const TTextSize label = SizeOf(QStringLiteral("0.00"));
     const int top = base - label.Height - 7;
-    EXPECT_EQ(BoxOf(scale.Picture(), clYellow, QRect(0, 0, 60, base)), QRect(2, top, label.Width, label.Height));
+    EXPECT_EQ(BoxOf(scale.Picture(), clYellow, QRect(0, 0, 60, base)),
+              QRect(2, top, label.Width, label.Height));
     EXPECT_EQ(BoxOf(scale.Picture(), clYellow, QRect(140, 0, 60, base)),
               QRect(200 - 2 * (label.Width / 2) - 2, top, label.Width, label.Height));
     // The caption ends where the axis ends, CaptionPosY below the base line.
@@ -61,7 +62,7 @@ TEST(AxisDrawing, VerticalLabelsStandBesideTheirTicks)
     TScale scale;
     Prepare(scale, 120, 200);
     scale.SetScaleType(TScaleType::sctYR);
-    scale.SetMarginRight(19);   // base line at x = 100
+    scale.SetMarginRight(19); // base line at x = 100
     scale.SetRangeHigh(2);
     scale.SetMinTicks(2);
     ColorLabelBoxesFromFirstTick(scale);
@@ -157,7 +158,7 @@ TEST(AxisDrawing, DateLinesGoBeyondTheTimeLabel)
 {
     TScale scale;
     Prepare(scale, 400, 80);
-    scale.SetRangeHigh(1);   // one day: a major tick every six hours
+    scale.SetRangeHigh(1); // one day: a major tick every six hours
     scale.SetMinTicks(4);
     scale.SetLabelType(TFigType::ftDateTime);
     scale.DateFormat()->SetMonthName(false);
@@ -173,7 +174,7 @@ TEST(AxisDrawing, DateLinesGoBeyondTheTimeLabel)
                           QStringLiteral("31-12-1899")));
 
     scale.SetBounds(0, 0, 200, 400);
-    scale.SetScaleType(TScaleType::sctYL);   // base line at x = 20; midnight at y = 379
+    scale.SetScaleType(TScaleType::sctYL); // base line at x = 20; midnight at y = 379
     EXPECT_TRUE(ShowsText(scale.Picture(), 28, 379 - 3 * (date.Height / 2), QStringLiteral("30-12-1899")));
 }
 
@@ -185,7 +186,7 @@ TEST(AxisDrawing, DateTimeMessagesReplaceTheTicksAroundTheMiddleOfTheAxis)
     scale.SetShowBaseLine(false);
     std::vector<TDrawnTick> ticks;
     RecordTicks(scale, ticks);
-    scale.SetRangeHigh(-10);   // reversed
+    scale.SetRangeHigh(-10); // reversed
 
     const int base = 60 - 20 - 1;
     const QString message = QStringLiteral("invalid DateTime scale");
@@ -200,7 +201,7 @@ TEST(AxisDrawing, DateTimeMessagesReplaceTheTicksAroundTheMiddleOfTheAxis)
     scale.SetBounds(0, 0, 200, 300);
     scale.SetScaleType(TScaleType::sctYL);
     scale.SetRangeLow(0);
-    scale.SetRangeHigh(1e-9);   // below a hundredth of a second per interval
+    scale.SetRangeHigh(1e-9); // below a hundredth of a second per interval
     const int lineHeight = SizeOf(QStringLiteral("T")).Height;
     int widest = 0;
     for (const char* line : {"DateTime", "range is", "below 1", "second"})
@@ -226,7 +227,7 @@ TEST(AxisDrawing, OnAPrinterTheTextKeepsItsScreenHeight)
     scale.SetChartOwned(true);
     scale.SetTransparent(true);
     TFont font = TestFont();
-    font.SetSize(12);   // 16 pixels on screen
+    font.SetSize(12); // 16 pixels on screen
     scale.SetFont(font);
     scale.SetDrawTarget(&printer, 0, 0);
     scale.ForcePaint();

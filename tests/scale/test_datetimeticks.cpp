@@ -62,7 +62,7 @@ TEST(DateTimeTicks, OneDayInSixHourSteps)
     TAxisTicks ticks = ComputeAxisTicks(axis);
     EXPECT_EQ(ticks.Kind, TAxisKind::DateTime);
     EXPECT_THAT(LongValues(ticks), ElementsAre(0, 0.25, 0.5, 0.75, 1));
-    EXPECT_EQ(ShortValues(ticks).size(), 8u);   // every 2 hours between them
+    EXPECT_EQ(ShortValues(ticks).size(), 8u); // every 2 hours between them
     EXPECT_EQ(RecordedValues(ticks).size(), 13u);
     EXPECT_EQ(LongLabels(ticks), (QStringList{"00:00", "06:00", "12:00", "18:00", "00:00"}));
     EXPECT_EQ(DateLines(ticks), (QStringList{"30-Dec-1899", "", "", "", "31-Dec-1899"}));
@@ -92,7 +92,8 @@ TEST(DateTimeTicks, ClockLabelsAtEachLevel)
 {
     TAxisSettings minutes = DateAxis(Day(2007, 3, 15, 14), Day(2007, 3, 15, 14, 30));
     TAxisSettings seconds = DateAxis(Day(2007, 3, 15, 14, 5), Day(2007, 3, 15, 14, 5, 30));
-    TAxisSettings hundredths = DateAxis(Day(2007, 3, 15, 14, 5, 30), Day(2007, 3, 15, 14, 5, 30, 300), 3, TScaleType::sctYL);
+    TAxisSettings hundredths =
+        DateAxis(Day(2007, 3, 15, 14, 5, 30), Day(2007, 3, 15, 14, 5, 30, 300), 3, TScaleType::sctYL);
     const auto second = [](const TAxisSettings& axis) { return LongLabels(ComputeAxisTicks(axis)).at(1); };
     EXPECT_EQ(LongLabels(ComputeAxisTicks(minutes)), (QStringList{"14:00", "14:10", "14:20", "14:30"}));
     EXPECT_EQ(second(seconds), "14:05:10");
@@ -135,7 +136,8 @@ TEST(DateTimeTicks, DaysCountFromNewYear)
     TAxisTicks ticks = ComputeAxisTicks(axis);
     EXPECT_EQ(LongLabels(ticks), (QStringList{"05-Mar-2007", "12-Mar-2007", "19-Mar-2007", "26-Mar-2007"}));
     EXPECT_EQ(ShortValues(ticks).size(), 27u);
-    EXPECT_EQ(LongLabels(ComputeAxisTicks(DateAxis(Day(2008, 3, 1), Day(2008, 3, 31)))).front(), "04-Mar-2008");
+    EXPECT_EQ(LongLabels(ComputeAxisTicks(DateAxis(Day(2008, 3, 1), Day(2008, 3, 31)))).front(),
+              "04-Mar-2008");
 
     axis.ShortTicks = false;
     axis.DateFormat.MonthName = false;
@@ -157,7 +159,8 @@ TEST(DateTimeTicks, MonthsAlignToJanuary)
     // A range that starts on 1 January keeps its January tick, with or without short ticks.
     TAxisSettings axis = DateAxis(Day(2007, 1, 1), Day(2007, 12, 31));
     axis.ShortTicks = false;
-    EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"Jan-2007", "Apr-2007", "Jul-2007", "Oct-2007"}));
+    EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)),
+              (QStringList{"Jan-2007", "Apr-2007", "Jul-2007", "Oct-2007"}));
     axis.ShortTicks = true;
     TAxisTicks ticks = ComputeAxisTicks(axis);
     EXPECT_EQ(ticks.Ticks.size(), 12u);
@@ -177,14 +180,15 @@ TEST(DateTimeTicks, YearsOnRoundNumbers)
 {
     TAxisSettings axis = DateAxis(Day(1900, 1, 1), Day(2000, 1, 1));
     axis.ShortTicks = false;
-    EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"1900", "1920", "1940", "1960", "1980", "2000"}));
+    EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)),
+              (QStringList{"1900", "1920", "1940", "1960", "1980", "2000"}));
     axis.ShortTicks = true;
     axis.DateFormat.YearLength = TYearLength::ylYY;
     const TAxisTicks ticks = ComputeAxisTicks(axis);
     EXPECT_EQ(ticks.Ticks.size(), 11u);
     EXPECT_EQ(LongLabels(ticks), (QStringList{"00", "20", "40", "60", "80", "00"}));
 
-    axis = DateAxis(Day(1900, 7, 1), Day(2000, 1, 1));   // starts after New Year
+    axis = DateAxis(Day(1900, 7, 1), Day(2000, 1, 1)); // starts after New Year
     axis.ShortTicks = false;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).front(), "1920");
     axis = DateAxis(Day(950, 1, 1), Day(1050, 1, 1));
@@ -202,8 +206,8 @@ TEST(DateTimeTicks, NoTickBeyondTheEndOfYear9999)
     EXPECT_EQ(LongLabels(ticks), (QStringList{"9980", "9985", "9990", "9995", "9999"}));
     EXPECT_DOUBLE_EQ(ticks.Ticks.back().Value, lastDay);
 
-    for (const auto& [low, high] : {std::pair{lastDay - 20, lastDay + 5}, {lastDay - 200, 3000000.0},
-                                    {lastDay - 1, lastDay + 1}}) {
+    for (const auto& [low, high] :
+         {std::pair{lastDay - 20, lastDay + 5}, {lastDay - 200, 3000000.0}, {lastDay - 1, lastDay + 1}}) {
         ticks = ComputeAxisTicks(DateAxis(low, high));
         ASSERT_FALSE(ticks.Ticks.empty());
         EXPECT_LT(ticks.Ticks.back().Value, lastDay + 1);
@@ -219,7 +223,8 @@ TEST(DateTimeTicks, StayInsideTheRangeAtEveryLevelAndMagnitude)
             for (const TScaleType type : {TScaleType::sctXB, TScaleType::sctYL}) {
                 const TAxisSettings axis = DateAxis(day + kNoise, day + width - kNoise, 3, type);
                 const TAxisTicks ticks = ComputeAxisTicks(axis);
-                SCOPED_TRACE(testing::Message() << std::setprecision(15) << axis.RangeLow << ".." << axis.RangeHigh);
+                SCOPED_TRACE(testing::Message()
+                             << std::setprecision(15) << axis.RangeLow << ".." << axis.RangeHigh);
                 // Only vertical axes go below seconds.
                 EXPECT_EQ(ticks.Ticks.empty(), IsHorizontal(type) && width < 1e-4);
                 EXPECT_THAT(OutsideValues(ticks, axis), testing::IsEmpty());

@@ -39,7 +39,7 @@ TAxisSettings TimeAxis(double low, double high)
 {
     TAxisSettings axis = Axis(low, high);
     axis.LabelType = TFigType::ftTime;
-    axis.DecPlaces = 4;   // as the scale sets it for time labels
+    axis.DecPlaces = 4; // as the scale sets it for time labels
     return axis;
 }
 
@@ -77,11 +77,12 @@ TEST(LinearTicks, EndsReversalAndDefaults)
     EXPECT_THAT(LongValues(ticks), Pointwise(DoubleNear(1e-12), Series(10, -1, 11)));
     EXPECT_THAT(ShortValues(ticks), Pointwise(DoubleNear(1e-12), Series(10, -0.2, 51)));
 
-    EXPECT_EQ(LongLabels(ComputeAxisTicks(TAxisSettings())), (QStringList{"0", "20", "40", "60", "80", "100"}));
+    EXPECT_EQ(LongLabels(ComputeAxisTicks(TAxisSettings())),
+              (QStringList{"0", "20", "40", "60", "80", "100"}));
 
     EXPECT_TRUE(ComputeAxisTicks(Axis(5, 5)).Ticks.empty());
     EXPECT_TRUE(ComputeAxisTicks(Axis(0, std::numeric_limits<double>::infinity())).Ticks.empty());
-    EXPECT_EQ(LongValues(ComputeAxisTicks(Axis(0, 1, 1000))).size(), 11u);   // counts above 10 count as 10
+    EXPECT_EQ(LongValues(ComputeAxisTicks(Axis(0, 1, 1000))).size(), 11u); // counts above 10 count as 10
 }
 
 TEST(LinearTicks, TicksWithinTheEndToleranceLieOnTheEnds)
@@ -104,7 +105,8 @@ TEST(NumericLabels, ZeroRuleScientificAndCut)
     // format, also when the tick misses zero by noise.
     TAxisSettings axis = Axis(-3e5, 3e5);
     axis.DecPlaces = 3;
-    EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).mid(2, 3), (QStringList{"-100000.000", "0.0", "100000.000"}));
+    EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).mid(2, 3),
+              (QStringList{"-100000.000", "0.0", "100000.000"}));
     axis = Axis(-0.7, 0.7, 7);
     axis.DecPlaces = -1;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).at(7), " 0.0E+00");
@@ -126,9 +128,11 @@ TEST(NumericLabels, NoTwoTicksReadAlike)
         {LogAxis(1.6, 2.8, 2), {"2.0", "2.5"}},
         {WithDecPlaces(LogAxis(0.01, 100), 0), {"0.01", "0.10", "1.00", "10.00", "100.00"}},
         {LogAxis(0.03, 3000), {"0.1", "1", "10", "100", "1000"}},
-        {Axis(1e6, 1e6 + 1), {"1000000.00", "1000000.20", "1000000.40", "1000000.60", "1000000.80", "1000001.00"}},
-        {Axis(1, 1.00001), {" 1.000000E+00", " 1.000002E+00", " 1.000004E+00", " 1.000006E+00", " 1.000008E+00",
-                            " 1.000010E+00"}},
+        {Axis(1e6, 1e6 + 1),
+         {"1000000.00", "1000000.20", "1000000.40", "1000000.60", "1000000.80", "1000001.00"}},
+        {Axis(1, 1.00001),
+         {" 1.000000E+00", " 1.000002E+00", " 1.000004E+00", " 1.000006E+00", " 1.000008E+00",
+          " 1.000010E+00"}},
         {Axis(1e7, 1.2e7), {" 1.00E+07", " 1.05E+07", " 1.10E+07", " 1.15E+07", " 1.20E+07"}},
         // Where one notation cannot write the ticks apart within 14 characters, the other does.
         {Axis(1e6, 1e6 + 6e-6), {"1000000.000000", "1000000.000002", "1000000.000004", "1000000.000006"}},
@@ -155,7 +159,7 @@ TEST(NumericLabels, InscriptionsUserTextsAndNoFigures)
     axis = Axis(0, 4, 4);
     axis.LabelType = TFigType::ftUserText;
     axis.UserTickText = "Mon|Tue|Wed";
-    axis.ScaleInscript = "&!";   // user texts take no inscription
+    axis.ScaleInscript = "&!"; // user texts take no inscription
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"Mon", "Tue", "Wed", "Wed", "Wed"}));
 
     axis.LabelType = TFigType::ftNoFigs;
@@ -174,11 +178,11 @@ TEST(LogarithmicTicks, DecadesAndIntermediateTicks)
     ticks = ComputeAxisTicks(axis);
     EXPECT_THAT(LongValues(ticks), ElementsAre(1, 2, 5, 10, 20, 50, 100));
     EXPECT_THAT(ShortValues(ticks), ElementsAre(3, 4, 6, 7, 8, 9, 30, 40, 60, 70, 80, 90));
-    EXPECT_EQ(ticks.Ticks.at(1).Value, 2);   // in value order
+    EXPECT_EQ(ticks.Ticks.at(1).Value, 2); // in value order
     EXPECT_EQ(RecordedValues(ticks).size(), 19u);
     axis.ShortTicks = false;
     EXPECT_EQ(RecordedValues(ComputeAxisTicks(axis)).size(), 7u);
-    std::swap(axis.RangeLow, axis.RangeHigh);   // reversed: the same ticks
+    std::swap(axis.RangeLow, axis.RangeHigh); // reversed: the same ticks
     EXPECT_THAT(LongValues(ComputeAxisTicks(axis)), ElementsAre(1, 2, 5, 10, 20, 50, 100));
 
     // Less than a decade: linear ticks; limits at or below zero: none (and no hang).
@@ -192,7 +196,7 @@ TEST(LogarithmicTicks, LabelsTrimmedOrAsExponents)
 {
     TAxisSettings axis = LogAxis(0.01, 100);
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"0.01", "0.1", "1", "10", "100"}));
-    axis.DecPlaces = 3;   // fixed decimals keep their zeros
+    axis.DecPlaces = 3; // fixed decimals keep their zeros
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).front(), "0.010");
 
     axis = LogAxis(1, 1000);
@@ -202,18 +206,18 @@ TEST(LogarithmicTicks, LabelsTrimmedOrAsExponents)
     axis.DecPlaces = -3;
     axis.ScaleInscript = "10^";
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)), (QStringList{"10^-2", "", "", "10^-1", "", "", "10^0"}));
-    axis.LabelType = TFigType::ftUserText;   // the empty 2 and 5 labels count as labeled ticks
+    axis.LabelType = TFigType::ftUserText; // the empty 2 and 5 labels count as labeled ticks
     axis.UserTickText = "a|b|c|d";
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).mid(3), (QStringList{"d", "d", "d", "d"}));
 
-    axis = LogAxis(2, 8);   // linear ticks: exponent labels fall back to automatic decimals
+    axis = LogAxis(2, 8); // linear ticks: exponent labels fall back to automatic decimals
     axis.DecPlaces = -3;
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).front(), "2.0");
 }
 
 TEST(TickList, KeepsTheFirstFiftyRecordedTicks)
 {
-    const TAxisTicks ticks = ComputeAxisTicks(Axis(0, 1, 10));   // 51 short ticks at 0.02
+    const TAxisTicks ticks = ComputeAxisTicks(Axis(0, 1, 10)); // 51 short ticks at 0.02
     TTickList list;
     for (const TAxisTick& tick : ticks.Ticks)
         list.Offer(tick);
@@ -222,6 +226,6 @@ TEST(TickList, KeepsTheFirstFiftyRecordedTicks)
     EXPECT_EQ(list.TickValue(0), 0);
     EXPECT_EQ(list.TickValue(51), 0);
     list.Clear();
-    list.Offer({3.5, true, false, {}, {}});   // not a recorded tick
+    list.Offer({3.5, true, false, {}, {}}); // not a recorded tick
     EXPECT_EQ(list.NumTicks(), 0);
 }

@@ -26,11 +26,11 @@ TEST(PixelMapping, RangeEndsMeetTheAxisEnds)
     axis.MarginBottom = 15;
     EXPECT_EQ(Pixel(axis, 0), 10);
     EXPECT_EQ(Pixel(axis, 100), 369);
-    EXPECT_EQ(Pixel(axis, 50), 190);   // 189.5 rounds to even
+    EXPECT_EQ(Pixel(axis, 50), 190); // 189.5 rounds to even
     axis.ScaleType = TScaleType::sctYR;
     EXPECT_EQ(Pixel(axis, 0), 384);
     EXPECT_EQ(Pixel(axis, 100), 5);
-    std::swap(axis.RangeLow, axis.RangeHigh);   // reversed: the direction turns round
+    std::swap(axis.RangeLow, axis.RangeHigh); // reversed: the direction turns round
     EXPECT_EQ(Pixel(axis, 100), 384);
     axis.ScaleType = TScaleType::sctXT;
     EXPECT_EQ(Pixel(axis, 0), 369);
@@ -43,7 +43,7 @@ TEST(PixelMapping, Logarithmic)
     axis.Width = 400;
     axis.Height = 300;
     EXPECT_EQ(Pixel(axis, 1), 20);
-    EXPECT_EQ(Pixel(axis, 10), 140);   // a third of 359 pixels per decade
+    EXPECT_EQ(Pixel(axis, 10), 140); // a third of 359 pixels per decade
     EXPECT_EQ(Pixel(axis, 1000), 379);
     // Values at or below zero lie at the control's edge beyond the low end.
     EXPECT_EQ(Pixel(axis, 0), 0);
@@ -58,7 +58,7 @@ TEST(PixelMapping, Logarithmic)
 TEST(PixelMapping, DegenerateAxes)
 {
     TAxisSettings axis = Axis(0, 100);
-    axis.Width = 41;   // 41 - 20 - 20 - 1 = 0 pixels: everything maps to the middle
+    axis.Width = 41; // 41 - 20 - 20 - 1 = 0 pixels: everything maps to the middle
     EXPECT_EQ(Pixel(axis, -1e6), 20);
     EXPECT_EQ(Pixel(axis, 1e6), 20);
     axis = Axis(0, 1);

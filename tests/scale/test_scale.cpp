@@ -49,7 +49,8 @@ TEST(Scale, ANewScaleShowsAnAxisFrom0To100AlongItsBottom)
         EXPECT_EQ(PixelOf(picture, x, 373), clBlack) << value;
         EXPECT_EQ(PixelOf(picture, x, 372), clWhite) << value;
         const TTextSize size = SizeOf(label);
-        EXPECT_TRUE(ShowsText(picture, x - std::min(size.Width / 2, x - 2), 379 - size.Height - 7, label)) << value;
+        EXPECT_TRUE(ShowsText(picture, x - std::min(size.Width / 2, x - 2), 379 - size.Height - 7, label))
+            << value;
     }
     // The lowered frame in the scheme's gray and white, black and silver inside.
     EXPECT_EQ(PixelOf(picture, 0, 0), clGray);
@@ -74,7 +75,7 @@ TEST(Scale, SettersClampTheirValuesAndKeepTheRangeOpen)
     EXPECT_EQ(scale.MarginLeft(), 0);
     scale.SetMarginLeft(20);
 
-    scale.SetRangeHigh(0);   // equal to RangeLow: the axis turns round
+    scale.SetRangeHigh(0); // equal to RangeLow: the axis turns round
     EXPECT_EQ(scale.RangeLow(), 1);
     EXPECT_EQ(scale.ValueToPixel(1), 20);
     EXPECT_EQ(scale.ValueToPixel(0), 379);
@@ -218,7 +219,9 @@ TEST(Scale, AssignTakesOverTheAxisButNotTheChartRole)
     source.SetChartOwned(true);
     source.SetFont(TestFont());
     int sourceTicks = 0;
-    source.OnScaleTickDrawn = [&sourceTicks](QObject*, TCanvas*&, TScaleType, double, int, int) { ++sourceTicks; };
+    source.OnScaleTickDrawn = [&sourceTicks](QObject*, TCanvas*&, TScaleType, double, int, int) {
+        ++sourceTicks;
+    };
     source.OnAfterScaleRendered = [](QObject*, TCanvas&) { FAIL() << "not copied"; };
 
     TScale dest;
@@ -287,8 +290,9 @@ TEST(Scale, PicturesOfEveryKindOfAxis)
             if (folderName.isEmpty())
                 continue;
             const char* typeNames[] = {"bottom", "top", "left", "right"};
-            const QString file = QStringLiteral("%1-%2.png").arg(QString::fromLatin1(picture.Name),
-                                                                 QString::fromLatin1(typeNames[type]));
+            const QString file =
+                QStringLiteral("%1-%2.png")
+                    .arg(QString::fromLatin1(picture.Name), QString::fromLatin1(typeNames[type]));
             EXPECT_TRUE(scale.Picture().SaveToFile(folder.filePath(file)));
         }
     }

@@ -2,8 +2,8 @@
 #include "controls/scale/numutil.h"
 #include "controls/scale/ticks.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 TEST(CalcTickSpacing, WorkedExamples)
@@ -14,14 +14,13 @@ TEST(CalcTickSpacing, WorkedExamples)
         double firstTick, step;
         int subIntervals;
     } cases[] = {
-        {3, -0.5L, 2.5L, 0, 1, 5},   // quotient exactly 1
-        {3, 0, 1, 0, 0.2, 4},        // quotient 0.333 -> mantissa 2
-        {5, 0, 10, 0, 1, 5},         // quotient exactly 2 keeps mantissa 1
-        {5, 0, 25, 0, 2, 4},         // quotient exactly 5 keeps mantissa 2
-        {5, 10, 0, 10, -1, 5},       // reversed
-        {2, 3, 17, 5, 5, 5},
-        {3, 0.001L, 0.0013L, 0.001, 0.0001, 5},
-        {3, 7.25L, 7.25L, 7.25, 0, 1},   // equal ends
+        {3, -0.5L, 2.5L, 0, 1, 5}, // quotient exactly 1
+        {3, 0, 1, 0, 0.2, 4}, // quotient 0.333 -> mantissa 2
+        {5, 0, 10, 0, 1, 5}, // quotient exactly 2 keeps mantissa 1
+        {5, 0, 25, 0, 2, 4}, // quotient exactly 5 keeps mantissa 2
+        {5, 10, 0, 10, -1, 5}, // reversed
+        {2, 3, 17, 5, 5, 5},           {3, 0.001L, 0.0013L, 0.001, 0.0001, 5},
+        {3, 7.25L, 7.25L, 7.25, 0, 1}, // equal ends
     };
     for (const auto& c : cases) {
         long double first = -99, step = -99;
@@ -47,9 +46,10 @@ TEST(CalcTickSpacing, StepFitsTheRangeAndFirstTickStartsIt)
                     ASSERT_GE(steps, n * (1 - 1e-9L));
                     ASSERT_LT(steps, 2.5L * n);
                     ASSERT_EQ(s.Step < 0, dir < 0);
-                    const long double mantissa =
-                        std::fabs(s.Step) / std::pow(10.0L, std::floor(std::log10(std::fabs(s.Step)) + 1e-12L));
-                    ASSERT_NEAR(static_cast<double>(mantissa), std::round(static_cast<double>(mantissa)), 1e-9);
+                    const long double mantissa = std::fabs(s.Step)
+                        / std::pow(10.0L, std::floor(std::log10(std::fabs(s.Step)) + 1e-12L));
+                    ASSERT_NEAR(static_cast<double>(mantissa), std::round(static_cast<double>(mantissa)),
+                                1e-9);
                     ASSERT_EQ(s.SubIntervals, std::lround(static_cast<double>(mantissa)) == 2 ? 4 : 5);
                     const long double ahead = dir * (s.FirstTick - low) / std::fabs(s.Step);
                     ASSERT_GE(ahead, -0.001L);
@@ -78,8 +78,8 @@ TEST(NumericUtilities, SignFloorCeiling)
     EXPECT_EQ(Sign(0.0), 1);
     EXPECT_EQ(Sign(-0.0), 1);
     EXPECT_EQ(Sign(-1e-300), -1);
-    EXPECT_EQ(Floor(2.5), 2);   // 2.5 rounds to the even 2
-    EXPECT_EQ(Floor(3.5), 3);   // 3.5 rounds up to 4, which is above it
+    EXPECT_EQ(Floor(2.5), 2); // 2.5 rounds to the even 2
+    EXPECT_EQ(Floor(3.5), 3); // 3.5 rounds up to 4, which is above it
     EXPECT_EQ(Floor(-2.5), -3);
     EXPECT_EQ(Floor(-3.0), -3);
     EXPECT_EQ(Ceiling(2.5), 3);

@@ -27,7 +27,7 @@ TEST(TimeTicks, StepsFromTheTable)
     EXPECT_EQ(ticks.Kind, TAxisKind::Time);
     EXPECT_THAT(LongValues(ticks), ElementsAre(0, 180, 360, 540));
     EXPECT_EQ(LongLabels(ticks), (QStringList{" 00:00:00", " 00:03:00", " 00:06:00", " 00:09:00"}));
-    EXPECT_EQ(ShortValues(ticks).size(), 21u);   // every 30 s, 0 and 600 included
+    EXPECT_EQ(ShortValues(ticks).size(), 21u); // every 30 s, 0 and 600 included
     EXPECT_EQ(RecordedValues(ticks), ShortValues(ticks));
     axis.ShortTicks = false;
     EXPECT_EQ(RecordedValues(ComputeAxisTicks(axis)), (std::vector<double>{0, 180, 360, 540}));
@@ -38,8 +38,9 @@ TEST(TimeTicks, StepsFromTheTable)
     EXPECT_EQ(LongLabels(ComputeAxisTicks(axis)).mid(0, 3),
               (QStringList{" 00:59:59.000", " 00:59:59.500", " 01:00:00.000"}));
     ticks = ComputeAxisTicks(TimeAxis(-0.01, 0.01, 4));
-    EXPECT_EQ(LongLabels(ticks), (QStringList{"-00:00:00.010", "-00:00:00.005", " 00:00:00.000",
-                                              " 00:00:00.005", " 00:00:00.010"}));
+    EXPECT_EQ(
+        LongLabels(ticks),
+        (QStringList{"-00:00:00.010", "-00:00:00.005", " 00:00:00.000", " 00:00:00.005", " 00:00:00.010"}));
 }
 
 TEST(TimeTicks, RangesOutsideTheTableFallBackToNumbers)

@@ -12,19 +12,19 @@
 TEST(LanguageFile, SplitsRecordsAndNormalizesKeys)
 {
     TTolkar2000 tolkar({});
-    LoadText(tolkar, "junk before\r\n[Exit]=Beenden|$$\r\n\r\n"
-                     "[a]=x]=y|$$\n"
-                     "[Multi]=one\r\ntwo|$$"
-                     "[EXIT]=Second|$$"
-                     "\r\nno separator|$$"
-                     "\r\nKey Only]=v|$$"
-                     "x]=y[z|$$"
-                     "[ \tMemo1 \r\n  Text ]=page|$$"
-                     "[tail]=never ended");
-    EXPECT_EQ(tolkar.Keys(), QStringList({"exit", "a", "multi", "exit", "", "key only", "",
-                                          "memo1 text "}));
-    EXPECT_EQ(tolkar.Values(), QStringList({"Beenden", "x]=y", "one  two", "Second",
-                                            " no separator", "v", "y[z", "page"}));
+    LoadText(tolkar,
+             "junk before\r\n[Exit]=Beenden|$$\r\n\r\n"
+             "[a]=x]=y|$$\n"
+             "[Multi]=one\r\ntwo|$$"
+             "[EXIT]=Second|$$"
+             "\r\nno separator|$$"
+             "\r\nKey Only]=v|$$"
+             "x]=y[z|$$"
+             "[ \tMemo1 \r\n  Text ]=page|$$"
+             "[tail]=never ended");
+    EXPECT_EQ(tolkar.Keys(), QStringList({"exit", "a", "multi", "exit", "", "key only", "", "memo1 text "}));
+    EXPECT_EQ(tolkar.Values(),
+              QStringList({"Beenden", "x]=y", "one  two", "Second", " no separator", "v", "y[z", "page"}));
     EXPECT_EQ(tolkar.LookupText("Exit"), "Beenden");
     EXPECT_EQ(tolkar.LookupText("EXIT"), "Beenden");
     EXPECT_EQ(tolkar.LookupText(""), " no separator");

@@ -88,8 +88,9 @@ TEST_F(InTemporaryDirectory, DestructorWritesCollectedFileThatReadsBackTheSame)
     QFile written(CollectedFileName());
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
-    EXPECT_EQ(bytes, "[Reset]=Reset|$$\r\n[OK]=OK|$$\r\n[exit]=Ende|$$\r\n"
-                     "[memo1]=Seite\\neins,  <%AppName%>|$$\r\n");
+    EXPECT_EQ(bytes,
+              "[Reset]=Reset|$$\r\n[OK]=OK|$$\r\n[exit]=Ende|$$\r\n"
+              "[memo1]=Seite\\neins,  <%AppName%>|$$\r\n");
 
     TTolkar2000 reread("Slope");
     LoadText(reread, bytes);

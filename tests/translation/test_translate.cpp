@@ -46,10 +46,11 @@ class TranslateForm : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LoadText(m_tolkar, "[Linear Regression]=Lineare Regression|$$[Exit]=Ende|$$"
-                          "[Data Points]=Datenpunkte|$$[Color Encoding]=Farbe|$$"
-                          "[memo1]=Erste\\nZeile|$$[memo2]=Zweite|$$[linear]=linear DE|$$"
-                          "[logarithmic]=log DE|$$[Axis]=Achse|$$[one]=eins|$$[two]=zwei|$$");
+        LoadText(m_tolkar,
+                 "[Linear Regression]=Lineare Regression|$$[Exit]=Ende|$$"
+                 "[Data Points]=Datenpunkte|$$[Color Encoding]=Farbe|$$"
+                 "[memo1]=Erste\\nZeile|$$[memo2]=Zweite|$$[linear]=linear DE|$$"
+                 "[logarithmic]=log DE|$$[Axis]=Achse|$$[one]=eins|$$[two]=zwei|$$");
         m_tolkar.SetCollectMissing(true);
         m_tolkar.OnTextFound = [this](QObject*, const QString& key, QString&) { m_found << key; };
         m_form.setObjectName("TK_Exit");

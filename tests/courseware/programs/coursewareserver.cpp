@@ -38,17 +38,14 @@ TCoursewareServer::TCoursewareServer(TCoursewareServerSettings settings, QObject
     : QObject(parent)
     , m_settings(std::move(settings))
     , m_window(QuilletServerWindowClass(m_settings.identifier),
-              QuilletServerWindowName(m_settings.identifier),
-              [this](TWindowHandle sender, quint32 dataCode, const QByteArray& block) {
-                  Receive(sender, dataCode, block);
-              })
+               QuilletServerWindowName(m_settings.identifier),
+               [this](TWindowHandle sender, quint32 dataCode, const QByteArray& block) {
+                   Receive(sender, dataCode, block);
+               })
 {
 }
 
-bool TCoursewareServer::Open()
-{
-    return m_window.Open();
-}
+bool TCoursewareServer::Open() { return m_window.Open(); }
 
 void TCoursewareServer::Receive(TWindowHandle sender, quint32 dataCode, const QByteArray& block)
 {
@@ -81,8 +78,7 @@ void TCoursewareServer::Receive(TWindowHandle sender, quint32 dataCode, const QB
         Answer(sender, message->Stamp(), TextPayload(message->ReadString()));
         break;
     case QuilletCode::ServerParam:
-        Answer(sender, message->Stamp(),
-               TextPayload(m_settings.parameters.value(message->ReadString())));
+        Answer(sender, message->Stamp(), TextPayload(m_settings.parameters.value(message->ReadString())));
         break;
     default:
         Tell(QStringLiteral("ignored %1").arg(dataCode));
@@ -137,8 +133,7 @@ QByteArray TCoursewareServer::ExecuteProgram(TQuilletMessageStream& request)
     const QString program = request.ReadString();
     const QString parameters = request.ReadString();
     qint64 processId = 0;
-    if (!QProcess::startDetached(program, QProcess::splitCommand(parameters), QString(),
-                                 &processId))
+    if (!QProcess::startDetached(program, QProcess::splitCommand(parameters), QString(), &processId))
         processId = 0;
     return Payload([&](TQuilletMessageStream& s) { s.WriteInt32(qint32(processId)); });
 }
@@ -163,12 +158,11 @@ TCoursewareServer::TQuitResult TCoursewareServer::SendQuit(const QString& title,
     TQuilletMessageStream quit;
     quit.WriteByte(serverDown ? 1 : 0);
     return m_window.Send(client->Handle(), QuilletCode::Quit, quit.DataBlock())
-               ? TQuitResult::Acknowledged
-               : TQuitResult::NotAcknowledged;
+        ? TQuitResult::Acknowledged
+        : TQuitResult::NotAcknowledged;
 }
 
-void TCoursewareServer::Answer(TWindowHandle requester, const TStamp& stamp,
-                               const QByteArray& payload)
+void TCoursewareServer::Answer(TWindowHandle requester, const TStamp& stamp, const QByteArray& payload)
 {
     TQuilletMessageStream reply(nullptr, QuilletCode::Reply);
     reply.SetStamp(stamp);

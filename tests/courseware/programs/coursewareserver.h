@@ -13,10 +13,10 @@
 #include <vector>
 
 struct TCoursewareServerSettings {
-    QString identifier;            // ends the server window's class and name
-    QString filesDirectory;        // where fetched files come from
+    QString identifier; // ends the server window's class and name
+    QString filesDirectory; // where fetched files come from
     QHash<QString, QString> parameters; // answers to parameter requests
-    int stallMs = 0;               // how long each message is held up before it is handled
+    int stallMs = 0; // how long each message is held up before it is handled
 };
 
 class TCoursewareServer : public QObject {

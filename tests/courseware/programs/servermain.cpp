@@ -65,12 +65,12 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOption({QStringLiteral("id"), QStringLiteral("Server identifier."), QStringLiteral("ID")});
-    parser.addOption({QStringLiteral("files"), QStringLiteral("Folder of fetchable files."),
-                      QStringLiteral("DIR")});
+    parser.addOption(
+        {QStringLiteral("files"), QStringLiteral("Folder of fetchable files."), QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("param"), QStringLiteral("Answer to a parameter request."),
                       QStringLiteral("NAME=VALUE")});
-    parser.addOption({QStringLiteral("stall-ms"),
-                      QStringLiteral("Hold up every message this long."), QStringLiteral("N")});
+    parser.addOption({QStringLiteral("stall-ms"), QStringLiteral("Hold up every message this long."),
+                      QStringLiteral("N")});
     parser.process(app);
 
     TCoursewareServer server(ReadSettings(parser));
