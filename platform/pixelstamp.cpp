@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace {
@@ -70,6 +71,63 @@ void TPixelStamp::UseRowLength(std::ptrdiff_t pixels)
     for (auto* list : {&m_sets, &m_xors})
         for (TStampPixel& pixel : *list)
             pixel.Offset = pixel.Dy * pixels + pixel.Dx;
+    m_plainOffsets.clear();
+    const bool plain = m_xors.empty() && !m_sets.empty() && std::all_of(m_sets.begin(), m_sets.end(), [&](const TStampPixel& pixel) {
+        return pixel.Value == m_sets.front().Value;
+    });
+    if (plain)
+        for (const TStampPixel& pixel : m_sets)
+            m_plainOffsets.push_back(pixel.Offset);
+}
+
+// Sets the stamp's one color at each center in turn, while the centers lie where the
+// stamp fits: the order does not matter and a center met again changes nothing, so it
+// is skipped when a small table of the centers met so far still holds it. Returns how
+// many centers were done.
+std::size_t TPixelStamp::ReplayPlain(QRgb* bits, std::ptrdiff_t rowLength, const TFit& fits,
+                                     std::span<const QPoint> centers) const
+{
+    constexpr std::size_t kTableSize = 256;
+    constexpr std::uint64_t kNone = ~std::uint64_t(0);   // centers that fit are never negative
+    std::array<std::uint64_t, kTableSize> met;
+    met.fill(kNone);
+    const QRgb value = m_sets.front().Value;
+    std::size_t done = 0;
+    for (const QPoint c : centers) {
+        if (!fits.Holds(c))
+            break;
+        ++done;
+        const std::uint64_t key = std::uint64_t(std::uint32_t(c.x())) << 32 | std::uint32_t(c.y());
+        std::uint64_t& slot = met[(std::uint32_t(c.x()) * 0x9E3779B1u ^ std::uint32_t(c.y()) * 0x85EBCA77u) >> 24];
+        if (slot == key)
+            continue;
+        slot = key;
+        QRgb* const center = bits + c.y() * rowLength + c.x();
+        for (const std::ptrdiff_t offset : m_plainOffsets)
+            center[offset] = value;
+    }
+    return done;
+}
+
+// Writes the stamp at each center in turn while the centers fit, only the first one
+// unless the stamp is repeatable. Returns how many were done.
+std::size_t TPixelStamp::ReplayEach(QRgb* bits, std::ptrdiff_t rowLength, const TFit& fits, bool repeatable,
+                                    std::span<const QPoint> centers) const
+{
+    std::size_t done = 0;
+    for (const QPoint c : centers) {
+        if (!fits.Holds(c))
+            break;
+        QRgb* const center = bits + c.y() * rowLength + c.x();
+        for (const TStampPixel& pixel : m_sets)
+            center[pixel.Offset] = pixel.Value;
+        for (const TStampPixel& pixel : m_xors)
+            center[pixel.Offset] ^= pixel.Value;
+        ++done;
+        if (!repeatable)
+            break;
+    }
+    return done;
 }
 
 std::size_t TPixelStamp::Replay(TCanvas& canvas, std::span<const QPoint> centers)
@@ -86,19 +144,12 @@ std::size_t TPixelStamp::Replay(TCanvas& canvas, std::span<const QPoint> centers
     QRgb* const bits = reinterpret_cast<QRgb*>(image->bits());
     // A drawing that changes the brush it was recorded with is replayed once at a time.
     const bool repeatable = m_brushAfter.Color == m_brush.Color && m_brushAfter.Style == m_brush.Style;
+    const TFit fits{left, top, right, bottom};
     std::size_t done = 0;
-    for (const QPoint c : centers) {
-        if (c.x() < left || c.y() < top || c.x() >= right || c.y() >= bottom)
-            break;
-        QRgb* const center = bits + c.y() * rowLength + c.x();
-        for (const TStampPixel& pixel : m_sets)
-            center[pixel.Offset] = pixel.Value;
-        for (const TStampPixel& pixel : m_xors)
-            center[pixel.Offset] ^= pixel.Value;
-        ++done;
-        if (!repeatable)
-            break;
-    }
+    if (repeatable && !m_plainOffsets.empty())
+        done = ReplayPlain(bits, rowLength, fits, centers);
+    else
+        done = ReplayEach(bits, rowLength, fits, repeatable, centers);
     if (done > 0) {
         canvas.Brush = m_brushAfter;
         if (m_penMoves) {

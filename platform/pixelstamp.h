@@ -10,6 +10,7 @@
 #include "platform/canvas.h"
 
 #include <QPoint>
+#include <QRgb>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -49,6 +50,15 @@ private:
     };
     // Works out the pixels' offsets for images with rows this long.
     void UseRowLength(std::ptrdiff_t pixels);
+    // The centers at which the stamp lies on the image: left <= x < right, top <= y < bottom.
+    struct TFit {
+        int Left, Top, Right, Bottom;
+        bool Holds(QPoint c) const { return c.x() >= Left && c.y() >= Top && c.x() < Right && c.y() < Bottom; }
+    };
+    std::size_t ReplayEach(QRgb* bits, std::ptrdiff_t rowLength, const TFit& fits, bool repeatable,
+                           std::span<const QPoint> centers) const;
+    std::size_t ReplayPlain(QRgb* bits, std::ptrdiff_t rowLength, const TFit& fits,
+                            std::span<const QPoint> centers) const;
 
     TPen m_pen;
     TBrush m_brush;
@@ -58,6 +68,8 @@ private:
     std::vector<TStampPixel> m_sets;
     std::vector<TStampPixel> m_xors;
     std::ptrdiff_t m_rowLength = 0;
+    // The offsets of a drawing that only sets pixels, all to one color; else empty.
+    std::vector<std::ptrdiff_t> m_plainOffsets;
     // The canvas state the drawing leaves.
     TBrush m_brushAfter;
     bool m_penMoves = false;

@@ -8,8 +8,6 @@ namespace {
 
 // Character marks start at this code; below it they are figures.
 constexpr std::uint8_t kFirstCharacterMark = 48;
-// Marks collected before they are drawn together.
-constexpr std::size_t kMarksPerBatch = 256;
 
 bool HasFiniteCoordinates(const TItemRecord& item)
 {
@@ -27,7 +25,6 @@ TItemRenderer::TItemRenderer(const TRenderScene& scene, TCanvas& canvas, const T
                    canvas.Font.Color)
     , m_batch(QPoint(options.OffsetX, options.OffsetY))
 {
-    m_marks.reserve(kMarksPerBatch);
     m_canvas.MoveTo(options.OffsetX, options.OffsetY);
 }
 
@@ -133,15 +130,15 @@ void TItemRenderer::DrawMark(const TItemRecord& record)
         ::DrawMark(m_canvas, record.MarkType, p.x(), p.y());
         return;
     }
-    m_marks.push_back(p);
-    if (m_marks.size() >= kMarksPerBatch)
+    m_marks[m_markCount++] = p;
+    if (m_markCount == kMarksPerBatch)
         DrawMarks();
 }
 
 void TItemRenderer::DrawCollectedMarks()
 {
-    m_markPainter.Draw(m_canvas, m_markType, m_marks);
-    m_marks.clear();
+    m_markPainter.Draw(m_canvas, m_markType, std::span(m_marks).first(m_markCount));
+    m_markCount = 0;
 }
 
 void TItemRenderer::AddLineTo(const TItemRecord& record)

@@ -8,7 +8,7 @@
 #include "controls/chart/renderscene.h"
 #include "controls/common/drawmark.h"
 
-#include <vector>
+#include <array>
 
 class TItemRenderer {
 public:
@@ -68,7 +68,7 @@ private:
 
     void DrawMarks()
     {
-        if (!m_marks.empty())
+        if (m_markCount > 0)
             DrawCollectedMarks();
     }
     void DrawCollectedMarks();
@@ -82,7 +82,9 @@ private:
     // Marks of one type and pen, drawn together.
     TMarkPainter m_markPainter;
     std::uint8_t m_markType = 0;
-    std::vector<QPoint> m_marks;
+    static constexpr std::size_t kMarksPerBatch = 256;
+    std::array<QPoint, kMarksPerBatch> m_marks;
+    std::size_t m_markCount = 0;
     // A point was left out: the next line-to starts the line afresh.
     bool m_lineBroken = false;
 };

@@ -212,7 +212,7 @@ TEST(MarkPainter, ReplaysExactlyWhatDrawingDoes)
         canvas.MoveTo(3, 4);
         canvas.LineTo(9, 4); // a pattern position the marks must restart or keep
     };
-    const QPoint centers[] = {{20, 20}, {33, 21}, {2, 30}, {47, 47}, {-3, 10}};
+    const QPoint centers[] = {{20, 20}, {33, 21}, {2, 30}, {47, 47}, {-3, 10}, {33, 21}};
     for (int type = 0; type < 48; ++type) {
         for (const TPen& pen : {TPen{clRed, 1, TPenStyle::psSolid, TPenMode::pmCopy},
                                 TPen{clBlue, 2, TPenStyle::psDash, TPenMode::pmCopy},
