@@ -128,8 +128,10 @@ void BM_ChartMarks(benchmark::State& state)
 }
 BENCHMARK(BM_ChartMarks)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// White background, a 3 x 3 square per mark (what mark type 7 draws), and the frame.
-void BM_QPainterMarks(benchmark::State& state)
+// The main window chart's data area, white, with a 3 x 3 square (what mark type 7
+// draws) written by drawSquares at each of n scattered points in every round.
+template <class DrawSquares>
+void MarksOnDataArea(benchmark::State& state, DrawSquares drawSquares)
 {
     const auto chart = MainWindowChart();
     chart->ShowItems();
@@ -137,30 +139,33 @@ void BM_QPainterMarks(benchmark::State& state)
     QImage image = DataAreaImage(*chart);
     for (auto _ : state) {
         image.fill(Qt::white);
+        drawSquares(image, pixels);
+    }
+}
+
+// The squares and the frame drawn with QPainter.
+void BM_QPainterMarks(benchmark::State& state)
+{
+    MarksOnDataArea(state, [](QImage& image, const QVector<QPoint>& pixels) {
         QPainter painter(&image);
         for (const QPoint& p : pixels)
             painter.fillRect(p.x() - 1, p.y() - 1, 3, 3, Qt::black);
         painter.drawRect(0, 0, image.width() - 1, image.height() - 1);
-    }
+    });
 }
 BENCHMARK(BM_QPainterMarks)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// The floor for marks: the same squares written straight into the image's rows.
+// The floor for marks: the squares written straight into the image's rows.
 void BM_DirectMarks(benchmark::State& state)
 {
-    const auto chart = MainWindowChart();
-    chart->ShowItems();
-    const QVector<QPoint> pixels = DataAreaPixels(*chart, Scatter(int(state.range(0))));
-    QImage image = DataAreaImage(*chart);
-    for (auto _ : state) {
-        image.fill(Qt::white);
+    MarksOnDataArea(state, [](QImage& image, const QVector<QPoint>& pixels) {
         QRgb* const bits = reinterpret_cast<QRgb*>(image.bits());
         const qsizetype row = image.bytesPerLine() / qsizetype(sizeof(QRgb));
         for (const QPoint& p : pixels)
             for (int y = std::max(0, p.y() - 1); y <= std::min(image.height() - 1, p.y() + 1); ++y)
                 for (int x = std::max(0, p.x() - 1); x <= std::min(image.width() - 1, p.x() + 1); ++x)
                     bits[y * row + x] = 0xFF000000u;
-    }
+    });
 }
 BENCHMARK(BM_DirectMarks)->Arg(100000)->Unit(benchmark::kMillisecond);
 
