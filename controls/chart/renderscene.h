@@ -90,7 +90,8 @@ public:
     QPoint Place(int layer, double x, double y) const
     {
         const TLayerTransform& transform = m_transforms[std::clamp(layer, 1, int(m_transforms.size())) - 1];
-        return {Limited(transform.X.ToPixel(x)) + m_dx, Limited(transform.Y.ToPixel(y)) + m_dy};
+        const QPoint p = transform.ToPixels(x, y);
+        return {Limited(p.x()) + m_dx, Limited(p.y()) + m_dy};
     }
     // A control pixel given as reals, rounded and limited like mapped ones.
     QPoint PlaceControlPixel(double x, double y) const;

@@ -24,17 +24,26 @@ TEST(AxisTransform, PixelsMatchTheLongDoubleEvaluationAlsoAtHalfPixels)
                         {0, 176.5L}};
     std::mt19937_64 random(5);
     std::uniform_real_distribution<double> pixel(-40000, 40000);
+    TAxisTransform first;
+    first.SetMap(maps[0].K, maps[0].D);
     for (const Map& map : maps) {
         TAxisTransform t;
         t.SetMap(map.K, map.D);
+        // Both pixels of a point at once, with this map across and the first one up.
+        const TLayerTransform layer{t, first};
+        double previous = 0;
         for (int i = 0; i < 20000; ++i) {
             const long double target = i % 2 ? std::floor(pixel(random)) + 0.5L : pixel(random);
             const double value = map.K == 0 ? double(target) : double((target - map.D) / map.K);
             for (double v : {value, std::nextafter(value, -1e300), std::nextafter(value, 1e300)}) {
                 const long double exact = std::clamp(map.K * v + map.D, -2147483647.0L, 2147483647.0L);
                 ASSERT_EQ(t.ToPixel(v), int(RoundHalfEven(exact))) << double(map.K) << " " << v;
+                ASSERT_EQ(layer.ToPixels(v, previous), QPoint(t.ToPixel(v), first.ToPixel(previous)));
+                previous = v;
             }
         }
+        for (double v : {1e300, -1e300, std::nan(""), HUGE_VAL})
+            EXPECT_EQ(layer.ToPixels(v, 1.0), QPoint(t.ToPixel(v), first.ToPixel(1.0)));
         for (double v : {1e300, -1e300, 0.0, -0.0})
             EXPECT_EQ(t.ToPixel(v),
                       int(RoundHalfEven(std::clamp(map.K * v + map.D, -2147483647.0L, 2147483647.0L))));
