@@ -72,9 +72,9 @@ void TPixelStamp::UseRowLength(std::ptrdiff_t pixels)
         for (TStampPixel& pixel : *list)
             pixel.Offset = pixel.Dy * pixels + pixel.Dx;
     m_plainOffsets.clear();
-    const bool plain = m_xors.empty() && !m_sets.empty() && std::all_of(m_sets.begin(), m_sets.end(), [&](const TStampPixel& pixel) {
-        return pixel.Value == m_sets.front().Value;
-    });
+    const bool plain = m_xors.empty() && !m_sets.empty()
+        && std::all_of(m_sets.begin(), m_sets.end(),
+                       [&](const TStampPixel& pixel) { return pixel.Value == m_sets.front().Value; });
     if (plain)
         for (const TStampPixel& pixel : m_sets)
             m_plainOffsets.push_back(pixel.Offset);
@@ -88,7 +88,7 @@ std::size_t TPixelStamp::ReplayPlain(QRgb* bits, std::ptrdiff_t rowLength, const
                                      std::span<const QPoint> centers) const
 {
     constexpr std::size_t kTableSize = 256;
-    constexpr std::uint64_t kNone = ~std::uint64_t(0);   // centers that fit are never negative
+    constexpr std::uint64_t kNone = ~std::uint64_t(0); // centers that fit are never negative
     std::array<std::uint64_t, kTableSize> met;
     met.fill(kNone);
     const QRgb value = m_sets.front().Value;
@@ -98,7 +98,8 @@ std::size_t TPixelStamp::ReplayPlain(QRgb* bits, std::ptrdiff_t rowLength, const
             break;
         ++done;
         const std::uint64_t key = std::uint64_t(std::uint32_t(c.x())) << 32 | std::uint32_t(c.y());
-        std::uint64_t& slot = met[(std::uint32_t(c.x()) * 0x9E3779B1u ^ std::uint32_t(c.y()) * 0x85EBCA77u) >> 24];
+        std::uint64_t& slot =
+            met[(std::uint32_t(c.x()) * 0x9E3779B1u ^ std::uint32_t(c.y()) * 0x85EBCA77u) >> 24];
         if (slot == key)
             continue;
         slot = key;

@@ -53,7 +53,10 @@ private:
     // The centers at which the stamp lies on the image: left <= x < right, top <= y < bottom.
     struct TFit {
         int Left, Top, Right, Bottom;
-        bool Holds(QPoint c) const { return c.x() >= Left && c.y() >= Top && c.x() < Right && c.y() < Bottom; }
+        bool Holds(QPoint c) const
+        {
+            return c.x() >= Left && c.y() >= Top && c.x() < Right && c.y() < Bottom;
+        }
     };
     std::size_t ReplayEach(QRgb* bits, std::ptrdiff_t rowLength, const TFit& fits, bool repeatable,
                            std::span<const QPoint> centers) const;

@@ -80,8 +80,8 @@ struct TLayerTransform {
             const __m128d magnitudeMask = _mm_castsi128_pd(_mm_set1_epi64x(0x7FFFFFFFFFFFFFFF));
             const __m128d exact = _mm_add_pd(_mm_mul_pd(_mm_set_pd(Y.m_kQuick, X.m_kQuick), _mm_set_pd(y, x)),
                                              _mm_set_pd(Y.m_dQuick, X.m_dQuick));
-            const __m128d inRange = _mm_cmplt_pd(_mm_and_pd(exact, magnitudeMask),
-                                                 _mm_set1_pd(TAxisTransform::kSafePixel));
+            const __m128d inRange =
+                _mm_cmplt_pd(_mm_and_pd(exact, magnitudeMask), _mm_set1_pd(TAxisTransform::kSafePixel));
             const __m128d distance =
                 _mm_and_pd(_mm_sub_pd(exact, _mm_cvtepi32_pd(_mm_cvttpd_epi32(exact))), magnitudeMask);
             const __m128d offHalf = _mm_and_pd(_mm_sub_pd(distance, _mm_set1_pd(0.5)), magnitudeMask);
