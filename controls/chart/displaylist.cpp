@@ -33,8 +33,10 @@ std::size_t TDisplayList::MemoryBytes() const
 
 bool TDisplayList::HasRareAttributes(const TPlottaItem& item)
 {
-    return item.FillColor != 0 || item.Color2 != 0 || item.Color3 != 0 || item.Size != 0 || item.Size2 != 0
-        || !item.Text.isNull();
+    // A second point of -0.0 is kept as it is, so it counts as set.
+    const auto set = [](double v) { return v != 0 || std::signbit(v); };
+    return set(item.X2) || set(item.Y2) || item.FillColor != 0 || item.Color2 != 0 || item.Color3 != 0
+        || item.Size != 0 || item.Size2 != 0 || !item.Text.isNull();
 }
 
 void TDisplayList::Append(const TPlottaItem& item, int growthStep)
@@ -42,17 +44,18 @@ void TDisplayList::Append(const TPlottaItem& item, int growthStep)
     std::int32_t rare = -1;
     if (HasRareAttributes(item)) {
         rare = std::int32_t(m_rare.size());
-        m_rare.push_back({item.FillColor, item.Color2, item.Color3, item.Size, item.Size2, item.Text});
+        m_rare.push_back(
+            {item.X2, item.Y2, item.FillColor, item.Color2, item.Color3, item.Size, item.Size2, item.Text});
     }
-    Store({item.X, item.Y, item.X2, item.Y2, item.Color, item.Tag, item.LineWidth, item.Layer, item.PenStyle,
-           rare, item.ItemClass, item.Kind, item.MarkType, item.Transparent, item.BorderStyle},
+    Store({item.X, item.Y, item.Color, item.Tag, item.LineWidth, item.Layer, item.PenStyle, rare,
+           item.ItemClass, item.Kind, item.MarkType, item.Transparent, item.BorderStyle},
           growthStep);
 }
 
 void TDisplayList::AppendPoint(TItemKind kind, double x, double y, const TDrawingAttributes& attributes,
                                std::uint8_t markType, int growthStep)
 {
-    Store({x, y, 0, 0, attributes.DataColor, attributes.Tag, attributes.LineWidth, attributes.Layer,
+    Store({x, y, attributes.DataColor, attributes.Tag, attributes.LineWidth, attributes.Layer,
            attributes.PenStyle, -1, attributes.ClassDefault, std::uint8_t(kind), markType, false, 0},
           growthStep);
 }
@@ -110,8 +113,6 @@ TPlottaItem TDisplayList::Expand(const TItemRecord& record) const
     TPlottaItem item;
     item.X = record.X;
     item.Y = record.Y;
-    item.X2 = record.X2;
-    item.Y2 = record.Y2;
     item.Color = record.Color;
     item.PenStyle = record.PenStyle;
     item.Tag = record.Tag;
@@ -124,6 +125,8 @@ TPlottaItem TDisplayList::Expand(const TItemRecord& record) const
     item.MarkType = record.MarkType;
     if (record.Rare >= 0) {
         const TRareAttributes& rare = m_rare[record.Rare];
+        item.X2 = rare.X2;
+        item.Y2 = rare.Y2;
         item.FillColor = rare.FillColor;
         item.Color2 = rare.Color2;
         item.Color3 = rare.Color3;

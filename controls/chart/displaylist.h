@@ -1,10 +1,11 @@
 #pragma once
 // TDisplayList: the items a chart draws, in the order they were appended.
 //
-// Items are kept in a compact record of 64 bytes; the few attributes only closed
-// figures, boxes, bars, arrows and texts use live in a side table that plain points
-// never touch. Records sit in chunks of at most 1024; a chunk holds the slots the
-// list's capacity gives it, so a list holds about 64 bytes per slot. The list reports
+// Items are kept in a compact record of 48 bytes; the few attributes only lines,
+// closed figures, boxes, bars, arrows and texts use (a second point among them) live
+// in a side table that plain points never touch. Records sit in chunks of at most
+// 1024; a chunk holds the slots the list's capacity gives it, so a list holds about
+// 48 bytes per slot. The list reports
 // its capacity in whole blocks of the growth step.
 // Clear keeps the emptied chunks for the items appended next, until the list is next
 // shown: rebuilding a large list then writes into memory that is already mapped.
@@ -13,13 +14,15 @@
 #include "controls/chart/plottaitem.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
 // One stored item. The fields mean what TPlottaItem's of the same name do; Rare
-// indexes the list's table of the attributes most items leave at zero, or is -1.
+// indexes the list's table of the attributes most items leave at zero (the second
+// point among them), or is -1.
 struct TItemRecord {
-    double X, Y, X2, Y2;
+    double X, Y;
     TColor Color;
     std::int32_t Tag;
     std::int32_t LineWidth;
@@ -32,7 +35,7 @@ struct TItemRecord {
     bool Transparent;
     std::uint8_t BorderStyle;
 };
-static_assert(sizeof(TItemRecord) <= 64);
+static_assert(sizeof(TItemRecord) <= 48);
 
 class TDisplayList {
 public:
@@ -73,6 +76,13 @@ public:
     }
     // The whole item a record stands for.
     TPlottaItem Expand(const TItemRecord& record) const;
+    // Whether all the record's coordinates are finite numbers.
+    bool HasFiniteCoordinates(const TItemRecord& record) const
+    {
+        return std::isfinite(record.X) && std::isfinite(record.Y)
+            && (record.Rare < 0
+                || (std::isfinite(m_rare[record.Rare].X2) && std::isfinite(m_rare[record.Rare].Y2)));
+    }
 
     // Index of the item nearest to (x, y) in data units, or -1. kind selects the
     // kind code, the number of a TKindWildcard the kinds it stands for, and 0 none; itemClass selects a class, kAnyItemClass every class. Of items at equal
@@ -83,6 +93,8 @@ public:
 private:
     // The attributes most items leave at zero.
     struct TRareAttributes {
+        double X2 = 0;
+        double Y2 = 0;
         TColor FillColor = 0;
         TColor Color2 = 0;
         TColor Color3 = 0;

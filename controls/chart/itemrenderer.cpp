@@ -9,11 +9,6 @@ namespace {
 // Character marks start at this code; below it they are figures.
 constexpr std::uint8_t kFirstCharacterMark = 48;
 
-bool HasFiniteCoordinates(const TItemRecord& item)
-{
-    return std::isfinite(item.X) && std::isfinite(item.Y) && std::isfinite(item.X2) && std::isfinite(item.Y2);
-}
-
 } // namespace
 
 TItemRenderer::TItemRenderer(const TRenderScene& scene, TCanvas& canvas, const TRenderOptions& options)
@@ -50,7 +45,7 @@ void TItemRenderer::DrawItems()
 
 void TItemRenderer::DrawRecord(const TItemRecord& record)
 {
-    if (!HasFiniteCoordinates(record)) {
+    if (!m_scene.Items.HasFiniteCoordinates(record)) {
         LeaveOut(record.Kind);
         return;
     }

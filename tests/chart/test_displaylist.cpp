@@ -219,7 +219,10 @@ TEST(DisplayList, FigureAttributesStayWithTheirOwnItem)
     chart.AddArrow(0, 0, 1, 1, 8, clRed, true);
     chart.AddText(0, 0, QString(), 9);
     chart.AddMark(3, 1, 1);
+    chart.AddLine(0, 0, -0.0, std::nan(""));
 
+    const TPlottaItem line = ItemAt(chart, 7);
+    EXPECT_TRUE(line.X2 == 0 && std::signbit(line.X2) && std::isnan(line.Y2));
     const TPlottaItem box = ItemAt(chart, 1);
     EXPECT_EQ(box.FillColor, clSilver);
     EXPECT_EQ(box.Color2, clGray);
