@@ -87,7 +87,7 @@ void TPixelStamp::UseRowLength(std::ptrdiff_t pixels)
 std::size_t TPixelStamp::ReplayPlain(QRgb* bits, std::ptrdiff_t rowLength, const TFit& fits,
                                      std::span<const QPoint> centers) const
 {
-    constexpr std::size_t kTableSize = 256;
+    constexpr std::size_t kTableSize = 1024;
     constexpr std::uint64_t kNone = ~std::uint64_t(0); // centers that fit are never negative
     std::array<std::uint64_t, kTableSize> met;
     met.fill(kNone);
@@ -99,7 +99,7 @@ std::size_t TPixelStamp::ReplayPlain(QRgb* bits, std::ptrdiff_t rowLength, const
         ++done;
         const std::uint64_t key = std::uint64_t(std::uint32_t(c.x())) << 32 | std::uint32_t(c.y());
         std::uint64_t& slot =
-            met[(std::uint32_t(c.x()) * 0x9E3779B1u ^ std::uint32_t(c.y()) * 0x85EBCA77u) >> 24];
+            met[(std::uint32_t(c.x()) * 0x9E3779B1u ^ std::uint32_t(c.y()) * 0x85EBCA77u) >> 22];
         if (slot == key)
             continue;
         slot = key;

@@ -82,7 +82,7 @@ private:
     // Marks of one type and pen, drawn together.
     TMarkPainter m_markPainter;
     std::uint8_t m_markType = 0;
-    static constexpr std::size_t kMarksPerBatch = 256;
+    static constexpr std::size_t kMarksPerBatch = 1024;
     std::array<QPoint, kMarksPerBatch> m_marks;
     std::size_t m_markCount = 0;
     // A point was left out: the next line-to starts the line afresh.
