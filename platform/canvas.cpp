@@ -122,16 +122,6 @@ Qt::PenStyle QtStyleOf(TPenStyle style)
     }
 }
 
-// Visits the Bresenham pixels of the closed path through corners that lie inside clip,
-// for a one-pixel pen that draws every pixel; a closed outline visits each pixel once.
-template <class Put>
-void TraceSolidClosedPath(const QVector<QPoint>& corners, const QRect& clip, Put&& put)
-{
-    for (qsizetype i = 0; i < corners.size(); ++i)
-        RasterizeLine(corners[i], corners[(i + 1) % corners.size()], clip,
-                      [&](int x, int y, std::int64_t) { put(x, y); });
-}
-
 } // namespace
 
 TCanvas::TCanvas(QImage* image)
@@ -520,7 +510,8 @@ void TCanvas::Polygon(const QVector<QPoint>& points)
         if (widePen)
             StrokeClosedPath(points, surface, [&](int y, int x0, int x1) { pen.Run(y, x0, x1); });
         else if (outlined && DashRuns(Pen.Style).empty())
-            TraceSolidClosedPath(points, surface, [&](int x, int y) { pen.Put(x, y); });
+            for (qsizetype i = 0; i < points.size(); ++i)
+                pen.Segment(points[i], points[(i + 1) % points.size()]);
         else if (outlined)
             TraceClosedPath(points, surface, [&](int x, int y) { pen.Put(x, y); });
         return;

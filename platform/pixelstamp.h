@@ -21,12 +21,10 @@ public:
     using TDrawing = std::function<void(TCanvas& canvas, int x, int y)>;
 
     // Records draw(canvas, x, y) with source's pen and brush on an image canvas, with
-    // room for a drawing that stays within reach pixels of (x, y). Only copy and XOR
-    // pens on image canvases are recorded; for others, and for a drawing that reaches
-    // farther, the stamp is not Usable.
+    // room for a drawing that stays within reach pixels of (x, y). Only drawings on
+    // image canvases that stay within reach are recorded; other stamps replay nothing.
     TPixelStamp(const TCanvas& source, int reach, const TDrawing& draw);
 
-    bool Usable() const { return m_usable; }
     // Whether canvas has the pen and brush the stamp was recorded with.
     bool RecordedWith(const TCanvas& canvas) const
     {

@@ -7,9 +7,6 @@
 
 #include <QPoint>
 #include <cmath>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 class TScaleProps;
 
@@ -33,8 +30,6 @@ struct TAxisTransform {
     void SetMap(long double k, long double d);
 
 private:
-    friend struct TLayerTransform;
-
     // Pixels whose double evaluation stays below this are far inside the pixel limit.
     static constexpr double kSafePixel = 2.0e9;
 
@@ -70,31 +65,8 @@ struct TLayerTransform {
     TAxisTransform X;
     TAxisTransform Y;
 
-    // X.ToPixel(x) and Y.ToPixel(y). Where the processor has two-lane vectors, the
-    // quick path of both is taken side by side, each lane with the very operations of
-    // RoundsInDouble; if either lane is too close to call, both go the single way.
-    QPoint ToPixels(double x, double y) const
-    {
-#if defined(__SSE2__)
-        if (!X.Logarithmic && !Y.Logarithmic) {
-            const __m128d magnitudeMask = _mm_castsi128_pd(_mm_set1_epi64x(0x7FFFFFFFFFFFFFFF));
-            const __m128d exact = _mm_add_pd(_mm_mul_pd(_mm_set_pd(Y.m_kQuick, X.m_kQuick), _mm_set_pd(y, x)),
-                                             _mm_set_pd(Y.m_dQuick, X.m_dQuick));
-            const __m128d inRange =
-                _mm_cmplt_pd(_mm_and_pd(exact, magnitudeMask), _mm_set1_pd(TAxisTransform::kSafePixel));
-            const __m128d distance =
-                _mm_and_pd(_mm_sub_pd(exact, _mm_cvtepi32_pd(_mm_cvttpd_epi32(exact))), magnitudeMask);
-            const __m128d offHalf = _mm_and_pd(_mm_sub_pd(distance, _mm_set1_pd(0.5)), magnitudeMask);
-            const __m128d callable = _mm_cmpgt_pd(offHalf, _mm_set_pd(Y.m_slack, X.m_slack));
-            if (_mm_movemask_pd(_mm_and_pd(inRange, callable)) == 3) {
-                const __m128d half = _mm_or_pd(_mm_andnot_pd(magnitudeMask, exact), _mm_set1_pd(0.5));
-                const __m128i pixels = _mm_cvttpd_epi32(_mm_add_pd(exact, half));
-                return {_mm_cvtsi128_si32(pixels), _mm_cvtsi128_si32(_mm_srli_si128(pixels, 4))};
-            }
-        }
-#endif
-        return {X.ToPixel(x), Y.ToPixel(y)};
-    }
+    // The pixel of (x, y).
+    QPoint ToPixels(double x, double y) const { return {X.ToPixel(x), Y.ToPixel(y)}; }
 };
 
 // The map that puts the axis's RangeLow at the data area's left edge and RangeHigh

@@ -12,8 +12,6 @@ public:
 
     explicit TLineBatch(QPoint start) { StartAt(start); }
 
-    // Where the next polyline starts.
-    QPoint Start() const { return m_points[0]; }
     // Drops what was collected; the next polyline starts at `start`.
     void StartAt(QPoint start)
     {
