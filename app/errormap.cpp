@@ -2,6 +2,7 @@
 
 #include "controls/common/colorramp.h"
 #include "platform/bitmap.h"
+#include "platform/lanes.h"
 #include "platform/rounding.h"
 
 #include <algorithm>
@@ -45,20 +46,11 @@ TErrExtremes FindExtremes(const TErrGrid& grid, int gridN)
     return result;
 }
 
-// Four doubles side by side in vector registers; each operation works on every lane by
-// itself and rounds exactly as the same operation on one double.
-using FourDoubles = double __attribute__((vector_size(4 * sizeof(double))));
+// Four cells side by side (platform/lanes.h).
+using FourDoubles = Lanes::Doubles4;
 
 // A run of cells of one column: two vectors of rows.
 constexpr int CellsPerRun = 8;
-
-// Wider vector instructions where the processor has them, with the same results: they
-// neither fuse a multiplication into an addition nor change the order of operations.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-#define WITH_WIDER_VECTORS __attribute__((target_clones("avx2", "default")))
-#else
-#define WITH_WIDER_VECTORS
-#endif
 
 // The sums of squares of the CellsPerRun cells of k and the rows d[0..7]: the points go
 // through all cells of the run together, yet each cell adds its residuals in index order

@@ -4,6 +4,7 @@
 #include "controls/common/axismap.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -38,6 +39,27 @@ void TAxisTransform::SetMap(long double k, long double d)
     // The double product k * value is at most kSafePixel + |d| + 1 where the quick
     // path is used, so this bounds (|product| + |offset| + 1) * 2^-45 for every value.
     m_slack = (kSafePixel + 2 * std::fabs(m_dQuick) + 2) * 0x1p-45;
+}
+
+WITH_WIDER_VECTORS
+void TAxisTransform::ToPixels(std::span<const double> values, std::span<int> pixels) const
+{
+    std::size_t quick = 0;
+    if (!Logarithmic) {
+        using Four = Lanes::Four;
+        for (; quick + Four::kCount <= values.size(); quick += Four::kCount) {
+            Four::Doubles some;
+            Four::Ints placed;
+            std::memcpy(&some, &values[quick], sizeof some);
+            QuickPixels<Four>(some, placed);
+            std::memcpy(&pixels[quick], &placed, sizeof placed);
+        }
+        for (std::size_t i = 0; i < quick; ++i)
+            if (pixels[i] == kNotQuick)
+                pixels[i] = ToPixelExactly(values[i]);
+    }
+    for (std::size_t i = quick; i < values.size(); ++i)
+        pixels[i] = ToPixel(values[i]);
 }
 
 int TAxisTransform::ToPixelExactly(double value) const

@@ -5,8 +5,12 @@
 // why their factors are their own: controls/common/axismap.h.
 #include "controls/chart/chartgeometry.h"
 
+#include "platform/lanes.h"
+
 #include <QPoint>
 #include <cmath>
+#include <limits>
+#include <span>
 
 class TScaleProps;
 
@@ -20,9 +24,17 @@ struct TAxisTransform {
     // The pixel of value, limited to +-2147483647 and rounded half to even.
     int ToPixel(double value) const
     {
-        int pixel = 0;
-        return !Logarithmic && RoundsInDouble(value, pixel) ? pixel : ToPixelExactly(value);
+        if (!Logarithmic) {
+            // The value in both lanes of the narrowest group.
+            Lanes::Two::Ints pixel;
+            QuickPixels<Lanes::Two>(Lanes::Two::Doubles{value, value}, pixel);
+            if (pixel[0] != kNotQuick)
+                return pixel[0];
+        }
+        return ToPixelExactly(value);
     }
+    // The pixels of values into pixels (as many), each as ToPixel gives it.
+    void ToPixels(std::span<const double> values, std::span<int> pixels) const;
     // The value at pixel; RangeLow when the axis has no extent (K = 0).
     double ToValue(double pixel) const;
 
@@ -32,24 +44,33 @@ struct TAxisTransform {
 private:
     // Pixels whose double evaluation stays below this are far inside the pixel limit.
     static constexpr double kSafePixel = 2.0e9;
+    // What the quick path gives where it cannot tell; no pixel it tells is this far out.
+    static constexpr int kNotQuick = std::numeric_limits<int>::min();
 
-    // The pixel of a linear axis worked out in double, with the long double scale and
-    // offset rounded to double, where that provably rounds to the same integer as the
-    // long double evaluation: the two differ by less than a 64th of m_slack, so a double
-    // result farther than m_slack from every half-integer lies strictly between the
-    // same two half-integers. False when it is too close to call or too large.
-    bool RoundsInDouble(double value, int& pixel) const
+    // The pixels of a linear axis worked out in double, a few values at a time, with the
+    // long double scale and offset rounded to double, where that provably rounds to the
+    // same integer as the long double evaluation: the two differ by less than a 64th of
+    // m_slack, so a double result farther than m_slack from every half-integer lies
+    // strictly between the same two half-integers. kNotQuick where a value is too close
+    // to call or too large. No branch: nothing to mispredict on scattered data.
+    template <class Group>
+    void QuickPixels(const typename Group::Doubles& values, typename Group::Ints& pixels) const
     {
-        const double exact = m_kQuick * value + m_dQuick;
-        if (!(std::fabs(exact) < kSafePixel))
-            return false;
-        const double distance = std::fabs(exact - int(exact)); // exact: both lie on one grid
-        if (!(std::fabs(distance - 0.5) > m_slack))
-            return false;
-        // Away from the halves, rounding to the nearest integer; adding the half cannot
-        // cross an integer, and there is no branch to mispredict on scattered data.
-        pixel = int(exact + std::copysign(0.5, exact));
-        return true;
+        using Doubles = typename Group::Doubles;
+        using Masks = typename Group::Masks;
+        using Ints = typename Group::Ints;
+        const Masks magnitude = Masks{} + 0x7FFF'FFFF'FFFF'FFFF; // all bits but the sign
+        const Doubles exact = values * m_kQuick + m_dQuick;
+        const Masks inRange = Doubles(Masks(exact) & magnitude) < kSafePixel;
+        const Doubles held = inRange ? exact : Doubles{}; // converted only when in range
+        const Doubles whole = __builtin_convertvector(__builtin_convertvector(held, Ints), Doubles);
+        const Doubles distance = Doubles(Masks(held - whole) & magnitude); // exact: one grid
+        const Doubles offHalf = distance - 0.5;
+        const Masks clear = inRange & (Doubles(Masks(offHalf) & magnitude) > m_slack);
+        // Away from the halves, rounding to the nearest integer: adding a half of the
+        // value's sign cannot cross an integer.
+        const Doubles signedHalf = Doubles((Masks(held) & ~magnitude) | Masks(Doubles{} + 0.5));
+        pixels = __builtin_convertvector(clear ? held + signedHalf : Doubles{} + double(kNotQuick), Ints);
     }
     int ToPixelExactly(double value) const;
 

@@ -47,16 +47,16 @@ void TDisplayList::Append(const TPlottaItem& item, int growthStep)
         m_rare.push_back(
             {item.X2, item.Y2, item.FillColor, item.Color2, item.Color3, item.Size, item.Size2, item.Text});
     }
-    Store({item.X, item.Y, item.Color, item.Tag, item.LineWidth, item.Layer, item.PenStyle, rare,
-           item.ItemClass, item.Kind, item.MarkType, item.Transparent, item.BorderStyle},
+    Store({item.X, item.Y, item.Color, item.LineWidth, item.Layer, item.PenStyle, rare, item.ItemClass,
+           item.Kind, item.MarkType, item.Transparent, item.BorderStyle, item.Tag},
           growthStep);
 }
 
 void TDisplayList::AppendPoint(TItemKind kind, double x, double y, const TDrawingAttributes& attributes,
                                std::uint8_t markType, int growthStep)
 {
-    Store({x, y, attributes.DataColor, attributes.Tag, attributes.LineWidth, attributes.Layer,
-           attributes.PenStyle, -1, attributes.ClassDefault, std::uint8_t(kind), markType, false, 0},
+    Store({x, y, attributes.DataColor, attributes.LineWidth, attributes.Layer, attributes.PenStyle, -1,
+           attributes.ClassDefault, std::uint8_t(kind), markType, false, 0, attributes.Tag},
           growthStep);
 }
 

@@ -15,16 +15,19 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <span>
 #include <vector>
 
 // One stored item. The fields mean what TPlottaItem's of the same name do; Rare
 // indexes the list's table of the attributes most items leave at zero (the second
-// point among them), or is -1.
+// point among them), or is -1. Everything an item is drawn with but its point follows
+// the point without gaps, so that LooksLike compares it in a few loads.
 struct TItemRecord {
     double X, Y;
     TColor Color;
-    std::int32_t Tag;
     std::int32_t LineWidth;
     std::int32_t Layer;
     TPenStyle PenStyle;
@@ -34,8 +37,22 @@ struct TItemRecord {
     std::uint8_t MarkType;
     bool Transparent;
     std::uint8_t BorderStyle;
+    std::int32_t Tag;
+
+    // Whether other is drawn just like this record at its own point: every field from
+    // Color to BorderStyle agrees (the tag may differ).
+    bool LooksLike(const TItemRecord& other) const
+    {
+        return std::memcmp(&Color, &other.Color, kLookBytes) == 0;
+    }
+
+    static constexpr std::size_t kLookBytes = 25;
 };
 static_assert(sizeof(TItemRecord) <= 48);
+static_assert(sizeof(TPenStyle) == 4
+                  && offsetof(TItemRecord, BorderStyle) + 1 - offsetof(TItemRecord, Color)
+                      == TItemRecord::kLookBytes,
+              "the fields LooksLike compares lie side by side");
 
 class TDisplayList {
 public:
@@ -66,13 +83,13 @@ public:
 
     // Item index (0-based); raises EGryphPlottaError unless 0 <= index < Count.
     TPlottaItem Item(int index) const;
-    // Calls visit(record) for every item in order.
+    // Calls visit(records) with every item in order, a stretch of consecutive ones at a
+    // time.
     template <class Visit>
-    void ForEachRecord(Visit&& visit) const
+    void ForEachStretch(Visit&& visit) const
     {
         for (const std::vector<TItemRecord>& chunk : m_chunks)
-            for (const TItemRecord& record : chunk)
-                visit(record);
+            visit(std::span<const TItemRecord>(chunk));
     }
     // The whole item a record stands for.
     TPlottaItem Expand(const TItemRecord& record) const;

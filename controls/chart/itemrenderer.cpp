@@ -30,14 +30,19 @@ TColor TItemRenderer::FillColorOf(const TPlottaItem& item) const
 
 void TItemRenderer::DrawItems()
 {
-    m_scene.Items.ForEachRecord([this](const TItemRecord& record) {
-        if (!m_scene.Visibility.Shows(record.ItemClass, record.Layer))
-            return;
-        if (record.LineWidth != m_attributes.PenWidth()) {
-            DrawBatch();
-            m_attributes.SetPenWidth(record.LineWidth);
+    m_scene.Items.ForEachStretch([this](std::span<const TItemRecord> records) {
+        while (!records.empty()) {
+            const TItemRecord& record = records.front();
+            records = records.subspan(1);
+            if (!m_scene.Visibility.Shows(record.ItemClass, record.Layer))
+                continue;
+            if (record.LineWidth != m_attributes.PenWidth()) {
+                DrawBatch();
+                m_attributes.SetPenWidth(record.LineWidth);
+            }
+            DrawRecord(record);
+            records = records.subspan(DrawLookAlikes(record, records));
         }
-        DrawRecord(record);
     });
     DrawBatch();
     m_attributes.SetPenWidth(1);
@@ -120,14 +125,77 @@ void TItemRenderer::DrawMark(const TItemRecord& record)
         m_markType = record.MarkType;
     }
     const QPoint p = Place(record);
-    if (m_canvas.IsPrinter() && record.MarkType >= kFirstCharacterMark) {
+    if (!CollectsMarks(record)) {
         SetFontSize(m_scene.Items.Expand(record).Size);
         ::DrawMark(m_canvas, record.MarkType, p.x(), p.y());
         return;
     }
-    m_marks[m_markCount++] = p;
-    if (m_markCount == kMarksPerBatch)
-        DrawMarks();
+    CollectMark(p);
+}
+
+bool TItemRenderer::CollectsMarks(const TItemRecord& record) const
+{
+    // Character marks on a printer take their size from the item.
+    return !m_canvas.IsPrinter() || record.MarkType < kFirstCharacterMark;
+}
+
+std::size_t TItemRenderer::DrawLookAlikes(const TItemRecord& drawn, std::span<const TItemRecord> next)
+{
+    // Nothing DrawItems checks can differ from what it found for drawn: not the
+    // visibility, the width, the pen, the kind, nor a second point.
+    switch (drawn.Kind) {
+    case TItemKind::ikMark:
+        if (!CollectsMarks(drawn))
+            return 0;
+        return CollectLike(
+            drawn, next, [this] { return std::span(m_marks).subspan(m_markCount); },
+            [this](std::size_t count) { MarksCollected(count); });
+    case TItemKind::ikLineTo:
+        if (m_lineBroken)
+            return 0;
+        return CollectLike(
+            drawn, next, [this] { return m_batch.Free(); },
+            [this](std::size_t count) {
+                if (m_batch.Added(count))
+                    DrawBatch();
+            });
+    default:
+        return 0;
+    }
+}
+
+template <class Room, class Filled>
+std::size_t TItemRenderer::CollectLike(const TItemRecord& drawn, std::span<const TItemRecord> next, Room room,
+                                       Filled filled)
+{
+    std::size_t taken = 0;
+    for (;;) {
+        const std::span<QPoint> free = room();
+        const std::size_t placed = PlaceLike(drawn, next.subspan(taken), free);
+        taken += placed;
+        filled(placed);
+        if (placed < free.size())
+            return taken;
+    }
+}
+
+std::size_t TItemRenderer::PlaceLike(const TItemRecord& drawn, std::span<const TItemRecord> next,
+                                     std::span<QPoint> pixels) const
+{
+    // The points are read first and then placed together.
+    std::array<double, kMarksPerBatch> xs, ys;
+    const std::size_t most = std::min({next.size(), pixels.size(), xs.size()});
+    std::size_t count = 0;
+    for (; count < most; ++count) {
+        const TItemRecord& record = next[count];
+        if (!drawn.LooksLike(record) || !std::isfinite(record.X) || !std::isfinite(record.Y))
+            break;
+        xs[count] = record.X;
+        ys[count] = record.Y;
+    }
+    m_placer.PlaceAll(drawn.Layer, std::span(xs).first(count), std::span(ys).first(count),
+                      pixels.first(count));
+    return count;
 }
 
 void TItemRenderer::DrawCollectedMarks()

@@ -63,6 +63,32 @@ private:
     // line-to starts a new one.
     void LeaveOut(std::uint8_t kind);
     void DrawMark(const TItemRecord& record);
+    // Whether marks like record are collected and drawn together.
+    bool CollectsMarks(const TItemRecord& record) const;
+    // Draws the records at the start of next that look like drawn, a record just drawn,
+    // by placing their points together, where its kind allows; returns how many. A point
+    // that is no finite number ends them.
+    std::size_t DrawLookAlikes(const TItemRecord& drawn, std::span<const TItemRecord> next);
+    // Places the points of those records into the free slots room() gives and reports
+    // how many it filled to filled(count), while the slots run full.
+    template <class Room, class Filled>
+    std::size_t CollectLike(const TItemRecord& drawn, std::span<const TItemRecord> next, Room room,
+                            Filled filled);
+    // Places the points of those records into pixels, as many as fit; returns how many.
+    std::size_t PlaceLike(const TItemRecord& drawn, std::span<const TItemRecord> next,
+                          std::span<QPoint> pixels) const;
+    void CollectMark(QPoint p)
+    {
+        m_marks[m_markCount] = p;
+        MarksCollected(1);
+    }
+    // Takes the next count slots of m_marks as filled in.
+    void MarksCollected(std::size_t count)
+    {
+        m_markCount += count;
+        if (m_markCount == kMarksPerBatch)
+            DrawMarks();
+    }
     void AddLineTo(const TItemRecord& record);
     void MoveTo(const TItemRecord& record);
 

@@ -3,6 +3,7 @@
 // points, starting at the batch start.
 #include <QPoint>
 #include <array>
+#include <span>
 
 class TCanvas;
 
@@ -22,6 +23,15 @@ public:
     bool Add(QPoint point)
     {
         m_points[m_size++] = point;
+        return m_size >= kMaxPoints;
+    }
+    // The slots after the collected points.
+    std::span<QPoint> Free() { return std::span(m_points).subspan(std::size_t(m_size)); }
+    // Takes the first count free slots as filled in; true when the batch is full and
+    // has to be drawn now.
+    bool Added(std::size_t count)
+    {
+        m_size += int(count);
         return m_size >= kMaxPoints;
     }
     // Draws the collected polyline, if it has a line, leaves the pen at its last

@@ -9,6 +9,22 @@ TPixelPlacer::TPixelPlacer(const TRenderScene& scene, const TRenderOptions& opti
 {
 }
 
+void TPixelPlacer::PlaceAll(int layer, std::span<const double> xs, std::span<const double> ys,
+                            std::span<QPoint> pixels) const
+{
+    // Each map places a stretch of values at a time, several side by side.
+    const TLayerTransform& transform = TransformOf(layer);
+    constexpr std::size_t kStretch = 256;
+    std::array<int, kStretch> columns, rows;
+    for (std::size_t start = 0; start < pixels.size(); start += kStretch) {
+        const std::size_t count = std::min(kStretch, pixels.size() - start);
+        transform.X.ToPixels(xs.subspan(start, count), std::span(columns).first(count));
+        transform.Y.ToPixels(ys.subspan(start, count), std::span(rows).first(count));
+        for (std::size_t i = 0; i < count; ++i)
+            pixels[start + i] = {Limited(columns[i]) + m_dx, Limited(rows[i]) + m_dy};
+    }
+}
+
 QPoint TPixelPlacer::PlaceControlPixel(double x, double y) const
 {
     return {Limited(Round(x)) + m_dx, Limited(Round(y)) + m_dy};

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <span>
 #include <vector>
 
 class QObject;
@@ -89,10 +90,12 @@ public:
     // Layers outside 1..16 are taken as the nearest of them.
     QPoint Place(int layer, double x, double y) const
     {
-        const TLayerTransform& transform = m_transforms[std::clamp(layer, 1, int(m_transforms.size())) - 1];
-        const QPoint p = transform.ToPixels(x, y);
+        const QPoint p = TransformOf(layer).ToPixels(x, y);
         return {Limited(p.x()) + m_dx, Limited(p.y()) + m_dy};
     }
+    // Places (xs[i], ys[i]) into pixels[i] for every i; the spans are equally long.
+    void PlaceAll(int layer, std::span<const double> xs, std::span<const double> ys,
+                  std::span<QPoint> pixels) const;
     // A control pixel given as reals, rounded and limited like mapped ones.
     QPoint PlaceControlPixel(double x, double y) const;
 
@@ -100,6 +103,10 @@ private:
     // Pixels far outside the control are drawn at this distance at most.
     static constexpr int kPixelLimit = 30000;
     static int Limited(int pixel) { return std::clamp(pixel, -kPixelLimit, kPixelLimit); }
+    const TLayerTransform& TransformOf(int layer) const
+    {
+        return m_transforms[std::clamp(layer, 1, int(m_transforms.size())) - 1];
+    }
 
     const std::array<TLayerTransform, 16>& m_transforms;
     int m_dx;

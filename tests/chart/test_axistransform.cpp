@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <vector>
 
 TEST(AxisTransform, PixelsMatchTheLongDoubleEvaluationAlsoAtHalfPixels)
 {
@@ -32,6 +33,7 @@ TEST(AxisTransform, PixelsMatchTheLongDoubleEvaluationAlsoAtHalfPixels)
         // Both pixels of a point at once, with this map across and the first one up.
         const TLayerTransform layer{t, first};
         double previous = 0;
+        std::vector<double> tried;
         for (int i = 0; i < 20000; ++i) {
             const long double target = i % 2 ? std::floor(pixel(random)) + 0.5L : pixel(random);
             const double value = map.K == 0 ? double(target) : double((target - map.D) / map.K);
@@ -40,8 +42,19 @@ TEST(AxisTransform, PixelsMatchTheLongDoubleEvaluationAlsoAtHalfPixels)
                 ASSERT_EQ(t.ToPixel(v), int(RoundHalfEven(exact))) << double(map.K) << " " << v;
                 ASSERT_EQ(layer.ToPixels(v, previous), QPoint(t.ToPixel(v), first.ToPixel(previous)));
                 previous = v;
+                tried.push_back(v);
             }
         }
+        tried.insert(tried.end(), {1e300, -1e300, std::nan(""), HUGE_VAL, -0.0});
+        // Many at once (also on a logarithmic axis): each as one at a time.
+        for (bool logarithmic : {false, true}) {
+            t.Logarithmic = logarithmic;
+            std::vector<int> pixels(tried.size());
+            t.ToPixels(tried, pixels);
+            for (std::size_t i = 0; i < tried.size(); ++i)
+                ASSERT_EQ(pixels[i], t.ToPixel(tried[i])) << tried[i] << " " << logarithmic;
+        }
+        t.Logarithmic = false;
         for (double v : {1e300, -1e300, std::nan(""), HUGE_VAL})
             EXPECT_EQ(layer.ToPixels(v, 1.0), QPoint(t.ToPixel(v), first.ToPixel(1.0)));
         for (double v : {1e300, -1e300, 0.0, -0.0})

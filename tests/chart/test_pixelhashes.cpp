@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -49,6 +50,37 @@ void FarLines(TPlotta& chart, int count, Draws& draws)
     for (int i = 0; i < count; ++i)
         chart.AddLine(draws.Real(-30000, 30000), draws.Real(-30000, 30000), draws.Real(-30000, 30000),
                       draws.Real(-30000, 30000));
+}
+
+// Runs of marks and of line-tos that look alike, of every length, with points that are
+// no numbers, tags that change within a run, and layers and classes that are hidden.
+void AlikeRuns(TPlotta& chart, Draws& draws)
+{
+    for (int layer = 2; layer <= 4; ++layer)
+        chart.SetLayerRange(layer, -20, -10, 230, 150 + 10 * layer, false, false);
+    chart.SetLayerVisible(3, false);
+    chart.SetClassVisible(6, false);
+    double x = 105, y = 70;
+    for (int run = 0; run < 300; ++run) {
+        chart.SetDataColor(TColor(draws.Int(0, 4)) * 0x3F3F3F);
+        chart.SetCurrentLayer(draws.Int(1, 5));
+        chart.SetClassDefault(draws.Int(4, 8));
+        chart.SetLineWidth(draws.Int(0, 8) == 0 ? 2 : 1);
+        const bool marks = draws.Int(0, 2) == 0;
+        const std::uint8_t markType = std::uint8_t(draws.Int(0, 48));
+        const int length = draws.Int(1, 1500);
+        for (int i = 0; i < length; ++i) {
+            x = std::clamp(x + draws.Real(-9, 9), -5.0, 215.0);
+            y = std::clamp(y + draws.Real(-9, 9), -5.0, 145.0);
+            const double px = draws.Int(0, 150) == 0 ? std::nan("") : x;
+            if (draws.Int(0, 100) == 0)
+                chart.SetItemTag(i);
+            if (marks)
+                chart.AddMark(markType, px, y);
+            else
+                chart.AddLineTo(px, y);
+        }
+    }
 }
 
 using ChartScene = std::function<void(TPlotta&, Draws&)>;
@@ -107,6 +139,7 @@ TEST(ChartPixelHashes, DenseScenesDrawTheSamePixels)
              FarLines(c, 300, d);
          },
          4214878741261103935ull},
+        {"alike runs", AlikeRuns, 3564526728606053353ull},
     };
     for (const auto& s : chartScenes)
         EXPECT_EQ(ChartHash(s.scene), s.expected) << s.name;
