@@ -1,5 +1,6 @@
 #include "app/regression.h"
 
+#include "dataset/linefit.h"
 #include "platform/random.h"
 
 #include <algorithm>
@@ -20,23 +21,13 @@ TSquareSums::TSquareSums(std::span<const double> x, std::span<const double> y)
 {
     if (x.empty())
         return;
-    m_n = x.size();
-    for (std::size_t m = 0; m < x.size(); ++m) {
-        m_meanX += x[m];
-        m_meanY += y[m];
-    }
-    m_meanX /= m_n;
-    m_meanY /= m_n;
-    long double sxy = 0, syy = 0;
-    for (std::size_t m = 0; m < x.size(); ++m) {
-        const long double dx = x[m] - m_meanX;
-        const long double dy = y[m] - m_meanY;
-        m_sxx += dx * dx;
-        sxy += dx * dy;
-        syy += dy * dy;
-    }
-    m_slope = m_sxx > 0 ? sxy / m_sxx : 0;
-    m_residual = std::max(0.0L, syy - m_slope * sxy);
+    const DeviationSums sums = SumDeviations(x, y);
+    m_n = sums.n;
+    m_meanX = sums.meanX;
+    m_meanY = sums.meanY;
+    m_sxx = sums.sxx;
+    m_slope = m_sxx > 0 ? sums.sxy / m_sxx : 0;
+    m_residual = std::max(0.0L, sums.syy - m_slope * sums.sxy);
 }
 
 double TSquareSums::operator()(double k, double d) const

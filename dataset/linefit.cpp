@@ -16,22 +16,27 @@ long double Mean(std::span<const double> values)
 
 } // namespace
 
+DeviationSums SumDeviations(std::span<const double> x, std::span<const double> y)
+{
+    DeviationSums sums;
+    sums.n = static_cast<long double>(x.size());
+    sums.meanX = Mean(x);
+    sums.meanY = Mean(y);
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const long double dx = x[i] - sums.meanX;
+        const long double dy = y[i] - sums.meanY;
+        sums.sxx += dx * dx;
+        sums.sxy += dx * dy;
+        sums.syy += dy * dy;
+    }
+    return sums;
+}
+
 Result<LineFit> FitLine(std::span<const double> x, std::span<const double> y)
 {
     if (const Outcome check = CheckPoints(x, y); !check)
         return Result<LineFit>::Failure(check.Message());
-    const long double meanX = Mean(x);
-    const long double meanY = Mean(y);
-    long double sxx = 0;
-    long double sxy = 0;
-    long double syy = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        const long double dx = x[i] - meanX;
-        const long double dy = y[i] - meanY;
-        sxx += dx * dx;
-        sxy += dx * dy;
-        syy += dy * dy;
-    }
+    const auto [n, meanX, meanY, sxx, sxy, syy] = SumDeviations(x, y);
     const long double slope = sxy / sxx;
     const long double r = syy > 0 ? std::clamp(sxy / (std::sqrt(sxx) * std::sqrt(syy)), -1.0L, 1.0L)
                                   : std::numeric_limits<long double>::quiet_NaN();

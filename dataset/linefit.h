@@ -14,6 +14,19 @@ struct LineFit {
     double meanY = 0;
 };
 
+// The means of a point set and the sums of the squares and products of the deviations
+// from them (Sxx, Sxy, Syy), each summed in index order in long double. x and y have the
+// same length, which is not 0.
+struct DeviationSums {
+    long double n = 0;
+    long double meanX = 0;
+    long double meanY = 0;
+    long double sxx = 0;
+    long double sxy = 0;
+    long double syy = 0;
+};
+DeviationSums SumDeviations(std::span<const double> x, std::span<const double> y);
+
 // The line that minimizes the sum of squared residuals, from sums of deviations from the
 // means in long double, so that large offsets and many points lose no accuracy. Refuses
 // what CheckPoints refuses, with its message (all x equal: no slope).
