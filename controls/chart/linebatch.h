@@ -22,8 +22,8 @@ public:
     // Adds a point; true when the batch is full and has to be drawn now.
     bool Add(QPoint point)
     {
-        m_points[m_size++] = point;
-        return m_size >= kMaxPoints;
+        m_points[m_size] = point;
+        return Added(1);
     }
     // The slots after the collected points.
     std::span<QPoint> Free() { return std::span(m_points).subspan(std::size_t(m_size)); }

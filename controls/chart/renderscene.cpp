@@ -21,11 +21,8 @@ void TPixelPlacer::PlaceAll(int layer, std::span<const double> xs, std::span<con
         transform.X.ToPixels(xs.subspan(start, count), std::span(columns).first(count));
         transform.Y.ToPixels(ys.subspan(start, count), std::span(rows).first(count));
         for (std::size_t i = 0; i < count; ++i)
-            pixels[start + i] = {Limited(columns[i]) + m_dx, Limited(rows[i]) + m_dy};
+            pixels[start + i] = OnCanvas(columns[i], rows[i]);
     }
 }
 
-QPoint TPixelPlacer::PlaceControlPixel(double x, double y) const
-{
-    return {Limited(Round(x)) + m_dx, Limited(Round(y)) + m_dy};
-}
+QPoint TPixelPlacer::PlaceControlPixel(double x, double y) const { return OnCanvas(Round(x), Round(y)); }

@@ -91,7 +91,7 @@ public:
     QPoint Place(int layer, double x, double y) const
     {
         const QPoint p = TransformOf(layer).ToPixels(x, y);
-        return {Limited(p.x()) + m_dx, Limited(p.y()) + m_dy};
+        return OnCanvas(p.x(), p.y());
     }
     // Places (xs[i], ys[i]) into pixels[i] for every i; the spans are equally long.
     void PlaceAll(int layer, std::span<const double> xs, std::span<const double> ys,
@@ -103,6 +103,8 @@ private:
     // Pixels far outside the control are drawn at this distance at most.
     static constexpr int kPixelLimit = 30000;
     static int Limited(int pixel) { return std::clamp(pixel, -kPixelLimit, kPixelLimit); }
+    // A control pixel, limited, as a canvas pixel.
+    QPoint OnCanvas(int x, int y) const { return {Limited(x) + m_dx, Limited(y) + m_dy}; }
     const TLayerTransform& TransformOf(int layer) const
     {
         return m_transforms[std::clamp(layer, 1, int(m_transforms.size())) - 1];
